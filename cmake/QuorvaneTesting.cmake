@@ -1,0 +1,20 @@
+# quorvane_add_test(NAME SOURCES files... LIBS targets...)
+# A QtTest executable registered in CTest, run offscreen so that widget tests need no display.
+function(quorvane_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# quorvane_add_tests_in_folder(LIBS targets...)
+# One test executable per test_*.cpp file of the calling folder, each linked to the given libraries.
+function(quorvane_add_tests_in_folder)
+  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/test_*.cpp)
+  foreach(source ${tests})
+    get_filename_component(name ${source} NAME_WE)
+    quorvane_add_test(${name} SOURCES ${source} LIBS ${T_LIBS})
+  endforeach()
+endfunction()
