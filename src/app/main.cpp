@@ -1,0 +1,41 @@
+// quorvane — the command line over the ledger inquiry's libraries.
+
+#include "Commands.h"
+
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const std::vector<std::string>&);
+    const char* usage;
+};
+
+const Command commands[] = {
+    {"tsql", runTsqlCommand, "tsql --db PATH [--explain]   run T-SQL from standard input (batches split by GO)"},
+    {"demo-db", runDemoDbCommand, "demo-db PATH [--lines N] [--seed S]   create the demo company database"},
+};
+
+int usage()
+{
+    std::cerr << "usage: quorvane COMMAND [options]\n";
+    for (const Command& c : commands)
+        std::cerr << "  quorvane " << c.usage << '\n';
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return usage();
+    for (const Command& c : commands) {
+        if (std::strcmp(argv[1], c.name) == 0)
+            return c.run(std::vector<std::string>(argv + 2, argv + argc));
+    }
+    std::cerr << "quorvane: unknown command '" << argv[1] << "'\n";
+    return usage();
+}

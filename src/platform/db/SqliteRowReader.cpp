@@ -1,0 +1,118 @@
+#include "db/SqliteRowReader.h"
+
+#include <sqlite3.h>
+
+#include <cmath>
+#include <string_view>
+
+namespace db {
+
+namespace {
+
+std::int64_t pow10(int n)
+{
+    std::int64_t p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+std::string_view textOf(sqlite3_stmt* stmt, int column)
+{
+    const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return {text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))};
+}
+
+} // namespace
+
+FieldInfo fieldFor(const tsql::ColumnType& column)
+{
+    using Category = tsql::ColumnType::Category;
+    FieldInfo field;
+    field.name = column.name;
+    switch (column.category) {
+    case Category::Bit: field.type = DataType::Bit; break;
+    case Category::Integer: field.type = DataType::Integer; break;
+    case Category::Decimal:
+        field.type = DataType::Decimal;
+        field.precision = column.precision;
+        field.scale = column.scale;
+        break;
+    case Category::Float: field.type = DataType::Float; break;
+    case Category::DateTime: field.type = DataType::DateTime; break;
+    case Category::Text:
+    case Category::Unknown:
+        field.type = DataType::Text;
+        field.definedSize = column.size;
+        break;
+    }
+    return field;
+}
+
+SqliteRowReader::SqliteRowReader(sqlite3_stmt* stmt, const std::vector<tsql::ColumnType>& columns)
+    : stmt_(stmt)
+{
+    fields_.reserve(columns.size());
+    for (const tsql::ColumnType& column : columns)
+        fields_.push_back(fieldFor(column));
+}
+
+Recordset SqliteRowReader::readAll(const std::function<void()>& onError)
+{
+    RecordsetBuilder builder(fields_);
+    const int count = static_cast<int>(fields_.size());
+    int rc;
+    while ((rc = sqlite3_step(stmt_)) == SQLITE_ROW) {
+        for (int column = 0; column < count; ++column)
+            appendValue(builder, column);
+        builder.endRow();
+    }
+    if (rc != SQLITE_DONE)
+        onError();
+    return builder.finish();
+}
+
+// A stored value that does not read as its column's type (text in a number column, say) is kept as NULL
+// rather than invented; the dialect layer's typing makes that a corrupt-data case only.
+void SqliteRowReader::appendValue(RecordsetBuilder& builder, int column)
+{
+    const int storage = sqlite3_column_type(stmt_, column);
+    if (storage == SQLITE_NULL) {
+        builder.appendNull(column);
+        return;
+    }
+    const FieldInfo& field = fields_[static_cast<std::size_t>(column)];
+    switch (field.type) {
+    case DataType::Bit:
+        builder.appendBool(column, sqlite3_column_int64(stmt_, column) != 0);
+        return;
+    case DataType::Integer:
+        builder.appendInt(column, sqlite3_column_int64(stmt_, column));
+        return;
+    case DataType::Float:
+        builder.appendDouble(column, sqlite3_column_double(stmt_, column));
+        return;
+    case DataType::Decimal:
+        if (storage == SQLITE_INTEGER) {
+            builder.appendDecimal(column, sqlite3_column_int64(stmt_, column) * pow10(field.scale));
+        } else if (storage == SQLITE_FLOAT) {
+            builder.appendDecimal(column, Decimal::fromDouble(sqlite3_column_double(stmt_, column), field.scale).mantissa);
+        } else if (auto parsed = Decimal::parse(textOf(stmt_, column))) {
+            builder.appendDecimal(column, parsed->rescaled(field.scale).mantissa);
+        } else {
+            builder.appendNull(column);
+        }
+        return;
+    case DataType::DateTime:
+        if (auto parsed = DateTime::parse(textOf(stmt_, column)))
+            builder.appendDateTime(column, *parsed);
+        else
+            builder.appendNull(column);
+        return;
+    case DataType::Text:
+        builder.appendText(column, textOf(stmt_, column));
+        return;
+    }
+}
+
+} // namespace db
