@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# make run: the host window on the demo company database, or the headless demo where no display exists.
+# The demo database is created on first run in the user's data folder and reused afterwards.
+set -euo pipefail
+build=${1:-build}
+data_dir=${XDG_DATA_HOME:-$HOME/.local/share}/quorvane
+demo_db=$data_dir/demo.db
+mkdir -p "$data_dir"
+if [ ! -f "$demo_db" ]; then
+  echo "Creating the demo company database in $demo_db"
+  "$build/src/app/quorvane" demo-db "$demo_db"
+fi
+host=$build/src/app/host/quorvane-host
+if [ -x "$host" ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec "$host" --db "$demo_db" --open
+fi
+echo "No display available: running the headless demo on $demo_db"
+"$build/src/app/quorvane" tsql --db "$demo_db" <<'SQL'
+SELECT CI13_DITTA_CG18 AS DITTA, COUNT(*) AS RIGHE, SUM(CI13_IMPORTO) AS IMPORTO
+FROM CI13_MOVCORPO WITH (NOLOCK)
+GROUP BY CI13_DITTA_CG18
+ORDER BY CI13_DITTA_CG18
+SQL
