@@ -1,0 +1,118 @@
+// A saved selection must come back exactly as it was saved, and a file that does not describe a valid
+// selection must be refused with a message that names the offending key.
+
+#include "selection/SelectionFile.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using quorvane::SelectionParameters;
+
+class SelectionFileTest : public QObject {
+    Q_OBJECT
+
+    static SelectionParameters everyFieldFilled()
+    {
+        SelectionParameters s;
+        s.company = 2;
+        s.CBO_SELCONTOVDS = "1";
+        s.TXT_CONTO = "01O'1";
+        s.TXT_DATAREGDA = QDate(2024, 1, 1);
+        s.TXT_DATAREGA = QDate(2024, 12, 31);
+        s.CHK_PERIODOCOMP = "1";
+        s.CBO_MESELI = "11";
+        s.TXT_ANNOLI = "2023";
+        s.CBO_MESELS = "2";
+        s.TXT_ANNOLS = "2024";
+        s.USR_TIPOMOV = std::vector<std::string>{"CO", "RT"};
+        s.CBO_INDOPERAZIONE = "1";
+        s.CBO_SELPERIMP = "4";
+        s.TXT_IMPORTO = "1000.5";
+        s.TXT_PERC = "10";
+        s.CHK_QUANTITA = "1";
+        s.CBO_SELPERQTA = "2";
+        s.TXT_QUANTITA = "-3.25";
+        s.TXT_PERCQTA = "0";
+        s.TXT_CODICEVALUTA = "USD";
+        s.TXT_DATACAMBIO = QDate(2024, 2, 29);
+        s.TXT_CAMBIO = "1.083";
+        s.CHK_NO_PROGETTI = "1";
+        s.CHK_NO_COMMESSE = "1";
+        s.CHK_NO_VERSAMENTI = "1";
+        s.ADVQ_LIMITI = {{"Commessa", "A", "100", "200", {}}, {"Sede", "B", "", "", {"1", "3"}}};
+        s.ADVQ_SELCONTI = {{"C.d.C. - Mastro", "A", "01", "02", {}}};
+        s.ADVO_ORDINAMENTI = {{"C.d.C.", "ASC", true, 8, false}, {"Data reg.", "DESC", true, 3, true}};
+        return s;
+    }
+
+private slots:
+    void savedSelectionComesBackUnchanged()
+    {
+        QTemporaryDir dir;
+        QString path = dir.filePath("selection.json");
+        SelectionParameters original = everyFieldFilled();
+        quorvane::saveSelectionFile(path, original);
+        QCOMPARE(quorvane::loadSelectionFile(path), original);
+        QCOMPARE(quorvane::parseSelection(quorvane::serializeSelection(SelectionParameters())),
+                 SelectionParameters());
+    }
+
+    void absentKeysKeepTheInitialValues()
+    {
+        SelectionParameters s = quorvane::parseSelection(R"({"TXT_CONTO": "01"})");
+        QCOMPARE(s.CBO_SELCONTOVDS, std::string("0"));
+        QCOMPARE(s.CBO_MESELI, std::string("-1"));
+        QCOMPARE(s.TXT_CODICEVALUTA, std::string("EURO"));
+        QVERIFY(!s.USR_TIPOMOV.has_value());
+        QVERIFY(!s.TXT_DATAREGDA.has_value());
+    }
+
+    void refusesFilesThatDescribeNoValidSelection_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("namedKey");
+        QTest::newRow("unknown key") << QByteArray(R"({"TXT_CONTOO": "01"})") << "TXT_CONTOO";
+        QTest::newRow("combo value out of domain") << QByteArray(R"({"CBO_SELPERIMP": "7"})") << "CBO_SELPERIMP";
+        QTest::newRow("check box as a boolean") << QByteArray(R"({"CHK_QUANTITA": true})") << "CHK_QUANTITA";
+        QTest::newRow("amount as text") << QByteArray(R"({"TXT_IMPORTO": "1000"})") << "TXT_IMPORTO";
+        QTest::newRow("five-digit year") << QByteArray(R"({"TXT_ANNOLI": 20245})") << "TXT_ANNOLI";
+        QTest::newRow("fractional percentage") << QByteArray(R"({"TXT_PERC": 2.5})") << "TXT_PERC";
+        QTest::newRow("Italian date") << QByteArray(R"({"TXT_DATAREGDA": "15/03/2024"})") << "TXT_DATAREGDA";
+        QTest::newRow("impossible date") << QByteArray(R"({"TXT_DATAREGA": "2023-02-29"})") << "TXT_DATAREGA";
+        QTest::newRow("month 13") << QByteArray(R"({"CBO_MESELS": "13"})") << "CBO_MESELS";
+        QTest::newRow("currency too long") << QByteArray(R"({"TXT_CODICEVALUTA": "EUROS"})") << "TXT_CODICEVALUTA";
+        QTest::newRow("movement types not a list") << QByteArray(R"({"USR_TIPOMOV": "CO"})") << "USR_TIPOMOV";
+        QTest::newRow("limit row without caption") << QByteArray(R"({"ADVQ_LIMITI": [{"from": "1"}]})")
+                                                  << "ADVQ_LIMITI[0].caption";
+        QTest::newRow("limit row bad section") << QByteArray(R"({"ADVQ_SELCONTI": [{"caption": "X", "section": "C"}]})")
+                                              << "ADVQ_SELCONTI[0].section";
+        QTest::newRow("limit row unknown key") << QByteArray(R"({"ADVQ_LIMITI": [{"caption": "X", "too": "1"}]})")
+                                              << "ADVQ_LIMITI[0].too";
+        QTest::newRow("order direction") << QByteArray(R"({"ADVO_ORDINAMENTI": [{"caption": "X", "direction": "UP"}]})")
+                                        << "ADVO_ORDINAMENTI[0].direction";
+        QTest::newRow("order period") << QByteArray(R"({"ADVO_ORDINAMENTI": [{"caption": "X", "period": 10}]})")
+                                     << "ADVO_ORDINAMENTI[0].period";
+        QTest::newRow("company zero") << QByteArray(R"({"company": 0})") << "company";
+    }
+    void refusesFilesThatDescribeNoValidSelection()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, namedKey);
+        try {
+            quorvane::parseSelection(json);
+            QFAIL("the file was accepted");
+        } catch (const quorvane::SelectionFileError& e) {
+            QVERIFY2(QString::fromStdString(e.what()).contains("\"" + namedKey + "\""), e.what());
+        }
+    }
+
+    void refusesWhatIsNotJson()
+    {
+        QVERIFY_THROWS_EXCEPTION(quorvane::SelectionFileError, quorvane::parseSelection("{ \"TXT_CONTO\": "));
+        QVERIFY_THROWS_EXCEPTION(quorvane::SelectionFileError, quorvane::parseSelection("[1, 2]"));
+        QVERIFY_THROWS_EXCEPTION(quorvane::SelectionFileError, quorvane::loadSelectionFile("/nonexistent/sel.json"));
+    }
+};
+
+QTEST_GUILESS_MAIN(SelectionFileTest)
+#include "test_selection_file.moc"
