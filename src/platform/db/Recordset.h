@@ -23,6 +23,7 @@ namespace db {
 
 class RecordsetData;
 class RecordsetBuilder;
+struct RecordsetFilterExpr;
 
 class Recordset {
 public:
@@ -96,13 +97,16 @@ private:
     RecordsetData& data();
     int requireField(std::string_view name) const;
     std::uint32_t currentDataRow() const;
-    void refreshView();
+    RecordsetView computeView(const std::vector<RecordsetSortKey>& keys, const RecordsetFilterExpr* filter) const;
+    void showView(RecordsetView view);
+    void notifyMove() const;
     void moveTo(long position);
 
     std::shared_ptr<RecordsetData> data_;
     std::string filter_;
     std::string sort_;
     std::vector<RecordsetSortKey> sortKeys_;
+    std::shared_ptr<const RecordsetFilterExpr> filterExpr_;
     RecordsetView view_;
     long position_ = 0;                                   // 0-based; -1 before the first row, size() after the last
     std::optional<PendingRow> pending_;

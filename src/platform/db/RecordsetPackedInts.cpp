@@ -1,0 +1,91 @@
+#include "RecordsetPackedInts.h"
+
+#include <cstring>
+
+namespace db {
+
+namespace {
+
+template <typename T>
+std::int64_t load(const unsigned char* p)
+{
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+template <typename T>
+void save(unsigned char* p, std::int64_t v)
+{
+    T narrow = static_cast<T>(v);
+    std::memcpy(p, &narrow, sizeof narrow);
+}
+
+} // namespace
+
+int RecordsetPackedInts::widthFor(std::int64_t v)
+{
+    if (v == 0)
+        return 0;
+    if (v >= INT8_MIN && v <= INT8_MAX)
+        return 1;
+    if (v >= INT16_MIN && v <= INT16_MAX)
+        return 2;
+    if (v >= INT32_MIN && v <= INT32_MAX)
+        return 4;
+    return 8;
+}
+
+void RecordsetPackedInts::push_back(std::int64_t v)
+{
+    if (widthFor(v) > width_)
+        widen(widthFor(v));
+    bytes_.resize(bytes_.size() + static_cast<std::size_t>(width_));
+    ++size_;
+    store(size_ - 1, v);
+}
+
+void RecordsetPackedInts::set(std::size_t i, std::int64_t v)
+{
+    if (widthFor(v) > width_)
+        widen(widthFor(v));
+    store(i, v);
+}
+
+std::int64_t RecordsetPackedInts::operator[](std::size_t i) const
+{
+    const unsigned char* p = bytes_.data() + i * static_cast<std::size_t>(width_);
+    switch (width_) {
+    case 1: return load<std::int8_t>(p);
+    case 2: return load<std::int16_t>(p);
+    case 4: return load<std::int32_t>(p);
+    case 8: return load<std::int64_t>(p);
+    default: return 0;
+    }
+}
+
+void RecordsetPackedInts::store(std::size_t i, std::int64_t v)
+{
+    unsigned char* p = bytes_.data() + i * static_cast<std::size_t>(width_);
+    switch (width_) {
+    case 1: save<std::int8_t>(p, v); break;
+    case 2: save<std::int16_t>(p, v); break;
+    case 4: save<std::int32_t>(p, v); break;
+    case 8: save<std::int64_t>(p, v); break;
+    default: break;
+    }
+}
+
+// Re-encodes every stored value at the new width; it happens at most four times in a column's life.
+void RecordsetPackedInts::widen(int newWidth)
+{
+    RecordsetPackedInts wider;
+    wider.width_ = newWidth;
+    wider.size_ = size_;
+    wider.bytes_.resize(size_ * static_cast<std::size_t>(newWidth));
+    for (std::size_t i = 0; i < size_; ++i)
+        wider.store(i, (*this)[i]);
+    *this = std::move(wider);
+}
+
+} // namespace db
