@@ -1,20 +1,34 @@
 #include "tsql/Dialect.h"
 
+#include "tsql/Catalog.h"
+#include "tsql/RuntimeFunctions.h"
+#include "tsql/TranslationCache.h"
+#include "tsql/Translator.h"
+
 namespace tsql {
 
-class Catalog {};
-class TranslationCache {};
-
-Dialect::Dialect(sqlite3* db) : db_(db), catalog_(std::make_unique<Catalog>()), cache_(std::make_unique<TranslationCache>()) {}
-Dialect::~Dialect() = default;
-
-std::shared_ptr<const Translation> Dialect::translate(std::string_view)
+Dialect::Dialect(sqlite3* db)
+    : db_(db), catalog_(std::make_unique<Catalog>(db)), cache_(std::make_unique<TranslationCache>())
 {
-    throw Error("the T-SQL front end is being built", 1, 1);
+    registerRuntimeFunctions(db_);
+    catalog_->setViewReader([this](const std::string& definition) { return Translator(*catalog_).viewColumns(definition); });
 }
 
-void Dialect::invalidate() {}
+Dialect::~Dialect() = default;
 
-std::vector<std::string> splitBatches(std::string_view script) { return {std::string(script)}; }
+std::shared_ptr<const Translation> Dialect::translate(std::string_view tsqlText)
+{
+    if (auto cached = cache_->find(tsqlText))
+        return cached;
+    auto translation = std::make_shared<const Translation>(Translator(*catalog_).translate(tsqlText));
+    cache_->store(tsqlText, translation);
+    return translation;
+}
+
+void Dialect::invalidate()
+{
+    cache_->clear();
+    catalog_->invalidate();
+}
 
 }  // namespace tsql

@@ -1,0 +1,141 @@
+#include "tsql/Catalog.h"
+
+#include "tsql/Dialect.h"
+
+#include <sqlite3.h>
+
+#include <cctype>
+
+namespace tsql {
+
+namespace {
+
+std::string upper(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// A prepared statement that finalizes itself.
+class Query {
+public:
+    Query(sqlite3* db, const std::string& sql)
+    {
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement_, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(statement_);
+            statement_ = nullptr;
+        }
+    }
+    ~Query() { sqlite3_finalize(statement_); }
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    bool valid() const { return statement_ != nullptr; }
+    void bind(int index, const std::string& value)
+    {
+        sqlite3_bind_text(statement_, index, value.c_str(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
+    }
+    bool step() { return sqlite3_step(statement_) == SQLITE_ROW; }
+    std::string text(int column) const
+    {
+        const unsigned char* value = sqlite3_column_text(statement_, column);
+        return value ? reinterpret_cast<const char*>(value) : "";
+    }
+
+private:
+    sqlite3_stmt* statement_ = nullptr;
+};
+
+}  // namespace
+
+Catalog::Catalog(sqlite3* db) : db_(db) {}
+
+void Catalog::setViewReader(ViewReader reader) { viewReader_ = std::move(reader); }
+
+const TableInfo* Catalog::findTable(const std::string& name)
+{
+    std::string key = upper(name);
+    if (auto it = declaredTables_.find(key); it != declaredTables_.end())
+        return &it->second;
+    if (auto it = tables_.find(key); it != tables_.end())
+        return &it->second;
+    auto table = readTable(name);
+    if (!table)
+        return nullptr;
+    return &tables_.emplace(key, std::move(*table)).first->second;
+}
+
+// A view created through the dialect is described by checking its T-SQL definition, which gives better
+// types than SQLite's; other tables and views by their declared column types.
+std::optional<TableInfo> Catalog::readTable(const std::string& name)
+{
+    if (auto definition = objectDefinition("VIEW", name); definition && viewReader_) {
+        std::string key = upper(name);
+        if (!viewsBeingRead_.insert(key).second)
+            throw Error("view '" + name + "' refers to itself", 1, 1);
+        TableInfo view{name, {}};
+        try {
+            view.columns = viewReader_(*definition);
+        } catch (...) {
+            viewsBeingRead_.erase(key);
+            throw;
+        }
+        viewsBeingRead_.erase(key);
+        return view;
+    }
+    Query query(db_, "SELECT name, type FROM pragma_table_info(?1)");
+    if (!query.valid())
+        return std::nullopt;
+    query.bind(1, name);
+    TableInfo table{name, {}};
+    while (query.step())
+        table.columns.push_back({query.text(0), SqlType::fromDeclared(query.text(1))});
+    if (table.columns.empty())
+        return std::nullopt;
+    return table;
+}
+
+std::optional<std::string> Catalog::functionDefinition(const std::string& name)
+{
+    if (auto it = declaredFunctions_.find(upper(name)); it != declaredFunctions_.end())
+        return it->second;
+    return objectDefinition("FUNCTION", name);
+}
+
+std::optional<std::string> Catalog::objectDefinition(const std::string& kind, const std::string& name)
+{
+    Query query(db_, std::string("SELECT definition FROM ") + objectsTable + " WHERE kind = ?1 AND name = ?2 COLLATE NOCASE");
+    if (!query.valid())  // a database without views or functions has no objects table
+        return std::nullopt;
+    query.bind(1, kind);
+    query.bind(2, name);
+    if (!query.step())
+        return std::nullopt;
+    return query.text(0);
+}
+
+void Catalog::declareTable(TableInfo table)
+{
+    std::string key = upper(table.name);
+    declaredTables_[key] = std::move(table);
+}
+
+void Catalog::declareFunction(const std::string& name, std::string definition)
+{
+    declaredFunctions_[upper(name)] = std::move(definition);
+}
+
+void Catalog::forgetDeclarations()
+{
+    declaredTables_.clear();
+    declaredFunctions_.clear();
+}
+
+void Catalog::invalidate()
+{
+    tables_.clear();
+    forgetDeclarations();
+}
+
+}  // namespace tsql

@@ -1,0 +1,28 @@
+// SQL Server's type conversions, made explicit in the tree for SQLite, which stores dates as text and has
+// no declared types on expressions.
+#pragma once
+
+#include "tsql/Ast.h"
+
+namespace tsql {
+
+// Rewrites `expr` so that its value is stored as `target` expects, as SQL Server converts implicitly:
+// a 'YYYYMMDD' text becomes a date, '' becomes 0 for a number, a number becomes text. Constant texts are
+// converted here, others at run time. Throws tsql::Error for a constant that cannot be converted.
+void convertImplicitly(ExprPtr& expr, const SqlType& target);
+
+// CAST / CONVERT: like the implicit conversion, and also rounds to a decimal's scale, truncates to an
+// integer and cuts text to the target size. The result carries the target type.
+void castExplicitly(ExprPtr& expr, const SqlType& target);
+
+// Converts the lower-precedence side of a comparison to the type of the other (a text meeting a date
+// becomes a date, a text meeting a number becomes a number).
+void unifyForComparison(ExprPtr& left, ExprPtr& right);
+
+// A checked SQLite call name(args...) of the given type.
+ExprPtr nativeCall(std::string name, std::vector<ExprPtr> args, const SqlType& type, Position pos);
+// A checked constant.
+ExprPtr stringLiteral(std::string value, Position pos);
+ExprPtr integerLiteral(long long value, Position pos);
+
+}  // namespace tsql
