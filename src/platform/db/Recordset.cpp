@@ -26,13 +26,7 @@ Recordset Recordset::inMemory(std::vector<FieldInfo> fields)
 
 bool Recordset::isOpen() const { return data_ != nullptr; }
 
-// Closing keeps the MoveComplete handler: it belongs to the window that owns the set, not to the rows.
-void Recordset::Close()
-{
-    auto handler = std::move(moveComplete_);
-    *this = Recordset();
-    moveComplete_ = std::move(handler);
-}
+void Recordset::Close() { *this = Recordset(); }
 
 Recordset Recordset::Clone() const
 {
@@ -100,6 +94,7 @@ bool Recordset::EOF_() const
 // Moving away from a pending row stores it first, as ADO does.
 void Recordset::moveTo(long position)
 {
+    data();
     Update();
     position_ = position;
     notifyMove();
