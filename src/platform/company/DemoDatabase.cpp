@@ -1,0 +1,70 @@
+#include "company/DemoDatabase.h"
+
+#include "company/DemoWriters.h"
+#include "company/SchemaScript.h"
+#include "db/Error.h"
+
+#include <filesystem>
+
+namespace company {
+
+namespace {
+
+// The purposes of the random streams of each company.
+enum Stream { MasterData = 1, Movements = 2 };
+
+void prepareFile(const std::string& path, const DemoOptions& options)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return;
+    if (!options.replaceExisting)
+        throw db::Error("The file " + path + " already exists; the demo database is not written over it unless "
+                        "asked to replace it.");
+    if (!std::filesystem::remove(path, error))
+        throw db::Error("The file " + path + " cannot be replaced: " + error.message());
+}
+
+void writeCompany(db::Connection& connection, const CompanyProfile& profile, const DemoOptions& options)
+{
+    CompanyMasters masters;
+    masters.profile = &profile;
+    masters.amountDecimals = demo::currencyDecimals(profile.currency);
+    masters.ledgerAccounts = demo::ledgerAccountCodes();
+    Prng random = Prng::stream(options.seed, profile.company, MasterData);
+    demo::writeRegistry(connection, random, masters);
+    demo::writeCharts(connection, random, masters);
+    demo::writeProjects(connection, random, masters);
+    demo::writeWarehouse(connection, random, masters);
+    demo::writeAttributeDefinitions(connection, masters);
+    Prng movements = Prng::stream(options.seed, profile.company, Movements);
+    demo::writeMovements(connection, movements, masters, options.linesPerCompany);
+}
+
+void writeDatabase(const std::string& path, const DemoOptions& options)
+{
+    auto connection = db::Connection::open("Provider=SQLite;Data Source=" + path);
+    loadSchema(*connection);
+    demo::writeGroupData(*connection);
+    for (const CompanyProfile& profile : demoProfiles())
+        writeCompany(*connection, profile, options);
+    connection->Close();
+}
+
+} // namespace
+
+void createDemoDatabase(const std::string& path, const DemoOptions& options)
+{
+    if (options.linesPerCompany < 1)
+        throw db::Error("The demo database needs at least one movement line per company.");
+    prepareFile(path, options);
+    try {
+        writeDatabase(path, options);
+    } catch (const db::Error& e) {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+        throw db::Error("The demo database " + path + " could not be written: " + e.what(), e.statement());
+    }
+}
+
+} // namespace company
