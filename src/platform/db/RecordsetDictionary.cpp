@@ -21,6 +21,14 @@ std::string_view RecordsetDictionary::text(std::uint32_t code) const
 
 std::uint32_t RecordsetDictionary::intern(std::string_view text)
 {
+    if (lastCode_ && this->text(*lastCode_) == text)
+        return *lastCode_;
+    lastCode_ = findOrAdd(text);
+    return *lastCode_;
+}
+
+std::uint32_t RecordsetDictionary::findOrAdd(std::string_view text)
+{
     if (slots_.empty())
         rebuildIndex();
     std::size_t hash = hashOf(text);
@@ -46,16 +54,24 @@ void RecordsetDictionary::releaseIndex()
 std::size_t RecordsetDictionary::bytesUsed() const
 {
     return arena_.capacity() + offsets_.capacity() * sizeof(std::uint64_t)
-           + slots_.capacity() * sizeof(std::uint32_t)
+           + slots_.capacity() * sizeof(std::uint64_t)
            + (collation_.ranks.capacity() + collation_.byRank.capacity()) * sizeof(std::uint32_t);
+}
+
+std::uint64_t RecordsetDictionary::slotOf(std::uint32_t code, std::size_t hash)
+{
+    return (std::uint64_t(hash) & 0xFFFF'FFFF'0000'0000ULL) | (std::uint64_t(code) + 1);
 }
 
 std::optional<std::uint32_t> RecordsetDictionary::find(std::string_view text, std::size_t hash) const
 {
     std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash & mask; slots_[i] != 0; i = (i + 1) & mask)
-        if (this->text(slots_[i] - 1) == text)
-            return slots_[i] - 1;
+    std::uint64_t fingerprint = slotOf(0, hash) >> 32;
+    for (std::size_t i = hash & mask; slots_[i] != 0; i = (i + 1) & mask) {
+        auto code = static_cast<std::uint32_t>(slots_[i] & 0xFFFF'FFFF) - 1;
+        if (slots_[i] >> 32 == fingerprint && this->text(code) == text)
+            return code;
+    }
     return std::nullopt;
 }
 
@@ -65,7 +81,7 @@ void RecordsetDictionary::insertIntoIndex(std::uint32_t code, std::size_t hash)
     std::size_t i = hash & mask;
     while (slots_[i] != 0)
         i = (i + 1) & mask;
-    slots_[i] = code + 1;
+    slots_[i] = slotOf(code, hash);
 }
 
 // Keeps the table at most half full, so probes stay short.

@@ -1,7 +1,9 @@
 #pragma once
 // The distinct texts of one text column. Rows hold codes into it, so a description repeated on a hundred
 // thousand lines is stored once. Texts sit end to end in one buffer; the look-up index is an open-address
-// table of codes, dropped once loading ends and rebuilt only if the set grows again.
+// table of codes with a fingerprint of each text's hash, so a probe rarely reads a text that cannot
+// match. The index is dropped once loading ends and rebuilt only if the set grows again. The lines of
+// one movement arrive together and repeat its texts, so the last text interned is checked first.
 //
 // The collation gives every code a rank in case-folded order (equal folds share a rank), so sorting and
 // comparing texts of a column compares small integers.
@@ -39,6 +41,8 @@ private:
         std::size_t forSize = 0;
     };
 
+    std::uint32_t findOrAdd(std::string_view text);
+    static std::uint64_t slotOf(std::uint32_t code, std::size_t hash);
     std::optional<std::uint32_t> find(std::string_view text, std::size_t hash) const;
     void insertIntoIndex(std::uint32_t code, std::size_t hash);
     void rebuildIndex();
@@ -46,7 +50,8 @@ private:
 
     std::string arena_;
     std::vector<std::uint64_t> offsets_{0};
-    std::vector<std::uint32_t> slots_;       // code + 1, 0 for a free slot
+    std::vector<std::uint64_t> slots_;       // hash fingerprint << 32 | code + 1; 0 for a free slot
+    std::optional<std::uint32_t> lastCode_;
     mutable Collation collation_;
 };
 
