@@ -1,0 +1,50 @@
+#include "engine/CompetencePeriod.h"
+
+#include "hostfw/GlobalUtilities.h"
+
+#include <stdexcept>
+
+namespace quorvane {
+
+namespace {
+
+int wholeNumber(const std::string& text, const char* field)
+{
+    bool ok = false;
+    int value = QString::fromStdString(text).trimmed().toInt(&ok);
+    if (!ok)
+        throw std::invalid_argument(std::string("the competence period's ") + field + " \"" + text
+                                    + "\" is not a whole number");
+    return value;
+}
+
+QDate firstDayOf(const std::string& year, const std::string& month, const char* which)
+{
+    QDate day(wholeNumber(year, which), wholeNumber(month, which), 1);
+    if (!day.isValid())
+        throw std::invalid_argument(std::string("the competence period's ") + which + " month "
+                                    + month + "/" + year + " is not a month");
+    return day;
+}
+
+std::string sqlDate(const QDate& date)
+{
+    return hostfw::GlobalUtilities::dateToSql(QVariant(date)).toStdString();
+}
+
+} // namespace
+
+std::optional<CompetencePeriod> competencePeriodOf(const SelectionParameters& selection)
+{
+    if (selection.CHK_PERIODOCOMP != "1")
+        return std::nullopt;
+    CompetencePeriod period;
+    period.first = firstDayOf(selection.TXT_ANNOLI, selection.CBO_MESELI, "from");
+    // Day 1 of the month after the to-month, less one day: the to-month's last day, leap years included.
+    period.last = firstDayOf(selection.TXT_ANNOLS, selection.CBO_MESELS, "to").addMonths(1).addDays(-1);
+    period.firstSql = sqlDate(period.first);
+    period.lastSql = sqlDate(period.last);
+    return period;
+}
+
+} // namespace quorvane

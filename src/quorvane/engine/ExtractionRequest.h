@@ -1,0 +1,24 @@
+#pragma once
+// Everything one extraction is built from: the selection record, the company settings, and the pieces
+// that other parts of the window hand over ready-made (the movement-type selector's condition, the
+// conditions of the limits and account filter grids, the user-defined attribute names).
+
+#include "engine/EngineSettings.h"
+#include "selection/SelectionParameters.h"
+
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+struct ExtractionRequest {
+    SelectionParameters selection;
+    EngineSettings settings;
+    std::string movementTypeCondition;      // written on CGT0_CODICE; never empty
+    std::string limitsCondition;            // "" when the limits grid yields none
+    std::string accountFilterCondition;     // "" when the account filter grid yields none
+    std::vector<std::string> headerAttributes;  // attribute names of the movement headers, in order
+    std::vector<std::string> lineAttributes;    // attribute names of the movement lines, in order
+};
+
+} // namespace quorvane
