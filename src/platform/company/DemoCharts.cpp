@@ -118,7 +118,7 @@ void writeChartDefinitions(db::Connection& connection, const CompanyProfile& p)
         charts.add({chart, std::string(kind == 0 ? "Centri di costo" : "Voci di spesa") + " ditta "
                                + std::to_string(p.company), kind, levels});
         for (int level = 1; level <= levels; ++level) {
-            std::string name = level == 1 ? "Mastro" : level == levels ? "Conto" : "Intermedio" + std::to_string(level - 1);
+            std::string name = level == 1 ? "Mastro" : level == levels ? "Conto" : numbered("Intermedio", level - 1, 0);
             segments.add({chart, level, name, p.segmentSizes[static_cast<std::size_t>(level - 1)],
                           kind == 1 && level == levels ? 1 : 0});
         }
@@ -160,7 +160,7 @@ void writeEntities(db::Connection& connection, CompanyMasters& m)
     m.entityValues.assign(entities.size(), {});
     for (std::size_t e = 0; e < entities.size(); ++e)
         for (char value = 'A'; value <= 'D'; ++value) {
-            std::string code = "E" + std::to_string(e + 1) + "-" + value;
+            std::string code = numbered("E", static_cast<long>(e + 1), 0) + "-" + value;
             table.add({m.profile->company, static_cast<int>(e + 1), code, entities[e] + " " + value});
             m.entityValues[e].push_back(code);
         }
