@@ -21,7 +21,8 @@ RecordsetColumn& RecordsetBuilder::column(int index)
         throw Error("The record set has no field number " + std::to_string(index));
     RecordsetColumn& column = data_->column(index);
     if (column.size() != data_->rowCount())
-        throw Error("Field '" + column.field().name + "' was given two values in row " + std::to_string(data_->rowCount() + 1));
+        throw Error("Field '" + column.field().name + "' was given two values in row "
+                    + std::to_string(data_->rowCount() + 1));
     return column;
 }
 

@@ -106,8 +106,9 @@ private:
             return RecordsetFilterOp::Like;
         }
         static const std::vector<std::pair<std::string_view, RecordsetFilterOp>> operators = {
-            {"=", RecordsetFilterOp::Equal},  {"<>", RecordsetFilterOp::NotEqual},   {"<", RecordsetFilterOp::Less},
-            {">", RecordsetFilterOp::Greater}, {"<=", RecordsetFilterOp::LessEqual}, {">=", RecordsetFilterOp::GreaterEqual}};
+            {"=", RecordsetFilterOp::Equal},       {"<>", RecordsetFilterOp::NotEqual},
+            {"<", RecordsetFilterOp::Less},        {">", RecordsetFilterOp::Greater},
+            {"<=", RecordsetFilterOp::LessEqual},  {">=", RecordsetFilterOp::GreaterEqual}};
         if (t.kind == RecordsetToken::Kind::Operator)
             for (const auto& [text, op] : operators)
                 if (t.text == text) {

@@ -65,7 +65,10 @@ RecordsetKeyBound RecordsetKeyReader::bound(const Value& literal) const
         return position.exact ? RecordsetKeyBound{std::uint64_t(position.ranksBelow) + 1, false}
                               : RecordsetKeyBound{position.ranksBelow, true};
     }
-    default: return decimalBound(literal.asDecimal(), column_.field().type == DataType::Decimal ? column_.field().scale : 0);
+    default: {
+        int scale = column_.field().type == DataType::Decimal ? column_.field().scale : 0;
+        return decimalBound(literal.asDecimal(), scale);
+    }
     }
 }
 

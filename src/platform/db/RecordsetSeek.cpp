@@ -58,9 +58,8 @@ struct Target {
 
 } // namespace
 
-std::optional<std::pair<std::size_t, std::size_t>> seekRange(const RecordsetData& data, const RecordsetView::Order& sorted,
-                                                             const std::vector<RecordsetSortKey>& keys,
-                                                             const RecordsetFilterExpr& filter)
+RecordsetRun seekRange(const RecordsetData& data, const RecordsetView::Order& sorted,
+                       const std::vector<RecordsetSortKey>& keys, const RecordsetFilterExpr& filter)
 {
     auto clauses = clausesOnLeadingKeys(keys, filter);
     if (!clauses)
@@ -74,7 +73,7 @@ std::optional<std::pair<std::size_t, std::size_t>> seekRange(const RecordsetData
         if (!target.isNull)
             target.bound = target.reader.bound(operand);
         if (target.bound.justAbove)
-            return std::pair<std::size_t, std::size_t>{0, 0};   // no row can equal a value between two keys
+            return RecordsetRun::value_type{0, 0};   // no row can equal a value between two keys
         targets.push_back(std::move(target));
     }
     auto compareRow = [&](std::uint32_t row) {
@@ -83,9 +82,10 @@ std::optional<std::pair<std::size_t, std::size_t>> seekRange(const RecordsetData
                 return c;
         return 0;
     };
-    auto first = std::partition_point(sorted.begin(), sorted.end(), [&](std::uint32_t row) { return compareRow(row) < 0; });
+    auto first = std::partition_point(sorted.begin(), sorted.end(),
+                                      [&](std::uint32_t row) { return compareRow(row) < 0; });
     auto last = std::partition_point(first, sorted.end(), [&](std::uint32_t row) { return compareRow(row) == 0; });
-    return std::pair<std::size_t, std::size_t>{std::size_t(first - sorted.begin()), std::size_t(last - sorted.begin())};
+    return RecordsetRun::value_type{std::size_t(first - sorted.begin()), std::size_t(last - sorted.begin())};
 }
 
 } // namespace db

@@ -16,10 +16,11 @@ namespace db {
 
 class RecordsetData;
 
+using RecordsetRun = std::optional<std::pair<std::size_t, std::size_t>>;
+
 // The run [first, second) of `sorted` (the rows in the order of `keys`) that the filter selects, or none
 // when the filter does not have that shape and the caller must scan.
-std::optional<std::pair<std::size_t, std::size_t>> seekRange(const RecordsetData& data, const RecordsetView::Order& sorted,
-                                                             const std::vector<RecordsetSortKey>& keys,
-                                                             const RecordsetFilterExpr& filter);
+RecordsetRun seekRange(const RecordsetData& data, const RecordsetView::Order& sorted,
+                       const std::vector<RecordsetSortKey>& keys, const RecordsetFilterExpr& filter);
 
 } // namespace db

@@ -8,7 +8,9 @@ namespace db {
 
 namespace {
 
-enum class CharClass : unsigned char { Other, Space, Letter, Digit, Sign, Point, Quote, Hash, Bracket, Compare, Paren, Comma };
+enum class CharClass : unsigned char {
+    Other, Space, Letter, Digit, Sign, Point, Quote, Hash, Bracket, Compare, Paren, Comma
+};
 
 constexpr std::array<CharClass, 256> makeClassTable()
 {
@@ -77,9 +79,11 @@ private:
                 return number(start);
             break;
         case CharClass::Quote: return text(start);
-        case CharClass::Hash: return delimited(start, '#', RecordsetToken::Kind::Date, "a date without its closing '#'");
+        case CharClass::Hash:
+            return delimited(start, '#', RecordsetToken::Kind::Date, "a date without its closing '#'");
         case CharClass::Bracket: {
-            RecordsetToken t = delimited(start, ']', RecordsetToken::Kind::Word, "a field name without its closing ']'");
+            RecordsetToken t =
+                delimited(start, ']', RecordsetToken::Kind::Word, "a field name without its closing ']'");
             t.bracketed = true;
             return t;
         }

@@ -91,11 +91,15 @@ void RecordsetInMemoryTest::convertsAssignedValues_data()
 
     QTest::newRow("text to numeric") << int(Mese) << db::Value("202403") << db::Value(db::Decimal{202403, 0});
     QTest::newRow("negative empty marker") << int(Mese) << db::Value(-1) << db::Value(db::Decimal{-1, 0});
-    QTest::newRow("decimal rounded to the field scale") << int(Mese) << db::Value(db::Decimal{25, 1}) << db::Value(db::Decimal{3, 0});
-    QTest::newRow("text to date") << int(Data) << db::Value("2024-01-31") << db::Value(db::DateTime::fromCivil(2024, 1, 31));
-    QTest::newRow("zero date marker") << int(Data) << db::Value(db::DateTime::fromCivil(1899, 12, 30)) << db::Value(db::DateTime::fromCivil(1899, 12, 30));
+    QTest::newRow("decimal rounded to the field scale")
+        << int(Mese) << db::Value(db::Decimal{25, 1}) << db::Value(db::Decimal{3, 0});
+    QTest::newRow("text to date")
+        << int(Data) << db::Value("2024-01-31") << db::Value(db::DateTime::fromCivil(2024, 1, 31));
+    const db::Value zeroDate(db::DateTime::fromCivil(1899, 12, 30));
+    QTest::newRow("zero date marker") << int(Data) << zeroDate << zeroDate;
     QTest::newRow("number to text") << int(Conto) << db::Value(db::Decimal{1250, 2}) << db::Value("12.50");
-    QTest::newRow("blank text of full width stays blank") << int(Conto) << db::Value(std::string(15, ' ')) << db::Value(std::string(15, ' '));
+    const db::Value blanks(std::string(15, ' '));
+    QTest::newRow("blank text of full width stays blank") << int(Conto) << blanks << blanks;
     QTest::newRow("NULL to a nullable field") << int(Conto) << db::Value::null() << db::Value::null();
 }
 

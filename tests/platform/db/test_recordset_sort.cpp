@@ -10,7 +10,8 @@ namespace {
 // Rows whose group codes repeat, vary in case and include NULL and the empty text, in load order 1..8.
 db::Recordset groups()
 {
-    db::RecordsetBuilder b({{"ID", db::DataType::Integer}, {"GRP", db::DataType::Text}, {"QTY", db::DataType::Decimal, 0, 9, 3}});
+    db::RecordsetBuilder b(
+        {{"ID", db::DataType::Integer}, {"GRP", db::DataType::Text}, {"QTY", db::DataType::Decimal, 0, 9, 3}});
     struct Row { int id; const char* grp; std::optional<std::int64_t> qty; };
     for (const Row& r : {Row{1, "b", 1000}, Row{2, "A", -2500}, Row{3, nullptr, 0}, Row{4, "a", std::nullopt},
                          Row{5, "", 1000}, Row{6, "B", 3}, Row{7, nullptr, -1}, Row{8, "a", 1000}}) {
