@@ -144,7 +144,7 @@ DateTime dateTimeFromDays1900(double days)
 std::string formatDateTime(const DateTime& value)
 {
     Civil c = civilFromDays(value.days);
-    char buffer[40];
+    char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%04lld-%02d-%02d %02d:%02d:%02d", c.year, c.month, c.day,
                   value.seconds / 3600, value.seconds / 60 % 60, value.seconds % 60);
     return buffer;

@@ -20,8 +20,15 @@ std::optional<DateTime> dateArgument(sqlite3_context* context, sqlite3_value* va
     case SQLITE_NULL:
         return std::nullopt;
     case SQLITE_INTEGER:
-    case SQLITE_FLOAT:
-        return dateTimeFromDays1900(sqlite3_value_double(value));
+    case SQLITE_FLOAT: {
+        double days = sqlite3_value_double(value);
+        if (!(days > -700000 && days < 3000000)) {  // outside years 1 to 9999
+            failed = true;
+            sqlite3_result_error(context, "Arithmetic overflow error converting expression to data type datetime.", -1);
+            return std::nullopt;
+        }
+        return dateTimeFromDays1900(days);
+    }
     default: {
         const char* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
         auto parsed = parseDateTime(text ? text : "");

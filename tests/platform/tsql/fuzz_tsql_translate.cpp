@@ -1,0 +1,117 @@
+// Random token streams and mutated statements: every text must give a translation or a tsql::Error, and
+// never crash, overflow the stack or touch memory it does not own (this test runs under the sanitizers).
+#include "TsqlDatabase.h"
+
+#include <QtTest>
+
+#include <random>
+
+namespace {
+
+const std::vector<std::string> seedStatements{
+    "SELECT IDENTITY( INT,1,1) AS ID, M.DITTA, M.CONTO, ISNULL(A.COGNOME,'') + ' ' + ISNULL(A.NOME,'') AS NOME\r\n"
+    " INTO  #MOVIMENTI FROM MOV M WITH (NOLOCK) LEFT OUTER JOIN ANAG A WITH(NOLOCK) ON A.CODICE = M.DITTA\r\n"
+    " CROSS APPLY FNCONTO(M.DITTA, M.CONTO) AS CONTO OUTER APPLY DBO.FNCONTO(1, NULL) AS X\r\n"
+    " WHERE M.DITTA = 1 AND M.DATAREG BETWEEN '20240101' AND '20241231' AND M.CONTO LIKE 'C%'",
+    "SELECT CASE WHEN DATEPART(WEEK, DATAREG) > 52 THEN 1 ELSE 0 END, ROUND(IMPORTO * CAST(14 AS DECIMAL(13, 2)) / 31, 2)"
+    " FROM MOV WHERE NOT (IMPORTO IN (1, 2.5, '3')) ORDER BY 1 DESC",
+    "SELECT (SELECT TOP 1 1 FROM MOV WHERE DITTA = 1) AS X, (SELECT COUNT(*) FROM ANAG) AS Y",
+    "SELECT D.K, SUM(D.I) FROM (SELECT DITTA AS K, IMPORTO AS I FROM MOV) AS D GROUP BY D.K HAVING SUM(D.I) > 0",
+    "CREATE TABLE T1 (A INT NOT NULL PRIMARY KEY, B NVARCHAR(MAX) NULL, C DECIMAL(18,2) DEFAULT 0)",
+    "INSERT INTO ANAG (CODICE, COGNOME) VALUES (1, N'x'), (2, NULL)",
+    "CREATE FUNCTION FN2(@a INT) RETURNS TABLE AS RETURN (SELECT CODICE FROM ANAG WHERE CODICE = @a)",
+    "CREATE VIEW V2 AS SELECT CODICE, COGNOME + '/' AS C FROM ANAG",
+    "DROP TABLE #MOVIMENTI",
+};
+
+const std::vector<std::string> vocabulary{
+    "SELECT", "FROM", "WHERE", "AND", "OR", "NOT", "IN", "IS", "NULL", "LIKE", "BETWEEN", "CASE", "WHEN", "THEN",
+    "ELSE", "END", "AS", "ON", "JOIN", "LEFT", "OUTER", "INNER", "CROSS", "APPLY", "GROUP", "BY", "ORDER", "TOP",
+    "INTO", "EXISTS", "CAST", "CONVERT", "ISNULL", "DATEPART", "DATEDIFF", "DATEADD", "ROUND", "SUM", "COUNT",
+    "IDENTITY", "WITH", "(NOLOCK)", "CREATE", "TABLE", "VIEW", "FUNCTION", "RETURNS", "RETURN", "INSERT", "VALUES",
+    "DROP", "UNION", "MOV", "ANAG", "FNCONTO", "DITTA", "CONTO", "IMPORTO", "DATAREG", "CODICE", "M", "A", "#T",
+    "@p", "[x]", "\"y\"", "1", "0", "2.5", "1E3", "'20240101'", "N'x'", "''", "'a''b'", "(", ")", ",", ".", ";",
+    "+", "-", "*", "/", "%", "=", "<>", "!=", "<", ">", "<=", ">=", "INT", "NVARCHAR(10)", "DECIMAL(13, 2)",
+    "WEEK", "dd", "--c\n", "/*", "*/", "\r\n", "GO", "]", "'", "\"", "#", "@", "!",
+};
+
+std::string randomTokens(std::mt19937& random)
+{
+    std::uniform_int_distribution<size_t> length(1, 40), pick(0, vocabulary.size() - 1);
+    std::string text;
+    for (size_t i = length(random); i > 0; --i)
+        text += vocabulary[pick(random)] + " ";
+    return text;
+}
+
+// Deletes, duplicates, swaps or replaces characters and whole tokens of a seed statement.
+std::string mutate(std::string text, std::mt19937& random)
+{
+    std::uniform_int_distribution<int> edits(1, 4), kind(0, 4);
+    std::uniform_int_distribution<size_t> pick(0, vocabulary.size() - 1);
+    for (int i = edits(random); i > 0 && !text.empty(); --i) {
+        std::uniform_int_distribution<size_t> at(0, text.size() - 1);
+        size_t pos = at(random);
+        size_t span = std::min<size_t>(text.size() - pos, 1 + at(random) % 12);
+        switch (kind(random)) {
+        case 0:
+            text.erase(pos, span);
+            break;
+        case 1:
+            text.insert(pos, text.substr(pos, span));
+            break;
+        case 2:
+            text.insert(pos, " " + vocabulary[pick(random)] + " ");
+            break;
+        case 3:
+            text[pos] = static_cast<char>(random() % 256);
+            break;
+        default:
+            text = text.substr(0, pos);
+            break;
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+class FuzzTsqlTranslate : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyTextTranslatesOrFailsCleanly()
+    {
+        TsqlDatabase db;
+        db.run("CREATE TABLE MOV (DITTA INT, CONTO NVARCHAR(20), IMPORTO DECIMAL(18, 2), DATAREG DATETIME)");
+        db.run("CREATE TABLE ANAG (CODICE INT, COGNOME NVARCHAR(30), NOME NVARCHAR(30))");
+        db.run("CREATE FUNCTION FNCONTO(@ditta INT, @conto NVARCHAR(20)) RETURNS TABLE AS RETURN "
+               "(SELECT COGNOME AS DESCR FROM ANAG WHERE CODICE = @ditta AND COGNOME = @conto)");
+        std::mt19937 random(20240101);
+        int translated = 0, refused = 0;
+        for (int i = 0; i < 12000; ++i) {
+            std::string text = i % 2 ? randomTokens(random) : mutate(seedStatements[i / 2 % seedStatements.size()], random);
+            try {
+                db.dialect().translate(text);
+                ++translated;
+            } catch (const tsql::Error& error) {
+                QVERIFY2(error.line() >= 1 && error.column() >= 1, error.what());
+                ++refused;
+            } catch (const std::exception& other) {
+                QFAIL(qPrintable(QString("not a tsql::Error for <%1>: %2").arg(QString::fromStdString(text), other.what())));
+            }
+        }
+        QVERIFY(translated > 0);
+        QVERIFY(refused > 0);
+    }
+
+    void deepNestingIsRefused()
+    {
+        TsqlDatabase db;
+        std::string deep = "SELECT " + std::string(5000, '(') + "1" + std::string(5000, ')');
+        QVERIFY_THROWS_EXCEPTION(tsql::Error, db.dialect().translate(deep));
+    }
+};
+
+QTEST_GUILESS_MAIN(FuzzTsqlTranslate)
+#include "fuzz_tsql_translate.moc"
