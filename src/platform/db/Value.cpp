@@ -105,14 +105,20 @@ double Decimal::toDouble() const
 
 std::string Decimal::toString() const
 {
-    std::string digits = std::to_string(mantissa < 0 ? -static_cast<unsigned long long>(mantissa)
-                                                     : static_cast<unsigned long long>(mantissa));
-    if (scale > 0) {
-        if (digits.size() <= static_cast<std::size_t>(scale))
-            digits.insert(0, static_cast<std::size_t>(scale) + 1 - digits.size(), '0');
-        digits.insert(digits.size() - static_cast<std::size_t>(scale), ".");
+    // Digits are written from the last decimal backwards into a buffer wide enough for any int64.
+    char buffer[48];
+    char* out = buffer + sizeof buffer;
+    unsigned long long magnitude = mantissa < 0 ? 0ULL - static_cast<unsigned long long>(mantissa)
+                                                : static_cast<unsigned long long>(mantissa);
+    for (int written = 0; magnitude > 0 || written <= scale; ++written) {
+        if (written == scale && scale > 0)
+            *--out = '.';
+        *--out = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
     }
-    return mantissa < 0 ? "-" + digits : digits;
+    if (mantissa < 0)
+        *--out = '-';
+    return std::string(out, buffer + sizeof buffer);
 }
 
 Decimal Decimal::operator+(const Decimal& other) const
