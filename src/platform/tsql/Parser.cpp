@@ -913,7 +913,8 @@ private:
             return parseIdentity(pos);
         ExprPtr node = Expr::make(ExprKind::Call, pos, name);
         if (name == "DATEPART" || name == "DATEDIFF" || name == "DATEADD" || name == "DATENAME") {
-            node->args.push_back(Expr::make(ExprKind::DatePart, position(), expectIdentifier("a date part")));
+            Position partPos = position();
+            node->args.push_back(Expr::make(ExprKind::DatePart, partPos, expectIdentifier("a date part")));
             if (!current().isOperator(")"))
                 expectOperator(",");
         }

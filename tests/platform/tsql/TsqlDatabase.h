@@ -56,11 +56,11 @@ public:
 
     const std::vector<tsql::ColumnType>& columns() const { return columns_; }
 
-    // The SQLite type of the single value of a query (integer, real, text, null).
+    // The SQLite type (integer, real, text, null) of the column V of a one-row query.
     std::string storageType(const std::string& tsqlText)
     {
         auto translation = dialect_->translate(tsqlText);
-        return execute("SELECT typeof(v) FROM (" + translation->steps.back().sql + ") AS q(v)").at(0).at(0);
+        return execute("SELECT typeof(V) FROM (" + translation->steps.back().sql + ")").at(0).at(0);
     }
 
     std::vector<Row> execute(const std::string& sql)
