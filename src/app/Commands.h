@@ -7,3 +7,5 @@
 
 int runTsqlCommand(const std::vector<std::string>& args);
 int runDemoDbCommand(const std::vector<std::string>& args);
+int runSqlCommand(const std::vector<std::string>& args);
+int runRunCommand(const std::vector<std::string>& args);

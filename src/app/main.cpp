@@ -16,6 +16,9 @@ struct Command {
 const Command commands[] = {
     {"tsql", runTsqlCommand, "tsql --db PATH [--explain]   run T-SQL from standard input (batches split by GO)"},
     {"demo-db", runDemoDbCommand, "demo-db PATH [--lines N] [--seed S]   create the demo company database"},
+    {"sql", runSqlCommand, "sql --db PATH --selection FILE [--company N]   print the statements of a selection"},
+    {"run", runRunCommand,
+     "run --db PATH --selection FILE [--company N] [--format json|text|csv] [--rows]   process a selection"},
 };
 
 int usage()

@@ -1,6 +1,6 @@
 #include "engine/CompetencePeriod.h"
 
-#include "hostfw/GlobalUtilities.h"
+#include "engine/SqlLiterals.h"
 
 #include <stdexcept>
 
@@ -25,11 +25,6 @@ QDate firstDayOf(const std::string& year, const std::string& month, const char* 
         throw std::invalid_argument(std::string("the competence period's ") + which + " month "
                                     + month + "/" + year + " is not a month");
     return day;
-}
-
-std::string sqlDate(const QDate& date)
-{
-    return hostfw::GlobalUtilities::dateToSql(QVariant(date)).toStdString();
 }
 
 } // namespace

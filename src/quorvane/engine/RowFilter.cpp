@@ -1,7 +1,8 @@
 #include "engine/RowFilter.h"
 
-#include "db/Value.h"
-#include "hostfw/GlobalUtilities.h"
+#include "engine/SqlLiterals.h"
+
+#include <QString>
 
 #include <stdexcept>
 
@@ -35,11 +36,6 @@ db::Decimal roundedProduct(const db::Decimal& n, const db::Decimal& p, int decim
     if (2 * (remainder < 0 ? -remainder : remainder) >= divisor)
         quotient += product < 0 ? -1 : 1;
     return {static_cast<std::int64_t>(quotient), decimals};
-}
-
-std::string sqlNumber(const db::Decimal& value)
-{
-    return hostfw::GlobalUtilities::numberToSql(value.toDouble()).toStdString();
 }
 
 // One comparison of expression x with the field's number: "=", ">=", "<=", or a band of a percentage

@@ -1,9 +1,8 @@
 #include "engine/SelectionClauses.h"
 
-#include "hostfw/GlobalUtilities.h"
+#include "engine/SqlLiterals.h"
 
 #include <QString>
-#include <QVariant>
 
 namespace quorvane {
 
@@ -33,11 +32,6 @@ void singleAccount(StatementText& where, const SelectionParameters& selection, c
         where.line("   AND " + column + " = '" + code + "'");
     else
         where.line("   AND " + column + " LIKE '" + code + "%'");
-}
-
-std::string sqlDate(const QDate& date)
-{
-    return hostfw::GlobalUtilities::dateToSql(QVariant(date)).toStdString();
 }
 
 void registrationDates(StatementText& where, const SelectionParameters& selection)

@@ -1,0 +1,154 @@
+#include "LedgerSession.h"
+
+#include "LedgerSettings.h"
+
+#include "db/Error.h"
+#include "engine/AttributeColumns.h"
+#include "engine/StatementText.h"
+#include "hostfw/Catalogue.h"
+#include "selection/MovementTypeCondition.h"
+#include "selection/SelectionFile.h"
+#include "selection/SettingsCheck.h"
+
+#include <iostream>
+
+namespace {
+
+constexpr hostfw::Language language = hostfw::Language::Italian;
+constexpr int messageFinancialWithoutIntegration = 77311;
+
+// The conditions of the limits and account filter grids are built by the grids themselves, which the
+// command line does not have yet; a file holding their rows is refused rather than half processed.
+void refuseGridRows(const quorvane::SelectionParameters& selection)
+{
+    if (!selection.ADVQ_LIMITI.empty() || !selection.ADVQ_SELCONTI.empty())
+        throw CommandFailure(1, "the selection file holds rows of ADVQ_LIMITI or ADVQ_SELCONTI: the limits and "
+                                "account filter grids are not processed by the command line yet");
+}
+
+db::Recordset query(db::Connection& connection, const std::string& text)
+{
+    return connection.Open(text);
+}
+
+int defaultCompany(db::Connection& connection)
+{
+    db::Recordset rows = query(connection, "SELECT MIN(CG18_DITTA) AS DITTA FROM CG18_ANADITTABASE WITH (NOLOCK)");
+    if (rows.RecordCount() == 0 || rows.valueAt(0, 0).isNull())
+        throw CommandFailure(1, "the database holds no company");
+    return static_cast<int>(rows.valueAt(0, 0).asInt());
+}
+
+// What the account field reports: whether the code exists in the chosen chart (valid) and whether it is an
+// analytic account rather than a level above them (complete).
+void readAccountState(db::Connection& connection, const quorvane::EngineSettings& settings,
+                      quorvane::SelectionParameters& selection, quorvane::FieldStates& fields)
+{
+    const std::string& kind = selection.CBO_SELCONTOVDS;
+    if ((kind != "0" && kind != "1") || selection.TXT_CONTO.empty())
+        return;
+    const int chart = kind == "0" ? settings.costCentreChart : settings.expenseItemChart;
+    db::Recordset rows = query(connection, "SELECT PC03_FLGANALITICO FROM PC03_ANAGPDC WITH (NOLOCK) WHERE PC03_DITTA_CG18 = "
+                                               + std::to_string(settings.company) + " AND PC03_CODICE_PC01 = "
+                                               + std::to_string(chart) + " AND PC03_CONTO = '"
+                                               + quorvane::quoteEscaped(selection.TXT_CONTO) + "'");
+    fields.accountValid = rows.RecordCount() > 0;
+    selection.contoComplete = fields.accountValid && rows.valueAt(0, 0).toDouble() != 0;
+}
+
+bool currencyExists(db::Connection& connection, const std::string& code)
+{
+    return code.empty()
+        || query(connection, "SELECT CG08_CODICE FROM CG08_VALUTE WITH (NOLOCK) WHERE CG08_CODICE = '"
+                                 + quorvane::quoteEscaped(code) + "'")
+                   .RecordCount() > 0;
+}
+
+void checkSettings(const LedgerSession& session, const quorvane::FieldStates& fields)
+{
+    const quorvane::SettingsCheckResult result = quorvane::CheckImpostazioni(session.request.selection, fields);
+    if (result.ok())
+        return;
+    const quorvane::SettingsRefusal& refusal = *result.refusal;
+    std::string where = refusal.focus.empty() ? "" : " (" + refusal.focus + ")";
+    if (refusal.tab)
+        where += " (tab " + std::to_string(*refusal.tab) + ")";
+    throw CommandFailure(2, "message " + std::to_string(refusal.message) + ": " + hostText(refusal.message) + where);
+}
+
+void prepareRequest(LedgerSession& session)
+{
+    quorvane::ExtractionRequest& request = session.request;
+    db::Connection& connection = *session.connection;
+    request.settings = engineSettingsOf(session.company, language);
+    request.movementTypeCondition = quorvane::movementTypeCondition(request.selection.USR_TIPOMOV);
+    request.headerAttributes = quorvane::readAttributeNames(connection, session.company.company,
+                                                            quorvane::headerAttributeEntity);
+    request.lineAttributes = quorvane::readAttributeNames(connection, session.company.company,
+                                                          quorvane::lineAttributeEntity);
+    quorvane::FieldStates fields;
+    fields.baseCurrency = session.company.currency;
+    fields.movementTypeCondition = request.movementTypeCondition;
+    fields.currencyValid = currencyExists(connection, request.selection.TXT_CODICEVALUTA);
+    readAccountState(connection, request.settings, request.selection, fields);
+    checkSettings(session, fields);
+}
+
+} // namespace
+
+std::string hostText(int number)
+{
+    return hostfw::Catalogue::text(number, language).toStdString();
+}
+
+std::optional<int> companyOption(const std::optional<std::string>& value)
+{
+    if (!value)
+        return std::nullopt;
+    try {
+        std::size_t used = 0;
+        const int company = std::stoi(*value, &used);
+        if (used == value->size() && company > 0)
+            return company;
+    } catch (const std::exception&) {
+    }
+    throw CommandFailure(1, "--company expects a company number, not \"" + *value + "\"");
+}
+
+LedgerSession openLedgerSession(const std::string& databasePath, const std::string& selectionPath,
+                                std::optional<int> requestedCompany)
+{
+    LedgerSession session;
+    session.request.selection = quorvane::loadSelectionFile(QString::fromStdString(selectionPath));
+    refuseGridRows(session.request.selection);
+    // The inquiry writes nothing to the company database but its own temporary table.
+    session.connection = db::Connection::open("Provider=SQLite;Data Source=" + databasePath + ";Mode=ReadOnly");
+    const int ditta = requestedCompany ? *requestedCompany
+                              : session.request.selection.company ? *session.request.selection.company
+                                                                  : defaultCompany(*session.connection);
+    session.company = company::readCompanySettings(*session.connection, ditta);
+    if (session.company.financialType() && !session.company.qevIntegration)
+        throw CommandFailure(2, "message " + std::to_string(messageFinancialWithoutIntegration) + ": "
+                                    + hostText(messageFinancialWithoutIntegration));
+    prepareRequest(session);
+    return session;
+}
+
+int runLedgerCommand(const char* command, const std::function<int()>& body)
+{
+    try {
+        return body();
+    } catch (const CommandFailure& e) {
+        std::cerr << "quorvane " << command << ": " << e.what() << '\n';
+        return e.status();
+    } catch (const quorvane::SelectionFileError& e) {
+        std::cerr << "quorvane " << command << ": " << e.what() << '\n';
+        return 1;
+    } catch (const std::invalid_argument& e) {
+        std::cerr << "quorvane " << command << ": the selection cannot be processed: " << e.what() << '\n';
+        return 1;
+    } catch (const db::Error& e) {
+        std::cerr << "quorvane " << command << ": database error: " << e.what() << '\n';
+        return 3;
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+// A ledger processing opened from the command line, as the window opens one: the company database read-only,
+// the company's settings, the selection file, and what the panel's controls would know about it (whether the
+// account and the currency exist, the movement-type condition, the user-defined attributes). The settings
+// check runs here, as it does before every processing in the window.
+
+#include "company/CompanySettings.h"
+#include "db/Connection.h"
+#include "engine/ExtractionRequest.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+// A command's failure with its exit status: 1 a wrong argument or selection file, 2 a selection the settings
+// check refuses, 3 a database error.
+class CommandFailure : public std::runtime_error {
+public:
+    CommandFailure(int status, const std::string& message) : std::runtime_error(message), status_(status) {}
+    int status() const { return status_; }
+
+private:
+    int status_;
+};
+
+struct LedgerSession {
+    std::unique_ptr<db::Connection> connection;
+    company::CompanySettings company;
+    quorvane::ExtractionRequest request;
+};
+
+// Throws CommandFailure.
+LedgerSession openLedgerSession(const std::string& databasePath, const std::string& selectionPath,
+                                std::optional<int> company);
+
+// The text of a host message or caption number in the command line's language (Italian).
+std::string hostText(int number);
+
+// Runs a command's body and turns its failures into a message on standard error and the exit status.
+int runLedgerCommand(const char* command, const std::function<int()>& body);
+
+// "--company N" as a company number; throws CommandFailure when it is not one.
+std::optional<int> companyOption(const std::optional<std::string>& value);

@@ -1,0 +1,50 @@
+// quorvane run --db PATH --selection FILE [--company N] [--format json|text|csv] [--rows]
+// Processes a selection as the window's processing command does: the settings check, the extraction into
+// #MOVIMENTI, the movement set and the totals; then prints them.
+
+#include "CommandLine.h"
+#include "Commands.h"
+#include "LedgerReports.h"
+#include "LedgerSession.h"
+
+#include "engine/MovementExtraction.h"
+
+#include <iostream>
+
+namespace {
+
+constexpr const char* usageText =
+    "usage: quorvane run --db PATH --selection FILE [--company N] [--format json|text|csv] [--rows]";
+constexpr int messageNothingExtracted = 39037;
+
+int process(const CommandLine& line, const std::string& format)
+{
+    LedgerSession session = openLedgerSession(*line.option("--db"), *line.option("--selection"),
+                                              companyOption(line.option("--company")));
+    quorvane::MovementExtraction extraction(*session.connection);
+    quorvane::NoProgress progress;
+    if (!extraction.run(session.request, progress))
+        std::cerr << "message " << messageNothingExtracted << ": " << hostText(messageNothingExtracted) << '\n';
+    const LedgerResult result{session, extraction.movements(), extraction.totals()};
+    if (format == "json")
+        printLedgerJson(std::cout, result, line.flag("--rows"));
+    else if (format == "text")
+        printLedgerText(std::cout, result);
+    else
+        printLedgerCsv(std::cout, extraction.movements());
+    return 0;
+}
+
+} // namespace
+
+int runRunCommand(const std::vector<std::string>& args)
+{
+    CommandLine line(args, {"--db", "--selection", "--company", "--format"}, {"--rows"});
+    const std::string format = line.option("--format").value_or("json");
+    if (!line.error().empty() || !line.option("--db") || !line.option("--selection") || !line.positional().empty()
+        || (format != "json" && format != "text" && format != "csv")) {
+        std::cerr << usageText << (line.error().empty() ? "" : "  (" + line.error() + ")") << '\n';
+        return 1;
+    }
+    return runLedgerCommand("run", [&] { return process(line, format); });
+}
