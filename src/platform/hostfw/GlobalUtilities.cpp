@@ -110,4 +110,12 @@ bool GlobalUtilities::lockWindowUpdate(QWidget* window)
     return true;
 }
 
+void GlobalUtilities::restoreFocus(QWidget* window)
+{
+    if (window && window->isVisible()) {
+        window->activateWindow();
+        window->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 } // namespace hostfw

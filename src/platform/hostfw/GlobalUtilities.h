@@ -41,6 +41,9 @@ public:
     bool lockWindowUpdate(QWidget* window);
     QWidget* lockedWindow() const { return locked_; }
 
+    // Gives the keyboard focus back to a window after the host's navigator has acted on it.
+    void restoreFocus(QWidget* window);
+
 private:
     GlobalUtilities() = default;
     QPointer<QWidget> locked_;
