@@ -1,0 +1,134 @@
+#pragma once
+// The ledger inquiry window. The plug-in class creates it and hands it the host contract; at its
+// first activation it opens its own connection, reads the company settings every other part of the
+// window uses, makes its service objects and sets up its panels; when it unloads it releases them
+// in order and closes the connection, and with it the working table.
+
+#include "FormControls.h"
+#include "InstanceTag.h"
+#include "ServiceObjects.h"
+#include "WindowSettings.h"
+
+#include "hostfw/ConnectionFactory.h"
+#include "hostfw/CostUtilities.h"
+#include "hostfw/ErrorTrap.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class QMenu;
+
+namespace db {
+class Connection;
+}
+
+namespace hostfw {
+class Cinterface;
+}
+
+namespace quorvane::host {
+
+class CLSCI_QUORVANE;
+
+class FRMCI_QUORVANE : public QWidget {
+    Q_OBJECT
+public:
+    inline static const QString formName = QStringLiteral("FRMCI_QUORVANE");
+    inline static const QString applicationTitle = QStringLiteral("Partitario contabilità analitica");
+
+    FRMCI_QUORVANE();            // Form_Initialize
+    ~FRMCI_QUORVANE() override;  // Form_Terminate
+
+    hostfw::Cinterface* ActiveInterface() const { return activeInterface_; }
+    void setActiveInterface(hostfw::Cinterface* contract) { activeInterface_ = contract; }
+    CLSCI_QUORVANE* Plugin() const { return plugin_; }
+    void setPlugin(CLSCI_QUORVANE* plugin) { plugin_ = plugin; }
+    // The host's window state: 0 normal, 1 minimised, 2 maximised.
+    void setFormWindowState(int state) { formWindowState_ = state; }
+
+    // Loads the window when it is not loaded (placing it in the host's frame), shows it and
+    // activates it. A modal show returns when the window has unloaded.
+    void Show(bool modal);
+    // Asks the window to close; false when it refused (it stays open).
+    bool Unload();
+    bool isLoaded() const { return loaded_; }
+    bool isActivated() const { return activated_; }
+    // The plug-in class lets go of the window: it goes now, or when it unloads if it is still open.
+    void Release();
+    // The plug-in class ends: the window lets go of its host contract and of the class.
+    void DetachFromPlugin();
+
+    // The navigator's buttons, for the host: every button but 14 and those from 18 up hands the
+    // focus back to the window through the global utility object.
+    void NavigatorButtonPressed(bool& fbolCancel, qint32 fenmButtonPress);
+    // Runs the host's form scripts of "aqOpen" and "aqClose"; answers the scripts' cancel.
+    bool ExecuteFormEvent(const QString& event);
+    // Writes the text into panel 2 of the host's status bar.
+    void ScriviSuPannello(const QString& text);
+
+    const QString& instanceTag() { return tag_.read(); }
+    const WindowSettings& settings() const { return settings_; }
+    const FormControls& controls() const { return controls_; }
+    hostfw::CostUtilities* costUtilities() const { return costUtilities_.get(); }
+    const ServiceObjects& services() const { return services_; }
+    const std::shared_ptr<db::Connection>& connection() const { return connection_; }
+    // The window's procedures run under this trap: errors go to the cost-accounting utilities.
+    hostfw::TrapHandler trap(const QString& procedure);
+
+signals:
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Life of the window
+    void Form_Load();
+    void MDIActiveX1_FormLoad();
+    void Form_Activate();
+    void Form_QueryUnload(bool& cancel);
+    void Form_Unload();
+    QWidget* frameWindow();
+    void applyWindowState();
+
+    // First activation
+    void runFirstActivation();
+    void openConnection();
+    void createCostUtilities();
+    void showParametersPanel();
+    void readCompanySettings();
+    void createServiceObjects();
+    bool checkFinancialType();
+    void setUpSelectionPanel();
+    void buildNumberFormats();
+    void buildPrintMenu();
+    void SetOggettiCoanFinanziaria();
+    void ThesaurusTraduzioneLabelInLinguaUtente();
+    void setCompetenceDateExpression();
+    void setUpResultsPanel();
+    void InizializzaScriptELayout();
+    std::unique_ptr<QObject> createByName(const char* className);
+
+    InstanceTag tag_;
+    FormControls controls_;
+    hostfw::Cinterface* activeInterface_ = nullptr;
+    CLSCI_QUORVANE* plugin_ = nullptr;
+    int formWindowState_ = 0;
+    bool loaded_ = false;
+    bool activated_ = false;
+    bool released_ = false;
+    QPointer<QWidget> frameWindow_; // the MDI sub-window carrying the window, when it has one
+
+    QString connectionString_;
+    std::unique_ptr<hostfw::ConnectionFactory> connectionFactory_;
+    std::shared_ptr<db::Connection> connection_;
+    std::unique_ptr<hostfw::CostUtilities> costUtilities_;
+    ServiceObjects services_;
+    WindowSettings settings_;
+    QMenu* printMenu_ = nullptr;
+};
+
+} // namespace quorvane::host
