@@ -1,0 +1,64 @@
+#include "HostOptions.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace hostshell {
+
+QString defaultDemoDatabase()
+{
+    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
+    return dataHome + QStringLiteral("/quorvane/demo.db");
+}
+
+std::optional<HostOptions> parseHostOptions(const QStringList& arguments, QString& error)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The ERP host shell of the cost-accounting ledger inquiry."));
+    parser.addHelpOption();
+    const QCommandLineOption db(QStringLiteral("db"), QStringLiteral("The company database file."), QStringLiteral("PATH"),
+                                defaultDemoDatabase());
+    const QCommandLineOption company(QStringLiteral("company"), QStringLiteral("The company code."), QStringLiteral("N"),
+                                     QStringLiteral("1"));
+    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("The user's language: ITA or ENG."),
+                                  QStringLiteral("ITA|ENG"), QStringLiteral("ITA"));
+    const QCommandLineOption user(QStringLiteral("user"), QStringLiteral("The user code."), QStringLiteral("CODE"),
+                                  QStringLiteral("ADMIN"));
+    const QCommandLineOption plugin(QStringLiteral("plugin"), QStringLiteral("The plug-in library file."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("Open the ledger inquiry at start."));
+    const QCommandLineOption quit(QStringLiteral("quit-after-open"),
+                                  QStringLiteral("Open the ledger inquiry, close it again and leave."));
+    parser.addOptions({db, company, lang, user, plugin, open, quit});
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        error = parser.helpText();
+        return std::nullopt;
+    }
+
+    HostOptions options;
+    options.database = parser.value(db);
+    bool numeric = false;
+    options.company = parser.value(company).toInt(&numeric);
+    if (!numeric || options.company <= 0) {
+        error = QStringLiteral("--company needs a positive company code, not \"%1\"").arg(parser.value(company));
+        return std::nullopt;
+    }
+    const QString language = parser.value(lang).trimmed().toUpper();
+    if (language != QLatin1String("ITA") && language != QLatin1String("ENG")) {
+        error = QStringLiteral("--lang is ITA or ENG, not \"%1\"").arg(parser.value(lang));
+        return std::nullopt;
+    }
+    options.language = language + QLatin1Char(' ');
+    options.user = parser.value(user);
+    options.plugin = parser.value(plugin);
+    options.quitAfterOpen = parser.isSet(quit);
+    options.openAtStart = parser.isSet(open) || options.quitAfterOpen;
+    return options;
+}
+
+} // namespace hostshell

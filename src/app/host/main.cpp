@@ -1,0 +1,91 @@
+// quorvane-host: the ERP host shell around the ledger inquiry. It opens a session on a company database,
+// shows its main window and, when asked, opens the ledger inquiry at start.
+
+#include "HostMainWindow.h"
+#include "HostOptions.h"
+
+#include "company/DatabaseCheck.h"
+#include "hostfw/ClsGlobal.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+bool displayAvailable()
+{
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
+void say(const QString& line)
+{
+    std::fprintf(stderr, "quorvane-host: %s\n", qPrintable(line));
+}
+
+std::shared_ptr<hostfw::ClsGlobal> openSession(const hostshell::HostOptions& options)
+{
+    company::checkCompanyDatabase(options.database.toStdString());
+    hostfw::SessionLogin login;
+    login.connectionString = QStringLiteral("Provider=SQLite;Data Source=%1;Mode=ReadOnly").arg(options.database);
+    login.company = options.company;
+    login.user = options.user;
+    login.language = options.language;
+    return hostfw::ClsGlobal::open(login);
+}
+
+// Opens the ledger inquiry, says what came up, closes it again: the whole path without a person.
+int openAndQuit(hostshell::HostMainWindow& window)
+{
+    if (!window.openLedgerInquiry()) {
+        say(window.hostStatusBar()->panelText(2));
+        return 1;
+    }
+    const QList<QMdiSubWindow*> opened = window.mdiArea()->subWindowList();
+    say(QStringLiteral("opened %1 window(s): %2")
+            .arg(opened.size())
+            .arg(opened.isEmpty() ? QString() : opened.constFirst()->widget()->windowTitle()));
+    const bool closed = window.closePrograms();
+    say(closed ? QStringLiteral("closed") : QStringLiteral("the program refused to close"));
+    return !opened.isEmpty() && closed ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QString error;
+    const std::optional<hostshell::HostOptions> options = hostshell::parseHostOptions(arguments, error);
+    if (!options) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h")) ? 0 : 2;
+    }
+    if (!displayAvailable()) {
+        say(QStringLiteral("no display available: set DISPLAY, or QT_QPA_PLATFORM=offscreen for a run without one"));
+        return 3;
+    }
+
+    QApplication application(argc, argv);
+    std::shared_ptr<hostfw::ClsGlobal> session;
+    try {
+        session = openSession(*options);
+    } catch (const std::exception& e) {
+        say(QString::fromUtf8(e.what()));
+        return 1;
+    }
+
+    hostshell::HostMainWindow window(session, options->plugin);
+    window.show();
+    if (options->quitAfterOpen)
+        return openAndQuit(window);
+    if (options->openAtStart)
+        window.openLedgerInquiry();
+    return application.exec();
+}
