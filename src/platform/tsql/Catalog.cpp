@@ -103,16 +103,20 @@ std::optional<std::string> Catalog::functionDefinition(const std::string& name)
     return objectDefinition("FUNCTION", name);
 }
 
+// The whole objects table is read at the first look-up: a statement names dozens of tables, and asking
+// the database about each one would cost more than the rest of the translation.
 std::optional<std::string> Catalog::objectDefinition(const std::string& kind, const std::string& name)
 {
-    Query query(db_, std::string("SELECT definition FROM ") + objectsTable + " WHERE kind = ?1 AND name = ?2 COLLATE NOCASE");
-    if (!query.valid())  // a database without views or functions has no objects table
+    if (!definitions_) {
+        definitions_.emplace();
+        Query query(db_, std::string("SELECT kind, name, definition FROM ") + objectsTable);
+        while (query.valid() && query.step())  // a database without views or functions has no objects table
+            definitions_->emplace(std::pair{query.text(0), upper(query.text(1))}, query.text(2));
+    }
+    auto it = definitions_->find({kind, upper(name)});
+    if (it == definitions_->end())
         return std::nullopt;
-    query.bind(1, kind);
-    query.bind(2, name);
-    if (!query.step())
-        return std::nullopt;
-    return query.text(0);
+    return it->second;
 }
 
 void Catalog::declareTable(TableInfo table)
@@ -135,6 +139,7 @@ void Catalog::forgetDeclarations()
 void Catalog::invalidate()
 {
     tables_.clear();
+    definitions_.reset();
     forgetDeclarations();
 }
 

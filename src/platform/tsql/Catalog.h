@@ -57,6 +57,8 @@ private:
     std::map<std::string, TableInfo> declaredTables_;
     std::map<std::string, std::string> declaredFunctions_;
     std::set<std::string> viewsBeingRead_;
+    // The objects table read once: (KIND, upper-case name) -> definition.
+    std::optional<std::map<std::pair<std::string, std::string>, std::string>> definitions_;
 
     std::optional<std::string> objectDefinition(const std::string& kind, const std::string& name);
     std::optional<TableInfo> readTable(const std::string& name);

@@ -8,6 +8,8 @@
 #include "tsql/Dialect.h"
 #include "tsql/Parser.h"
 
+#include <set>
+
 namespace tsql {
 
 namespace {
@@ -44,6 +46,18 @@ void requireInlinable(const Select& body, const std::string& name, Position pos)
 }
 
 ExprPtr alwaysTrue(Position pos) { return integerLiteral(1, pos); }
+
+// Whether a checked condition names no body table other than `first` (outer columns come in through the
+// parameters and are fine).
+bool refersOnlyTo(const Expr& expr, const std::set<std::string>& bodyAliases, const std::string& first)
+{
+    if (expr.kind == ExprKind::Column && bodyAliases.count(expr.qualifier) && expr.qualifier != first)
+        return false;
+    for (const ExprPtr& arg : expr.args)
+        if (!refersOnlyTo(*arg, bodyAliases, first))
+            return false;
+    return true;
+}
 
 }  // namespace
 
@@ -93,20 +107,9 @@ void Checker::inlineApply(TableRef& ref, Scope& scope, std::vector<TableRef>& fr
     std::vector<OutputColumn> outputs = checkItems(body, bodyScope);
 
     bool cross = ref.join == JoinKind::CrossApply;
-    if (body.from.size() > 1 && !cross)
-        fail("OUTER APPLY of '" + ref.name + "' cannot be inlined: its body joins several tables", ref.pos);
     if (body.from.empty() && body.where)
         fail("table function '" + ref.name + "' cannot be inlined: its body has WHERE without FROM", ref.pos);
-    for (size_t i = 0; i < body.from.size(); ++i) {
-        TableRef& inner = body.from[i];
-        if (i == 0) {
-            inner.join = cross ? JoinKind::Inner : JoinKind::Left;
-            inner.on = body.from.size() == 1 && body.where ? std::move(body.where) : alwaysTrue(ref.pos);
-        }
-        from.push_back(std::move(inner));
-    }
-    if (body.where)
-        conditions.push_back(std::move(body.where));
+    joinBody(body, ref, cross, from, conditions);
 
     Source source;
     source.exposedName = exposed;
@@ -119,6 +122,40 @@ void Checker::inlineApply(TableRef& ref, Scope& scope, std::vector<TableRef>& fr
         source.addColumn({outputs[i].name, outputs[i].type, source.substitutes.back().get()});
     }
     addSource(scope, std::move(source));
+}
+
+
+// The body's tables join the outer query. The body's WHERE becomes the first table's join condition when it
+// names only that table: then an OUTER APPLY is the first table left-joined on it, followed by the body's own
+// left joins, which find nothing when the first table found nothing. A CROSS APPLY whose WHERE spans
+// several tables keeps it in the outer WHERE instead, which an inner join allows.
+void Checker::joinBody(Select& body, const TableRef& ref, bool cross, std::vector<TableRef>& from,
+                       std::vector<ExprPtr>& conditions)
+{
+    if (body.from.empty())
+        return;
+    std::set<std::string> aliases;
+    for (const TableRef& inner : body.from)
+        aliases.insert(inner.sqliteAlias);
+    bool whereOnFirst = !body.where || refersOnlyTo(*body.where, aliases, body.from.front().sqliteAlias);
+    if (!cross) {
+        for (size_t i = 1; i < body.from.size(); ++i)
+            if (body.from[i].join != JoinKind::Left)
+                fail("OUTER APPLY of '" + ref.name + "' cannot be inlined: its body joins tables other than by LEFT JOIN",
+                     ref.pos);
+        if (!whereOnFirst)
+            fail("OUTER APPLY of '" + ref.name + "' cannot be inlined: its WHERE names a joined table", ref.pos);
+    }
+    TableRef& first = body.from.front();
+    first.join = cross ? JoinKind::Inner : JoinKind::Left;
+    if (whereOnFirst) {
+        first.on = body.where ? std::move(body.where) : alwaysTrue(ref.pos);
+    } else {
+        first.on = alwaysTrue(ref.pos);
+        conditions.push_back(std::move(body.where));
+    }
+    for (TableRef& inner : body.from)
+        from.push_back(std::move(inner));
 }
 
 }  // namespace tsql

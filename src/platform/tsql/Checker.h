@@ -49,6 +49,8 @@ private:
 
     // CROSS / OUTER APPLY (CheckApply.cpp).
     void inlineApply(TableRef& ref, Scope& scope, std::vector<TableRef>& from, std::vector<ExprPtr>& conditions);
+    void joinBody(Select& body, const TableRef& ref, bool cross, std::vector<TableRef>& from,
+                  std::vector<ExprPtr>& conditions);
 
     // Expressions (CheckExpressions.cpp).
     void resolveColumn(ExprPtr& expr, const Scope& scope);

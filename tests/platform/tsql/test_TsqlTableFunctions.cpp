@@ -38,10 +38,15 @@ private slots:
                  "  FROM PDC WITH (NOLOCK) WHERE DITTA = @ditta AND CODPDC = @codpdc AND CONTO = @conto)\nGO\n"
                  "CREATE FUNCTION DBO.FNNATURE(@natura INT, @ditta INT) RETURNS TABLE AS RETURN\n"
                  "  SELECT N.INDCOSTORIC, N.DESCR AS NATURA_DESCR FROM NATURE N WHERE N.DITTA = @ditta AND N.CODICE = @natura\nGO\n"
+                 "CREATE TABLE LINGUE (CONTO NVARCHAR(20), LINGUA NVARCHAR(4), DESCR NVARCHAR(50))\nGO\n"
+                 "CREATE FUNCTION FNDESCR(@conto NVARCHAR(20), @lingua NVARCHAR(4)) RETURNS TABLE AS RETURN (\n"
+                 "  SELECT ISNULL(L.DESCR, P.DESCR) AS DESCR FROM PDC P\n"
+                 "  LEFT OUTER JOIN LINGUE L ON L.CONTO = P.CONTO AND L.LINGUA = @lingua WHERE P.CONTO = @conto)\nGO\n"
                  "CREATE VIEW VRIGHE AS SELECT DITTA, CONTO, IMPORTO * 2 AS DOPPIO, CONTO + '-' + VDS AS CHIAVE FROM RIGHE\n"))
             db_->run(batch);
         db_->run("INSERT INTO PDC VALUES (1, 1, 'C1', 'Conto uno', NULL), (1, 2, 'V1', 'Voce uno', 7), (1, 2, 'V2', 'Voce due', 8)");
         db_->run("INSERT INTO NATURE VALUES (1, 7, 1, 'Costo')");
+        db_->run("INSERT INTO LINGUE VALUES ('C1', 'ENG ', 'Account one'), ('C1', 'DEU ', 'Konto eins')");
         db_->run("INSERT INTO RIGHE VALUES (1, 'C1', 'V1', 10.50), (1, 'C9', 'V1', 1.25), (1, 'C1', 'V2', 3), (1, 'C1', 'V9', 4)");
     }
 
@@ -73,6 +78,11 @@ private slots:
             << "1.25;10.5";
         QTest::newRow("star over an apply")
             << "SELECT * FROM RIGHE CROSS APPLY FNNATURE(7, 1) AS N WHERE CONTO = 'C9'" << "1,C9,V1,1.25,1,Costo";
+        QTest::newRow("outer apply of a body with its own left join")
+            << "SELECT IMPORTO, D.DESCR FROM RIGHE OUTER APPLY FNDESCR(CONTO, 'ENG ') AS D ORDER BY IMPORTO"
+            << "1.25,NULL;3,Account one;4,Account one;10.5,Account one";
+        QTest::newRow("the same body in another language falls back to the chart")
+            << "SELECT D.DESCR FROM RIGHE CROSS APPLY FNDESCR(CONTO, 'FRA ') AS D WHERE IMPORTO = 3" << "Conto uno";
         QTest::newRow("view") << "SELECT DOPPIO, CHIAVE FROM VRIGHE WITH (NOLOCK) WHERE CONTO = 'C9'" << "2.5,C9-V1";
     }
 
@@ -108,6 +118,10 @@ private slots:
                                << "UNION is not supported";
         QTest::newRow("unknown parameter") << "CREATE FUNCTION F5(@a INT) RETURNS TABLE AS RETURN (SELECT @b AS B)"
                                            << "must declare the scalar variable '@B'";
+        QTest::newRow("outer apply of a body with an inner join")
+            << "CREATE FUNCTION F6(@a INT) RETURNS TABLE AS RETURN (SELECT P.DESCR FROM PDC P JOIN NATURE N ON N.CODICE = P.NATURA "
+               "WHERE P.DITTA = @a); SELECT 1 FROM RIGHE OUTER APPLY F6(DITTA) AS X"
+            << "OUTER APPLY of 'F6' cannot be inlined: its body joins tables other than by LEFT JOIN";
         QTest::newRow("wrong argument count") << "SELECT 1 FROM RIGHE CROSS APPLY FNNATURE(1) AS N"
                                               << "table function 'FNNATURE' takes 2 arguments, 1 given";
         QTest::newRow("unknown function") << "SELECT 1 FROM RIGHE CROSS APPLY FNNONE(1) AS N"
