@@ -1,0 +1,93 @@
+#include "selection/LimitsCondition.h"
+
+#include "controls/QueryCondition.h"
+#include "selection/OfferedRows.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace quorvane {
+
+namespace {
+
+// Each column's part, in the order the columns first appear; a column met again ORs its new part in.
+class QueryParts {
+public:
+    void add(const QString& column, const QString& part)
+    {
+        auto it = std::find(columns_.begin(), columns_.end(), column);
+        if (it == columns_.end()) {
+            columns_ << column;
+            parts_ << part;
+        } else {
+            QString& stored = parts_[it - columns_.begin()];
+            stored = QLatin1Char('(') + stored + QStringLiteral(" OR ") + part + QLatin1Char(')');
+        }
+    }
+    QString joined() const { return parts_.join(QStringLiteral(" AND ")); }
+
+private:
+    QStringList columns_, parts_;
+};
+
+// Customers and suppliers share the account-holder column; the kind tells them apart.
+QString limitsPart(const controls::QueryConditionRow& row)
+{
+    if (row.caption == QLatin1String("Codice cliente"))
+        return QStringLiteral("((CI12_TIPOCF_CG44 = 0) AND (") + row.condition + QStringLiteral("))");
+    if (row.caption == QLatin1String("Codice fornitore"))
+        return QStringLiteral("((CI12_TIPOCF_CG44 = 1) AND (") + row.condition + QStringLiteral("))");
+    return QLatin1Char('(') + row.condition + QLatin1Char(')');
+}
+
+QString accountFilterPart(const controls::QueryConditionRow& row)
+{
+    return QLatin1Char('(') + row.condition + QLatin1Char(')');
+}
+
+template <typename Part>
+QString combined(const std::vector<controls::QueryConditionRow>& rows, Part part)
+{
+    QueryParts parts;
+    for (const controls::QueryConditionRow& row : rows)
+        if (!row.condition.isEmpty())
+            parts.add(row.column, part(row));
+    return parts.joined();
+}
+
+} // namespace
+
+std::vector<controls::QueryConditionRow> conditionRows(const std::vector<LimitRow>& rows,
+                                                       const controls::QueryOffer& offer, const char* gridName)
+{
+    std::vector<controls::QueryConditionRow> result;
+    for (const LimitRow& row : rows) {
+        const controls::QueryRowDefinition& definition = offeredQueryRow(offer, row, gridName);
+        controls::QueryValues values{QString::fromStdString(row.from), QString::fromStdString(row.to), {}};
+        for (const std::string& item : row.list)
+            values.list << QString::fromStdString(item);
+        try {
+            QString condition = controls::queryCondition(definition, values);
+            if (!condition.isEmpty())
+                result.push_back({definition.caption, definition.column, condition});
+        } catch (const controls::QueryValueError& e) {
+            throw GridRowError(std::string(gridName) + ": " + e.what());
+        }
+    }
+    return result;
+}
+
+std::string ProcessaLimitiAdvancedQuery(const std::vector<controls::QueryConditionRow>& rows)
+{
+    // The site lives on the line as well as on the header; the working query reads it from the line.
+    static const QRegularExpression headerSite(QStringLiteral("CI12_SEDE_CG31"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    return combined(rows, limitsPart).replace(headerSite, QStringLiteral("CI13_SEDE_CG31")).toStdString();
+}
+
+std::string ProcessaLimitiSelezionaAvanzata(const std::vector<controls::QueryConditionRow>& rows)
+{
+    return combined(rows, accountFilterPart).toStdString();
+}
+
+} // namespace quorvane

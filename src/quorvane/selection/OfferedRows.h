@@ -1,0 +1,30 @@
+#pragma once
+// The offered row behind each row of the selection record: a row names its caption (and, in the limits
+// grid, its section "A" or "B"), and only a caption the window offers can be processed. A selection file
+// naming another caption is refused with a message naming it.
+
+#include "controls/OrderRowDefinition.h"
+#include "controls/QueryRowDefinition.h"
+#include "selection/GridOffers.h"
+#include "selection/SelectionParameters.h"
+
+#include <stdexcept>
+
+namespace quorvane {
+
+class GridRowError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The first offered row with the caption, within the row's section when it names one ("A" the first,
+// "B" the second); throws GridRowError naming the grid and the caption when there is none.
+const controls::QueryRowDefinition& offeredQueryRow(const controls::QueryOffer& offer, const LimitRow& row,
+                                                    const char* gridName);
+const controls::OrderRowDefinition& offeredOrderRow(const controls::OrderOffer& offer, const OrderRow& row);
+
+// Every grid row of the record names a caption its grid offers, and only date rows carry a period and only
+// groupable rows a grouping mark; throws GridRowError on the first that does not.
+void checkGridRows(const SelectionParameters& selection, const GridOffers& offers);
+
+} // namespace quorvane
