@@ -53,6 +53,7 @@ void FRMCI_QUORVANE::Show(bool modal)
     if (!loaded_)
         Form_Load();
     applyWindowState();
+    QWidget::show(); // the form itself may have been hidden inside its frame
     frameWindow()->show();
     frameWindow()->raise();
     Form_Activate();

@@ -2,7 +2,7 @@
 // closing the window, the navigator's and the journal-entry pool's events, the trace lines and what
 // the class lets go of when it ends.
 
-#include "HostTestSupport.h"
+#include "../../platform/hostfw/HostTestSupport.h"
 
 #include "host/CLSCI_QUORVANE.h"
 #include "host/FRMCI_QUORVANE.h"
