@@ -130,29 +130,25 @@ void Checker::resolveColumn(ExprPtr& expr, const Scope& scope)
     std::string qualifierKey = upperName(expr->qualifier);
     for (const Scope* level = &scope; level; level = level->outer) {
         const Source* found = nullptr;
-        const SourceColumn* column = nullptr;
-        for (const Source& source : level->sources) {
-            if (!qualifierKey.empty() && source.exposedKey != qualifierKey)
-                continue;
-            const SourceColumn* candidate = source.findColumn(key);
-            if (!qualifierKey.empty() && !candidate)
+        if (!qualifierKey.empty()) {
+            found = level->findSource(qualifierKey);
+            if (found && !found->findColumn(key))
                 fail("invalid column name '" + expr->qualifier + "." + expr->name + "'", expr->pos);
-            if (!candidate)
-                continue;
-            if (found)
+        } else if (auto owners = level->columnOwners.find(key); owners != level->columnOwners.end()) {
+            if (owners->second.size() > 1)
                 fail("ambiguous column name '" + expr->name + "'", expr->pos);
-            found = &source;
-            column = candidate;
+            found = &level->sources[owners->second.front()];
         }
         if (!found)
             continue;
-        if (column->substitute) {
-            expr = cloneExpr(*column->substitute);
+        const SourceColumn& column = *found->findColumn(key);
+        if (column.substitute) {
+            expr = cloneExpr(*column.substitute);
             return;
         }
         expr->qualifier = found->sqliteAlias;
-        expr->name = column->name;
-        expr->type = column->type;
+        expr->name = column.name;
+        expr->type = column.type;
         expr->checked = true;
         return;
     }

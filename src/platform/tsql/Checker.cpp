@@ -105,7 +105,7 @@ void Checker::addSource(Scope& scope, Source source)
         fail("the objects in the FROM clause have the same exposed name '" + source.exposedName
                  + "'; use aliases to tell them apart",
              source.pos);
-    scope.sources.push_back(std::move(source));
+    scope.addSource(std::move(source));
 }
 
 std::vector<OutputColumn> Checker::checkItems(Select& select, const Scope& scope)

@@ -24,6 +24,13 @@ const SourceColumn* Source::findColumn(const std::string& upperName) const
     return it == columnIndex.end() ? nullptr : &columns[it->second];
 }
 
+void Scope::addSource(Source source)
+{
+    for (const auto& [name, position] : source.columnIndex)
+        columnOwners[name].push_back(sources.size());
+    sources.push_back(std::move(source));
+}
+
 const Source* Scope::findSource(const std::string& upperName) const
 {
     for (const Source& source : sources)

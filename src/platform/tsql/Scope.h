@@ -33,7 +33,10 @@ struct Scope {
     const Scope* outer = nullptr;
     const std::map<std::string, const Expr*>* parameters = nullptr;  // @NAME -> argument value
     std::vector<Source> sources;
+    // Upper-case column name -> the sources that have it, so that an unqualified name is found in one look-up.
+    std::unordered_map<std::string, std::vector<size_t>> columnOwners;
 
+    void addSource(Source source);
     const Source* findSource(const std::string& upperName) const;
     const Expr* findParameter(const std::string& upperName) const;
 };

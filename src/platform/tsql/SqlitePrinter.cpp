@@ -251,7 +251,9 @@ private:
 
 std::string quoteIdentifier(const std::string& name)
 {
-    std::string quoted = "\"";
+    std::string quoted;
+    quoted.reserve(name.size() + 2);
+    quoted += '"';
     for (char c : name) {
         quoted += c;
         if (c == '"')
