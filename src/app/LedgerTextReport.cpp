@@ -15,7 +15,13 @@ struct Column {
     std::string field;     // the movement set's column
     int width;
     bool number;           // right-aligned
+    int decimals = 0;      // numbers are shown with the company's decimals
 };
+
+std::string cellText(const db::Value& value, const Column& column)
+{
+    return column.number && value.isDecimal() ? value.asDecimal().rescaled(column.decimals).toString() : value.toText();
+}
 
 std::string fitted(const std::string& text, int width, bool rightAligned)
 {
@@ -26,15 +32,16 @@ std::string fitted(const std::string& text, int width, bool rightAligned)
 std::vector<Column> ledgerColumns(const LedgerSession& session)
 {
     const bool financial = session.request.settings.financialAccounting;
+    const int amounts = session.request.settings.amountDecimals;
     std::vector<Column> columns = {
         {"Data reg.", "CI12_DATAREG", 10, false},   {"Nr. reg.", "CI13_NUMREG_CO99", 10, false},
         {"C.d.C.", "CI13_CONTO_PC03", 12, false},   {"V.d.S.", "CI13_VDS_PC03", 12, false},
         {"Descrizione", "DESCRCONTO", 28, false},
-        {hostText(financial ? textOutflows : textCosts), "DARE", 16, true},
-        {hostText(financial ? textInflows : textRevenues), "AVERE", 16, true},
-        {"Saldo", "SALDO", 16, true}};
+        {hostText(financial ? textOutflows : textCosts), "DARE", 16, true, amounts},
+        {hostText(financial ? textInflows : textRevenues), "AVERE", 16, true, amounts},
+        {"Saldo", "SALDO", 16, true, amounts}};
     if (session.request.selection.CHK_QUANTITA == "1")
-        columns.push_back({"Quantità", "QUANTITA", 14, true});
+        columns.push_back({"Quantità", "QUANTITA", 14, true, session.request.settings.quantityDecimals});
     return columns;
 }
 
@@ -51,10 +58,11 @@ std::vector<std::string> totalsCells(const std::vector<Column>& columns, const q
     cells[0] = "Totale";
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const std::string& field = columns[i].field;
-        if (field == "DARE") cells[i] = totals.debit.toString();
-        if (field == "AVERE") cells[i] = totals.credit.toString();
-        if (field == "SALDO") cells[i] = totals.balance.toString();
-        if (field == "QUANTITA") cells[i] = totals.quantity.toString();
+        const int decimals = columns[i].decimals;
+        if (field == "DARE") cells[i] = totals.debit.rescaled(decimals).toString();
+        if (field == "AVERE") cells[i] = totals.credit.rescaled(decimals).toString();
+        if (field == "SALDO") cells[i] = totals.balance.rescaled(decimals).toString();
+        if (field == "QUANTITA") cells[i] = totals.quantity.rescaled(decimals).toString();
     }
     return cells;
 }
@@ -75,7 +83,7 @@ void printLedgerText(std::ostream& out, const LedgerResult& result)
         fields.push_back(result.movements.fieldIndex(column.field));
     for (long r = 0; r < result.movements.RecordCount(); ++r) {
         for (std::size_t i = 0; i < columns.size(); ++i)
-            cells[i] = fields[i] < 0 ? std::string() : result.movements.valueAt(r, fields[i]).toText();
+            cells[i] = fields[i] < 0 ? std::string() : cellText(result.movements.valueAt(r, fields[i]), columns[i]);
         printLine(out, columns, cells);
     }
     out << '\n';

@@ -50,7 +50,7 @@ void MovementExtraction::computeTotals(const std::string& totalsStatement, int a
 {
     if (movements_.RecordCount() == 0) {
         totals_ = {db::Decimal{0, amountDecimals}, db::Decimal{0, amountDecimals}, db::Decimal{0, amountDecimals},
-                   db::Decimal{}};
+                   db::Decimal{0, 6}};
         return;
     }
     progress.progress(2, textTotals);
