@@ -1,5 +1,6 @@
 #include "ClsGlobal.h"
 
+#include "MessageBoxAnswerer.h"
 #include "QevGlobal.h"
 
 #include "db/Connection.h"

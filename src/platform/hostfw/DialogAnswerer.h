@@ -23,10 +23,4 @@ public:
     virtual DialogAnswer answer(const DialogRequest& request) = 0;
 };
 
-// Shows the dialog as a modal message box over the active window.
-class MessageBoxAnswerer : public DialogAnswerer {
-public:
-    DialogAnswer answer(const DialogRequest& request) override;
-};
-
 } // namespace hostfw

@@ -1,6 +1,6 @@
 #pragma once
 // The framework's form manager of a program window: the window makes it first thing at its first
-// activation and gives it the host contract, through which the host's other programs reach the window.
+// activation and gives it the host contract it was opened with; it goes when the window unloads.
 
 namespace hostfw {
 

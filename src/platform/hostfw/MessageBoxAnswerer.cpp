@@ -1,4 +1,4 @@
-#include "DialogAnswerer.h"
+#include "MessageBoxAnswerer.h"
 
 #include <QApplication>
 #include <QMessageBox>

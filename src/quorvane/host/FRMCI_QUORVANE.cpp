@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QScopedValueRollback>
 
 namespace quorvane::host {
 namespace {
@@ -71,7 +72,8 @@ void FRMCI_QUORVANE::Form_Load()
 }
 
 // The host control of the window's frame: the window goes into the host's MDI area at the position
-// the host asked for, with the window's own design size.
+// the host asked for, with the window's own design size. The frame object the host gave carries the
+// window, so the host's parent window handle is not needed to place it.
 void FRMCI_QUORVANE::MDIActiveX1_FormLoad()
 {
     hostfw::runUnderTrap(trap(QStringLiteral("MDIActiveX1_FormLoad")), [&] {
@@ -102,10 +104,14 @@ void FRMCI_QUORVANE::changeEvent(QEvent* event)
         Form_Activate();
 }
 
+// A dialog shown during the set-up takes the activation away and gives it back: the set-up must
+// not start again inside itself.
 void FRMCI_QUORVANE::Form_Activate()
 {
-    if (!activated_)
-        runFirstActivation();
+    if (activated_ || activating_)
+        return;
+    const QScopedValueRollback<bool> setUp(activating_, true);
+    runFirstActivation();
 }
 
 bool FRMCI_QUORVANE::Unload()

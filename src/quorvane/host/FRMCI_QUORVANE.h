@@ -119,6 +119,7 @@ private:
     int formWindowState_ = 0;
     bool loaded_ = false;
     bool activated_ = false;
+    bool activating_ = false;
     bool released_ = false;
     QPointer<QWidget> frameWindow_; // the MDI sub-window carrying the window, when it has one
 

@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
 

@@ -14,6 +14,8 @@
 #include <QtGlobal>
 
 #include <deque>
+#include <functional>
+#include <utility>
 #include <memory>
 
 namespace hosttest {
@@ -56,6 +58,8 @@ public:
     hostfw::DialogAnswer answer(const hostfw::DialogRequest& request) override
     {
         requests.push_back(request);
+        if (whileShown)
+            std::exchange(whileShown, nullptr)(); // what the user does while the dialog is up, once
         if (answers.empty())
             return hostfw::DialogAnswer::Ok;
         const hostfw::DialogAnswer next = answers.front();
@@ -70,6 +74,7 @@ public:
         return all;
     }
     std::deque<hostfw::DialogAnswer> answers;
+    std::function<void()> whileShown;
     std::vector<hostfw::DialogRequest> requests;
 };
 

@@ -76,6 +76,7 @@ private slots:
     void theSetUpOfPanelsMenuAndResizer();
     void aSecondActivationChangesNothing();
     void aFinancialCompanyWithoutQevTellsTheUserAndCloses();
+    void aDialogDuringTheSetUpDoesNotStartTheSetUpAgain();
     void withoutTheVerticalModuleItsObjectsStayEmptyAndNothingIsShown();
     void theWindowWorksOnItsOwnConnectionHandedBackToTheHost();
     void closingDropsTheWorkingTable();
@@ -237,6 +238,14 @@ void WindowLifeTest::aFinancialCompanyWithoutQevTellsTheUserAndCloses()
     QVERIFY(!window->isLoaded());
     QVERIFY(!window->isActivated());
     QCOMPARE(open.program.CloseForm(), QVariant(true)); // the host sees the window gone
+}
+
+void WindowLifeTest::aDialogDuringTheSetUpDoesNotStartTheSetUpAgain()
+{
+    OpenWindow open(hosttest::changedSession(2, [](company::CompanySettings& s) { s.qevIntegration = false; }));
+    open.answerer->whileShown = [&] { open.program.Refresh(); }; // the window is activated under the dialog
+    open.show();
+    QCOMPARE(open.answerer->requests.size(), std::size_t(1));
 }
 
 void WindowLifeTest::withoutTheVerticalModuleItsObjectsStayEmptyAndNothingIsShown()
