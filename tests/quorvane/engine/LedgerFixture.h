@@ -17,11 +17,12 @@
 
 struct FixtureLine {
     std::string registrationDate;                 // 'YYYYMMDD'
-    std::optional<std::string> documentDate;      // none: NULL
+    std::optional<std::string> documentDate = std::nullopt;  // none: NULL
     int nature = 1;                               // the expense item's cost-or-revenue indicator
     std::string amount = "100.00";
     std::string quantity = "1.000000";
-    std::optional<std::string> competenceFrom, competenceTo;
+    std::optional<std::string> competenceFrom = std::nullopt;
+    std::optional<std::string> competenceTo = std::nullopt;
 };
 
 class LedgerFixture {
