@@ -17,11 +17,17 @@ class GridTestCompanies {
 public:
     GridTestCompanies()
     {
-        std::string path = dir_.filePath("grids.db").toStdString();
+        path_ = dir_.filePath("grids.db").toStdString();
         company::DemoOptions options;
         options.linesPerCompany = 10;
-        company::createDemoDatabase(path, options);
-        connection_ = db::Connection::open("Provider=SQLite;Data Source=" + path + ";Mode=ReadOnly");
+        company::createDemoDatabase(path_, options);
+        connection_ = connection();
+    }
+
+    // A further read-only connection to the same database.
+    std::unique_ptr<db::Connection> connection() const
+    {
+        return db::Connection::open("Provider=SQLite;Data Source=" + path_ + ";Mode=ReadOnly");
     }
 
     company::CompanySettings settings(int company) { return company::readCompanySettings(*connection_, company); }
@@ -32,6 +38,7 @@ public:
 
 private:
     QTemporaryDir dir_;
+    std::string path_;
     std::unique_ptr<db::Connection> connection_;
 };
 
