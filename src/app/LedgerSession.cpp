@@ -5,8 +5,12 @@
 #include "db/Error.h"
 #include "engine/AttributeColumns.h"
 #include "engine/StatementText.h"
+#include "hostfw/AttributeDefinitions.h"
 #include "hostfw/Catalogue.h"
+#include "selection/GridOffers.h"
+#include "selection/LimitsCondition.h"
 #include "selection/MovementTypeCondition.h"
+#include "selection/OfferedRows.h"
 #include "selection/SelectionFile.h"
 #include "selection/SettingsCheck.h"
 
@@ -17,13 +21,26 @@ namespace {
 constexpr hostfw::Language language = hostfw::Language::Italian;
 constexpr int messageFinancialWithoutIntegration = 77311;
 
-// The conditions of the limits and account filter grids are built by the grids themselves, which the
-// command line does not have yet; a file holding their rows is refused rather than half processed.
-void refuseGridRows(const quorvane::SelectionParameters& selection)
+// The grids' rows of a selection file are read against what the window would offer for this company, so a
+// file can only ask for what a user could have typed; their conditions are combined as the window does.
+void applyGridRows(db::Connection& connection, const company::CompanySettings& settings,
+                   quorvane::ExtractionRequest& request)
 {
-    if (!selection.ADVQ_LIMITI.empty() || !selection.ADVQ_SELCONTI.empty())
-        throw CommandFailure(1, "the selection file holds rows of ADVQ_LIMITI or ADVQ_SELCONTI: the limits and "
-                                "account filter grids are not processed by the command line yet");
+    const hostfw::AttributeDefinitions attributes = hostfw::AttributeDefinitions::read(connection, settings.company);
+    request.headerAttributes = attributes.names(quorvane::headerAttributeEntity);
+    request.lineAttributes = attributes.names(quorvane::lineAttributeEntity);
+    const quorvane::GridOffers offers = quorvane::buildGridOffers(
+        {settings, attributes, [](int message) { return hostfw::Catalogue::text(message, language); }});
+    const quorvane::SelectionParameters& selection = request.selection;
+    try {
+        quorvane::checkGridRows(selection, offers);
+        request.limitsCondition = quorvane::ProcessaLimitiAdvancedQuery(
+            quorvane::conditionRows(selection.ADVQ_LIMITI, offers.limits, "ADVQ_LIMITI"));
+        request.accountFilterCondition = quorvane::ProcessaLimitiSelezionaAvanzata(
+            quorvane::conditionRows(selection.ADVQ_SELCONTI, offers.accountFilter, "ADVQ_SELCONTI"));
+    } catch (const quorvane::GridRowError& e) {
+        throw CommandFailure(1, e.what());
+    }
 }
 
 db::Recordset query(db::Connection& connection, const std::string& text)
@@ -82,10 +99,7 @@ void prepareRequest(LedgerSession& session)
     db::Connection& connection = *session.connection;
     request.settings = engineSettingsOf(session.company, language);
     request.movementTypeCondition = quorvane::movementTypeCondition(request.selection.USR_TIPOMOV);
-    request.headerAttributes = quorvane::readAttributeNames(connection, session.company.company,
-                                                            quorvane::headerAttributeEntity);
-    request.lineAttributes = quorvane::readAttributeNames(connection, session.company.company,
-                                                          quorvane::lineAttributeEntity);
+    applyGridRows(connection, session.company, request);
     quorvane::FieldStates fields;
     fields.baseCurrency = session.company.currency;
     fields.movementTypeCondition = request.movementTypeCondition;
@@ -120,7 +134,6 @@ LedgerSession openLedgerSession(const std::string& databasePath, const std::stri
 {
     LedgerSession session;
     session.request.selection = quorvane::loadSelectionFile(QString::fromStdString(selectionPath));
-    refuseGridRows(session.request.selection);
     // The inquiry writes nothing to the company database but its own temporary table.
     session.connection = db::Connection::open("Provider=SQLite;Data Source=" + databasePath + ";Mode=ReadOnly");
     const int ditta = requestedCompany ? *requestedCompany

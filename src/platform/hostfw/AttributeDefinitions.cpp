@@ -50,4 +50,12 @@ std::vector<controls::AttributeField> AttributeDefinitions::attributes(int entit
     return it == entities_.end() ? std::vector<controls::AttributeField>{} : it->second;
 }
 
+std::vector<std::string> AttributeDefinitions::names(int entity) const
+{
+    std::vector<std::string> result;
+    for (const controls::AttributeField& field : attributes(entity))
+        result.push_back(field.name.toStdString());
+    return result;
+}
+
 } // namespace hostfw

@@ -8,6 +8,7 @@
 #include "db/Connection.h"
 
 #include <map>
+#include <string>
 #include <vector>
 
 namespace hostfw {
@@ -21,6 +22,8 @@ public:
     static AttributeDefinitions read(db::Connection& connection, int company);
 
     std::vector<controls::AttributeField> attributes(int entity) const override;
+    // The attribute names of an entity in their defined order: the extraction's extra columns.
+    std::vector<std::string> names(int entity) const;
     bool HasAttributes(int entity) const { return entities_.count(entity) > 0; }
 
 private:

@@ -28,16 +28,4 @@ std::string attributeColumnList(const std::vector<std::string>& names, const std
     return list;
 }
 
-std::vector<std::string> readAttributeNames(db::Connection& connection, int company, int entity)
-{
-    db::Recordset rows = connection.Open("SELECT CO5K_NOMEATTRIBUTO FROM CO5K_ATTRIBUTIDEF WITH (NOLOCK)"
-                                         " WHERE CO5K_DITTA_CG18 = " + std::to_string(company)
-                                         + " AND CO5K_ENTITA = " + std::to_string(entity)
-                                         + " ORDER BY CO5K_ORDINE, CO5K_NOMEATTRIBUTO");
-    std::vector<std::string> names;
-    for (long r = 0; r < rows.RecordCount(); ++r)
-        names.push_back(rows.valueAt(r, 0).toText());
-    return names;
-}
-
 } // namespace quorvane

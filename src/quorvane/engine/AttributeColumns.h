@@ -2,8 +2,6 @@
 // The user-defined attributes of movement headers and lines, extracted as extra columns of the working
 // table from CO5L_ATTRIBUTIDEN (joined once as CO5L_CI12 for the header, once as CO5L_CI13 for the line).
 
-#include "db/Connection.h"
-
 #include <string>
 #include <vector>
 
@@ -16,8 +14,5 @@ inline constexpr int lineAttributeEntity = 30;
 // when there are none. An attribute name is a column name, so anything but letters, digits and "_" is
 // refused (std::invalid_argument) rather than written into the statement.
 std::string attributeColumnList(const std::vector<std::string>& names, const std::string& alias);
-
-// The names a company defines for an entity (29 headers, 30 lines), in their defined order.
-std::vector<std::string> readAttributeNames(db::Connection& connection, int company, int entity);
 
 } // namespace quorvane

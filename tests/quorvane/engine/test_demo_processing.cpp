@@ -5,6 +5,7 @@
 #include "company/CompanySettings.h"
 #include "company/DemoDatabase.h"
 #include "engine/AttributeColumns.h"
+#include "hostfw/AttributeDefinitions.h"
 #include "engine/MovementExtraction.h"
 #include "selection/MovementTypeCondition.h"
 
@@ -54,8 +55,9 @@ void DemoProcessingTest::totalsAgreeWithTheMovementSet()
     request.settings.qevIntegration = settings.qevIntegration;
     request.settings.financialAccounting = settings.qevIntegration && settings.financialType();
     request.movementTypeCondition = quorvane::movementTypeCondition(std::nullopt);
-    request.headerAttributes = quorvane::readAttributeNames(*connection, company, quorvane::headerAttributeEntity);
-    request.lineAttributes = quorvane::readAttributeNames(*connection, company, quorvane::lineAttributeEntity);
+    const hostfw::AttributeDefinitions attributes = hostfw::AttributeDefinitions::read(*connection, company);
+    request.headerAttributes = attributes.names(quorvane::headerAttributeEntity);
+    request.lineAttributes = attributes.names(quorvane::lineAttributeEntity);
     request.selection.CHK_QUANTITA = "1";
     quorvane::MovementExtraction extraction(*connection);
     quorvane::NoProgress progress;
