@@ -23,9 +23,11 @@ constexpr int messageFinancialWithoutIntegration = 77311;
 
 // The grids' rows of a selection file are read against what the window would offer for this company, so a
 // file can only ask for what a user could have typed; their conditions are combined as the window does.
-void applyGridRows(db::Connection& connection, const company::CompanySettings& settings,
-                   quorvane::ExtractionRequest& request)
+void applyGridRows(LedgerSession& session)
 {
+    db::Connection& connection = *session.connection;
+    const company::CompanySettings& settings = session.company;
+    quorvane::ExtractionRequest& request = session.request;
     const hostfw::AttributeDefinitions attributes = hostfw::AttributeDefinitions::read(connection, settings.company);
     request.headerAttributes = attributes.names(quorvane::headerAttributeEntity);
     request.lineAttributes = attributes.names(quorvane::lineAttributeEntity);
@@ -34,6 +36,7 @@ void applyGridRows(db::Connection& connection, const company::CompanySettings& s
     const quorvane::SelectionParameters& selection = request.selection;
     try {
         quorvane::checkGridRows(selection, offers);
+        session.ordering = quorvane::orderingColumns(selection.ADVO_ORDINAMENTI, offers.ordering);
         request.limitsCondition = quorvane::ProcessaLimitiAdvancedQuery(
             quorvane::conditionRows(selection.ADVQ_LIMITI, offers.limits, "ADVQ_LIMITI"));
         request.accountFilterCondition = quorvane::ProcessaLimitiSelezionaAvanzata(
@@ -81,9 +84,10 @@ bool currencyExists(db::Connection& connection, const std::string& code)
                    .RecordCount() > 0;
 }
 
-void checkSettings(const LedgerSession& session, const quorvane::FieldStates& fields)
+void checkSettings(const LedgerSession& session, const quorvane::FieldStates& fields,
+                   const std::vector<quorvane::OrderingColumn>& ordering)
 {
-    const quorvane::SettingsCheckResult result = quorvane::CheckImpostazioni(session.request.selection, fields);
+    const quorvane::SettingsCheckResult result = quorvane::CheckImpostazioni(session.request.selection, fields, ordering);
     if (result.ok())
         return;
     const quorvane::SettingsRefusal& refusal = *result.refusal;
@@ -99,13 +103,13 @@ void prepareRequest(LedgerSession& session)
     db::Connection& connection = *session.connection;
     request.settings = engineSettingsOf(session.company, language);
     request.movementTypeCondition = quorvane::movementTypeCondition(request.selection.USR_TIPOMOV);
-    applyGridRows(connection, session.company, request);
+    applyGridRows(session);
     quorvane::FieldStates fields;
     fields.baseCurrency = session.company.currency;
     fields.movementTypeCondition = request.movementTypeCondition;
     fields.currencyValid = currencyExists(connection, request.selection.TXT_CODICEVALUTA);
     readAccountState(connection, request.settings, request.selection, fields);
-    checkSettings(session, fields);
+    checkSettings(session, fields, session.ordering);
 }
 
 } // namespace

@@ -7,12 +7,14 @@
 #include "company/CompanySettings.h"
 #include "db/Connection.h"
 #include "engine/ExtractionRequest.h"
+#include "selection/OrderingColumns.h"
 
 #include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // A command's failure with its exit status: 1 a wrong argument or selection file, 2 a selection the settings
 // check refuses, 3 a database error.
@@ -29,6 +31,7 @@ struct LedgerSession {
     std::unique_ptr<db::Connection> connection;
     company::CompanySettings company;
     quorvane::ExtractionRequest request;
+    std::vector<quorvane::OrderingColumn> ordering;   // the ordering grid's rows resolved to their columns
 };
 
 // Throws CommandFailure.

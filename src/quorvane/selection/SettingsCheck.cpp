@@ -1,6 +1,5 @@
 #include "selection/SettingsCheck.h"
 
-#include "selection/SettingsCheckOrderColumns.h"
 
 #include <QString>
 
@@ -93,38 +92,34 @@ bool isOneOf(std::string_view column, std::initializer_list<std::string_view> co
 
 // Grouping levels in order: a project sub-level needs the project level above it, a sub-order the job
 // order; a row that cannot group is no valid level. No grouping level at all is a plain ledger.
-Refusal checkGroupingLevels(const std::vector<OrderRow>& rows)
+Refusal checkGroupingLevels(const std::vector<OrderingColumn>& rows)
 {
     bool projectSeen = false, jobOrderSeen = false;
-    for (const OrderRow& row : rows) {
+    for (const OrderingColumn& row : rows) {
         if (!row.group)
             continue;
-        const OrderableColumn* column = orderableColumn(row.caption);
-        if (!column || !column->groupable)
+        if (!row.groupable)
             return onOrderingTab(messageInvalidGroup);
-        if (!projectSeen && isOneOf(column->column, {"CI13_SPROGETTO_PD69", "CI13_NODO_PD0C", "CI13_NODORIF_PD0C",
+        if (!projectSeen && isOneOf(row.column, {"CI13_SPROGETTO_PD69", "CI13_NODO_PD0C", "CI13_NODORIF_PD0C",
                                                      "CI13_ATTIVITA_PD0D", "CI13_SPESAGEN_PD59"}))
             return onOrderingTab(messageParentLevel);
-        if (!jobOrderSeen && column->column == "CI13_SCOMMESSA_PD25")
+        if (!jobOrderSeen && row.column == "CI13_SCOMMESSA_PD25")
             return onOrderingTab(messageSubOrder);
-        projectSeen = projectSeen || column->column == "CI13_PROGETTO_PD68";
-        jobOrderSeen = jobOrderSeen || column->column == "CI13_COMMESSA_PD25";
+        projectSeen = projectSeen || row.column == "CI13_PROGETTO_PD68";
+        jobOrderSeen = jobOrderSeen || row.column == "CI13_COMMESSA_PD25";
     }
     return std::nullopt;
 }
 
-bool anyRowOn(const std::vector<OrderRow>& rows, std::initializer_list<std::string_view> columns)
+bool anyRowOn(const std::vector<OrderingColumn>& rows, std::initializer_list<std::string_view> columns)
 {
-    return std::any_of(rows.begin(), rows.end(), [&](const OrderRow& row) {
-        const OrderableColumn* column = orderableColumn(row.caption);
-        return column && isOneOf(column->column, columns);
-    });
+    return std::any_of(rows.begin(), rows.end(),
+                       [&](const OrderingColumn& row) { return isOneOf(row.column, columns); });
 }
 
 // An ordering, grouping or not, on a dimension the user chose to leave out.
-Refusal checkExcludedDimensions(const SelectionParameters& s)
+Refusal checkExcludedDimensions(const SelectionParameters& s, const std::vector<OrderingColumn>& rows)
 {
-    const auto& rows = s.ADVO_ORDINAMENTI;
     if (s.CHK_NO_PROGETTI == "1"
         && anyRowOn(rows, {"CI13_PROGETTO_PD68", "CI13_SPROGETTO_PD69", "PD68_TIPO_PD1D", "PD68_STATO_PD1E",
                            "PD68_DATACHIUPROG", "PD68_CLASSEA_PD1F", "PD68_CLASSEB_PD1G", "PD68_CLASSEC_PD1H"}))
@@ -138,27 +133,28 @@ Refusal checkExcludedDimensions(const SelectionParameters& s)
     return std::nullopt;
 }
 
-Refusal checkLevelCount(const std::vector<OrderRow>& rows)
+Refusal checkLevelCount(const std::vector<OrderingColumn>& rows)
 {
-    const auto levels = std::count_if(rows.begin(), rows.end(), [](const OrderRow& row) { return row.group; });
+    const auto levels = std::count_if(rows.begin(), rows.end(), [](const OrderingColumn& row) { return row.group; });
     return static_cast<std::size_t>(levels) > maximumGroupingLevels ? onOrderingTab(messageTooManyLevels)
                                                                     : std::nullopt;
 }
 
 } // namespace
 
-SettingsCheckResult CheckImpostazioni(const SelectionParameters& selection, const FieldStates& fields)
+SettingsCheckResult CheckImpostazioni(const SelectionParameters& selection, const FieldStates& fields,
+                                      const std::vector<OrderingColumn>& ordering)
 {
     // The rules in their fixed order; only the first refusal is reported.
     SettingsCheckResult result;
     result.movementTypeRange = movementTypeRange(selection);
     result.refusal = checkPanel(selection, fields);
     if (!result.refusal)
-        result.refusal = checkGroupingLevels(selection.ADVO_ORDINAMENTI);
+        result.refusal = checkGroupingLevels(ordering);
     if (!result.refusal)
-        result.refusal = checkExcludedDimensions(selection);
+        result.refusal = checkExcludedDimensions(selection, ordering);
     if (!result.refusal)
-        result.refusal = checkLevelCount(selection.ADVO_ORDINAMENTI);
+        result.refusal = checkLevelCount(ordering);
     return result;
 }
 

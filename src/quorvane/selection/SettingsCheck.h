@@ -4,12 +4,14 @@
 // focus to and, for the ordering rules, the tab to show; the window shows and moves, the check only decides.
 // On its way it works out the date range of the movement types the selector is to offer.
 
+#include "selection/OrderingColumns.h"
 #include "selection/SelectionParameters.h"
 
 #include <QDate>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quorvane {
 
@@ -44,6 +46,8 @@ struct SettingsCheckResult {
     bool ok() const { return !refusal; }
 };
 
-SettingsCheckResult CheckImpostazioni(const SelectionParameters& selection, const FieldStates& fields);
+// `ordering` is the ordering grid's chosen rows resolved to their columns (see orderingColumns).
+SettingsCheckResult CheckImpostazioni(const SelectionParameters& selection, const FieldStates& fields,
+                                      const std::vector<OrderingColumn>& ordering);
 
 } // namespace quorvane

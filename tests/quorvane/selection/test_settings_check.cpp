@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-using quorvane::OrderRow;
+using quorvane::OrderingColumn;
 using quorvane::SelectionParameters;
 
 namespace {
@@ -26,18 +26,20 @@ quorvane::FieldStates acceptedFields()
     return fields;
 }
 
-OrderRow groupBy(const char* caption)
+// A chosen ordering row as the ordering grid resolves it: its column and whether it may group.
+OrderingColumn orderBy(const char* column, bool groupable = true)
 {
-    OrderRow row;
-    row.caption = caption;
-    row.group = true;
+    OrderingColumn row;
+    row.caption = column;
+    row.column = column;
+    row.groupable = groupable;
     return row;
 }
 
-OrderRow orderBy(const char* caption)
+OrderingColumn groupBy(const char* column, bool groupable = true)
 {
-    OrderRow row;
-    row.caption = caption;
+    OrderingColumn row = orderBy(column, groupable);
+    row.group = true;
     return row;
 }
 
@@ -91,8 +93,10 @@ void SettingsCheckTest::refusesWithMessageAndFocus()
     QFETCH(int, tab);
     SelectionParameters s = acceptedSelection();
     quorvane::FieldStates fields = acceptedFields();
-    const char* levels[] = {"Causale", "Sez. doc.", "Data reg.", "Data doc.", "Tipo movimento", "Nr. doc.",
-                            "C.d.C.", "V.d.S.", "Natura costo", "Articolo", "Deposito"};
+    std::vector<OrderingColumn> ordering;
+    const char* levels[] = {"CI12_CODCAUS_CI03", "CI12_SEZDOC", "CI12_DATAREG", "CI12_DATADOC", "CI12_INDTIPOMOV",
+                            "CI12_NUMDOC", "CI13_CONTO_PC03", "CI13_VDS_PC03", "NATURA", "CI13_CODART_MG66",
+                            "CI13_DEP_MG58"};
     if (change == "unknown account") fields.accountValid = false;
     if (change == "empty account") s.TXT_CONTO.clear();
     if (change == "account filter") { s.CBO_SELCONTOVDS = "2"; s.TXT_CONTO.clear(); fields.accountValid = false; }
@@ -110,17 +114,17 @@ void SettingsCheckTest::refusesWithMessageAndFocus()
         s.TXT_CODICEVALUTA = "USD";
         if (change == "no rate") s.TXT_DATACAMBIO = QDate(2024, 3, 1);
     }
-    if (change == "sub-project alone") s.ADVO_ORDINAMENTI = {groupBy("Causale"), groupBy("Sottoprogetto")};
-    if (change == "project then sub-project") s.ADVO_ORDINAMENTI = {groupBy("Progetto"), groupBy("Sottoprogetto")};
-    if (change == "sub-order alone") s.ADVO_ORDINAMENTI = {groupBy("Sottocommessa"), groupBy("Commessa")};
-    if (change == "group on description") s.ADVO_ORDINAMENTI = {groupBy("Descr. causale")};
-    if (change == "project excluded") { s.CHK_NO_PROGETTI = "1"; s.ADVO_ORDINAMENTI = {orderBy("Classe A progetto")}; }
-    if (change == "job order excluded") { s.CHK_NO_COMMESSE = "1"; s.ADVO_ORDINAMENTI = {orderBy("CI13_SCOMMESSA_PD25")}; }
-    if (change == "employee excluded") { s.CHK_NO_VERSAMENTI = "1"; s.ADVO_ORDINAMENTI = {groupBy("Dipendente")}; }
+    if (change == "sub-project alone") ordering = {groupBy("CI12_CODCAUS_CI03"), groupBy("CI13_SPROGETTO_PD69")};
+    if (change == "project then sub-project") ordering = {groupBy("CI13_PROGETTO_PD68"), groupBy("CI13_SPROGETTO_PD69")};
+    if (change == "sub-order alone") ordering = {groupBy("CI13_SCOMMESSA_PD25"), groupBy("CI13_COMMESSA_PD25")};
+    if (change == "group on description") ordering = {groupBy("DESCRANAGRAFICACAUSALE", false)};
+    if (change == "project excluded") { s.CHK_NO_PROGETTI = "1"; ordering = {orderBy("PD68_CLASSEA_PD1F")}; }
+    if (change == "job order excluded") { s.CHK_NO_COMMESSE = "1"; ordering = {orderBy("CI13_SCOMMESSA_PD25")}; }
+    if (change == "employee excluded") { s.CHK_NO_VERSAMENTI = "1"; ordering = {groupBy("CI13_DIPENDENTE_PD06")}; }
     if (change == "eleven levels" || change == "ten levels")
         for (int i = 0; i < (change == "eleven levels" ? 11 : 10); ++i)
-            s.ADVO_ORDINAMENTI.push_back(groupBy(levels[i]));
-    const quorvane::SettingsCheckResult result = quorvane::CheckImpostazioni(s, fields);
+            ordering.push_back(groupBy(levels[i]));
+    const quorvane::SettingsCheckResult result = quorvane::CheckImpostazioni(s, fields, ordering);
     if (message == 0) {
         QVERIFY2(result.ok(), result.refusal ? qPrintable(QString::number(result.refusal->message)) : "");
         return;
@@ -138,11 +142,11 @@ void SettingsCheckTest::onlyTheFirstFailingRuleIsReported()
     fields.dateToValid = false;
     fields.currencyValid = false;
     s.CHK_NO_PROGETTI = "1";
-    s.ADVO_ORDINAMENTI = {groupBy("Sottoprogetto")};
-    QCOMPARE(quorvane::CheckImpostazioni(s, fields).refusal->focus, std::string("TXT_DATAREGA"));
+    const std::vector<OrderingColumn> ordering = {groupBy("CI13_SPROGETTO_PD69")};
+    QCOMPARE(quorvane::CheckImpostazioni(s, fields, ordering).refusal->focus, std::string("TXT_DATAREGA"));
     fields.dateToValid = fields.currencyValid = true;
     // The grouping check comes before the excluded dimensions.
-    QCOMPARE(quorvane::CheckImpostazioni(s, fields).refusal->message, 43650);
+    QCOMPARE(quorvane::CheckImpostazioni(s, fields, ordering).refusal->message, 43650);
 }
 
 void SettingsCheckTest::movementTypeRangeFollowsTheDates_data()
@@ -169,7 +173,7 @@ void SettingsCheckTest::movementTypeRangeFollowsTheDates()
         s.CBO_MESELI = s.CBO_MESELS = "2";
         s.TXT_ANNOLI = s.TXT_ANNOLS = "2024";
     }
-    const quorvane::MovementTypeRange range = quorvane::CheckImpostazioni(s, acceptedFields()).movementTypeRange;
+    const quorvane::MovementTypeRange range = quorvane::CheckImpostazioni(s, acceptedFields(), {}).movementTypeRange;
     QCOMPARE(range.from.value_or(QDate()), from);
     QCOMPARE(range.to.value_or(QDate()), to);
 }
