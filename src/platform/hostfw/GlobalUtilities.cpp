@@ -110,6 +110,12 @@ bool GlobalUtilities::lockWindowUpdate(QWidget* window)
     return true;
 }
 
+// Out of line: reading the guarded pointer needs the complete QWidget, which the header does not include.
+QWidget* GlobalUtilities::lockedWindow() const
+{
+    return locked_;
+}
+
 void GlobalUtilities::restoreFocus(QWidget* window)
 {
     if (window && window->isVisible()) {

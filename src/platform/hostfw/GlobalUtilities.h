@@ -39,7 +39,7 @@ public:
     // One window at a time holds the lock, as with the system's own: a second window is refused
     // (false) until the first is released.
     bool lockWindowUpdate(QWidget* window);
-    QWidget* lockedWindow() const { return locked_; }
+    QWidget* lockedWindow() const;
 
     // Gives the keyboard focus back to a window after the host's navigator has acted on it.
     void restoreFocus(QWidget* window);

@@ -1,0 +1,24 @@
+#pragma once
+// Numbers as the accountants type and read them: a comma before the decimals, points between thousands.
+// A display format is a pattern such as "###,###,###,##0.00": a comma in it asks for thousands
+// separators, the zeros after its point give the decimals (a bare point: none).
+
+#include <QString>
+
+#include <optional>
+
+namespace controls {
+
+// "1.234,5", "1234,5" and "1234.5" all read 1234.5; "" and text that is no number read nothing.
+std::optional<double> parseTypedNumber(const QString& text);
+
+// The number in the pattern's form, Italian separators: 1234.5 in "###,##0.00" reads "1.234,50".
+QString formatNumber(double value, const QString& pattern);
+
+// The number as it is typed: no thousands separators, a comma only when it has decimals.
+QString typingText(double value);
+
+// The number as the program passes it on: a point before the decimals, no separators ("1234.5").
+QString plainNumber(double value);
+
+} // namespace controls
