@@ -1,0 +1,104 @@
+#include "engine/DatePeriods.h"
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+#include <initializer_list>
+#include <iterator>
+
+namespace quorvane {
+namespace {
+
+constexpr std::array<const char*, 12> monthAbbreviations = {"gen", "feb", "mar", "apr", "mag", "giu",
+                                                            "lug", "ago", "set", "ott", "nov", "dic"};
+
+std::string abbreviation(const db::DateTime& date)
+{
+    return monthAbbreviations[static_cast<std::size_t>(date.month() - 1)];
+}
+
+std::string year(const db::DateTime& date)
+{
+    return std::to_string(date.year());
+}
+
+// The fixed name of the period of `monthsPerPeriod` months the date falls in, then the year.
+std::string periodName(const db::DateTime& date, int monthsPerPeriod, std::initializer_list<const char*> names)
+{
+    return std::data(names)[(date.month() - 1) / monthsPerPeriod] + year(date);
+}
+
+} // namespace
+
+std::optional<db::DateTime> dateOf(const db::Value& value)
+{
+    if (value.isDateTime())
+        return value.asDateTime();
+    if (!value.isText())
+        return std::nullopt;
+    const std::string& text = value.asText();
+    if (auto parsed = db::DateTime::parse(text))
+        return parsed;
+    // The host's own short form of a date.
+    const QDate date = QDate::fromString(QString::fromStdString(text), QStringLiteral("dd/MM/yyyy"));
+    if (!date.isValid())
+        return std::nullopt;
+    return db::DateTime::fromCivil(date.year(), date.month(), date.day());
+}
+
+int sundayWeekOfYear(const db::DateTime& date)
+{
+    const std::int64_t days = date.daysSinceEpoch();
+    const std::int64_t newYear = db::daysFromCivil(date.year(), 1, 1);
+    // 1970-01-01 was a Thursday: day 0 has weekday 4 counted from Sunday.
+    const std::int64_t newYearWeekday = ((newYear + 4) % 7 + 7) % 7;
+    return static_cast<int>((days - newYear + newYearWeekday) / 7) + 1;
+}
+
+std::string DateToSettimana(const db::Value& value)
+{
+    const auto date = dateOf(value);
+    return date ? "sett. " + std::to_string(sundayWeekOfYear(*date)) + "/" + year(*date) : std::string();
+}
+
+std::string DateToQuindicina(const db::Value& value)
+{
+    const auto date = dateOf(value);
+    if (!date)
+        return {};
+    return std::string(date->day() <= 15 ? "1" : "2") + " quind. " + abbreviation(*date) + " " + year(*date);
+}
+
+std::string DateToMese(const db::Value& value)
+{
+    const auto date = dateOf(value);
+    return date ? abbreviation(*date) + " " + year(*date) : std::string();
+}
+
+std::string DateToTrimestre(const db::Value& value)
+{
+    const auto date = dateOf(value);
+    return date ? periodName(*date, 3, {"gen-mar ", "apr-giu ", "lug-set ", "ott-dic "})
+                : std::string();
+}
+
+std::string DateToQuadrimestre(const db::Value& value)
+{
+    const auto date = dateOf(value);
+    return date ? periodName(*date, 4, {"gen-apr ", "mag-ago ", "set-dic "}) : std::string();
+}
+
+std::string DateToSemestre(const db::Value& value)
+{
+    const auto date = dateOf(value);
+    return date ? periodName(*date, 6, {"gen-giu ", "lug-dic "}) : std::string();
+}
+
+std::string DateToAnno(const db::Value& value)
+{
+    const auto date = dateOf(value);
+    return date ? "anno " + year(*date) : std::string();
+}
+
+} // namespace quorvane
