@@ -9,6 +9,48 @@ void writeTotals(std::ostream& out, const quorvane::SelectionTotals& totals)
         << ", \"SALDO\": " << totals.balance.toString() << ", \"QUANTITA\": " << totals.quantity.toString() << '}';
 }
 
+void writeNode(std::ostream& out, const LedgerNodeTotals& entry)
+{
+    const quorvane::GroupNode& node = *entry.node;
+    const quorvane::SelectionTotals& sums = entry.totals.sums;
+    out << "{\"key\": ";
+    writeJsonString(out, node.key);
+    out << ", \"parent\": ";
+    writeJsonString(out, node.parent ? node.parent->key : std::string());
+    out << ", \"level\": " << node.level << ", \"text\": ";
+    writeJsonString(out, node.text);
+    out << ", \"tag\": ";
+    writeJsonString(out, node.tag);
+    out << ", \"rows\": " << entry.totals.rows << ", \"DARE\": " << sums.debit.toString()
+        << ", \"AVERE\": " << sums.credit.toString() << ", \"SALDO\": " << sums.balance.toString()
+        << ", \"QUANTITA\": " << sums.quantity.toString() << '}';
+}
+
+void writeTree(std::ostream& out, const LedgerDisplay& display)
+{
+    out << "[";
+    const std::vector<LedgerNodeTotals>& nodes = display.nodeTotals();
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        out << (i ? ",\n    " : "\n    ");
+        writeNode(out, nodes[i]);
+    }
+    out << (nodes.empty() ? "]" : "\n  ]");
+}
+
+void writeSummary(std::ostream& out, const quorvane::ControlCaptions& captions)
+{
+    out << "{";
+    bool first = true;
+    for (const auto& [control, caption] : captions) {
+        out << (first ? "\n    " : ",\n    ");
+        writeJsonString(out, control);
+        out << ": ";
+        writeJsonString(out, caption);
+        first = false;
+    }
+    out << (captions.empty() ? "}" : "\n  }");
+}
+
 void writeRows(std::ostream& out, db::Recordset& movements)
 {
     out << ",\n  \"columns\": [";
@@ -34,8 +76,10 @@ void printLedgerJson(std::ostream& out, const LedgerResult& result, bool withRow
 {
     out << "{\n  \"rows\": " << result.movements.RecordCount() << ",\n  \"totals\": ";
     writeTotals(out, result.totals);
-    // The group tree and the summary panel are filled once the break levels are processed.
-    out << ",\n  \"tree\": [],\n  \"summary\": {}";
+    out << ",\n  \"tree\": ";
+    writeTree(out, result.display);
+    out << ",\n  \"summary\": ";
+    writeSummary(out, result.display.captions());
     if (withRows)
         writeRows(out, result.movements);
     out << "\n}\n";

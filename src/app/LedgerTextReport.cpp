@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,47 @@ std::vector<std::string> totalsCells(const std::vector<Column>& columns, const q
     return cells;
 }
 
+constexpr int groupTextWidth = 64;
+
+// One line per group node, indented by its depth in the tree, with its rows and totals.
+void printGroup(std::ostream& out, const quorvane::GroupNode& node, int depth,
+                const std::map<const quorvane::GroupNode*, quorvane::GroupTotals>& totals,
+                const std::vector<Column>& columns)
+{
+    const quorvane::GroupTotals& group = totals.at(&node);
+    std::string line = fitted(std::string(static_cast<std::size_t>(depth) * 2, ' ') + node.text, groupTextWidth, false)
+                       + " " + fitted(std::to_string(group.rows), 8, true);
+    for (const Column& column : columns) {
+        const auto show = [&](const db::Decimal& value) {
+            line += " " + fitted(value.rescaled(column.decimals).toString(), column.width, true);
+        };
+        if (column.field == "DARE") show(group.sums.debit);
+        if (column.field == "AVERE") show(group.sums.credit);
+        if (column.field == "SALDO") show(group.sums.balance);
+        if (column.field == "QUANTITA") show(group.sums.quantity);
+    }
+    out << line << '\n';
+    for (const quorvane::GroupNode* child : node.children)
+        printGroup(out, *child, depth + 1, totals, columns);
+}
+
+void printTree(std::ostream& out, const LedgerDisplay& display, const std::vector<Column>& columns)
+{
+    if (display.tree().size() == 0)
+        return;
+    std::map<const quorvane::GroupNode*, quorvane::GroupTotals> totals;
+    for (const LedgerNodeTotals& entry : display.nodeTotals())
+        totals.emplace(entry.node, entry.totals);
+    std::string header = fitted("Gruppi", groupTextWidth, false) + " " + fitted("Righe", 8, true);
+    for (const Column& column : columns)
+        if (column.number)
+            header += " " + fitted(column.caption, column.width, true);
+    out << header << '\n';
+    for (const quorvane::GroupNode* node : display.tree().topLevel())
+        printGroup(out, *node, 0, totals, columns);
+    out << '\n';
+}
+
 } // namespace
 
 void printLedgerText(std::ostream& out, const LedgerResult& result)
@@ -74,6 +116,7 @@ void printLedgerText(std::ostream& out, const LedgerResult& result)
     const std::vector<Column> columns = ledgerColumns(result.session);
     out << "Ditta " << result.session.company.company << " - " << result.session.company.name << '\n'
         << result.movements.RecordCount() << " movimenti\n\n";
+    printTree(out, result.display, columns);
     std::vector<std::string> cells;
     for (const Column& column : columns)
         cells.push_back(column.caption);

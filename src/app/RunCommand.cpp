@@ -1,6 +1,7 @@
 // quorvane run --db PATH --selection FILE [--company N] [--format json|text|csv] [--rows]
 // Processes a selection as the window's processing command does: the settings check, the extraction into
-// #MOVIMENTI, the movement set and the totals; then prints them.
+// #MOVIMENTI, the movement set and the totals; then configures the display as the window does (the sort, the
+// group tree and each node's totals, the totals and summary fields) and prints them.
 
 #include "CommandLine.h"
 #include "Commands.h"
@@ -25,7 +26,8 @@ int process(const CommandLine& line, const std::string& format)
     quorvane::NoProgress progress;
     if (!extraction.run(session.request, progress))
         std::cerr << "message " << messageNothingExtracted << ": " << hostText(messageNothingExtracted) << '\n';
-    const LedgerResult result{session, extraction.movements(), extraction.totals()};
+    const LedgerDisplay display(session, extraction.movements(), extraction.totals());
+    const LedgerResult result{session, extraction.movements(), extraction.totals(), display};
     if (format == "json")
         printLedgerJson(std::cout, result, line.flag("--rows"));
     else if (format == "text")

@@ -1,0 +1,79 @@
+#include "LedgerDisplay.h"
+
+#include "LedgerPanelTexts.h"
+
+#include "engine/ChartAccountFormatting.h"
+#include "engine/Countervalue.h"
+#include "engine/NodeFilter.h"
+#include "engine/NumberFormat.h"
+#include "engine/SummaryPanel.h"
+#include "hostfw/Translator.h"
+
+#include <stdexcept>
+
+namespace {
+
+constexpr hostfw::Language language = hostfw::Language::Italian;
+constexpr const char* firstNodeKey = "*1";
+
+quorvane::TotalsFormats totalsFormats(const LedgerSession& session)
+{
+    const quorvane::EngineSettings& settings = session.request.settings;
+    return {quorvane::amountFormat(settings.amountDecimals), quorvane::quantityFormat(settings.quantityDecimals),
+            language, session.request.selection.CHK_QUANTITA == "1"};
+}
+
+void merge(quorvane::ControlCaptions& into, const quorvane::ControlCaptions& captions)
+{
+    for (const auto& [control, caption] : captions)
+        into[control] = caption;
+}
+
+} // namespace
+
+LedgerDisplay::LedgerDisplay(const LedgerSession& session, db::Recordset& movements,
+                             const quorvane::SelectionTotals& totals)
+{
+    db::Connection& connection = *session.connection;
+    const quorvane::EngineSettings& settings = session.request.settings;
+    const quorvane::SelectionParameters& selection = session.request.selection;
+    const hostfw::Translator translator(language);
+    const quorvane::ChartAccountFormatting accounts(hostfw::ChartDefinitions::read(connection));
+    const quorvane::GroupCaptions captions({translator.text(quorvane::textNoValue).toStdString(), accounts,
+                                            settings.costCentreChart, settings.expenseItemChart});
+    quorvane::NoProgress steps;
+    quorvane::NoGroupTreeProgress treeProgress;
+    try {
+        grouped_.ConfigurazioneVisualizzazioneMovimenti(session.ordering, movements, translator, captions, steps,
+                                                        treeProgress);
+        const quorvane::TotalsFormats formats = totalsFormats(session);
+        const quorvane::Countervalue countervalue(selection, session.company.currency, connection, settings.company);
+        captions_ = quorvane::AggiornamentoTotali(movements, formats, countervalue);
+        const quorvane::SummaryWords words = quorvane::SummaryWords::of(translator);
+        merge(captions_, quorvane::AggiornamentoSpecchiettoRiepilogativo(
+                             {selection, accountDescription(connection, settings, selection),
+                              movementTypeCaption(connection, selection, words.unrestricted), words,
+                              translator.text(quorvane::textAdvancedAccountSelection).toStdString(), totals,
+                              grouped_.hasGroups(), formats, countervalue}));
+        sumEveryNode(movements);
+        if (const quorvane::GroupNode* first = grouped_.tree().find(firstNodeKey)) {
+            movements.Filter(quorvane::movementFilterOf(first->tag));
+            merge(captions_, quorvane::AggiornamentoTotali(movements, formats, countervalue));
+        }
+        movements.Filter("");
+    } catch (const std::invalid_argument& e) {
+        throw CommandFailure(1, std::string("the ledger cannot be displayed: ") + e.what());
+    }
+}
+
+// Each node's totals are what clicking it shows: its movement filter on the sorted set, then the group sums.
+void LedgerDisplay::sumEveryNode(db::Recordset& movements)
+{
+    const quorvane::GroupTree& tree = grouped_.tree();
+    nodeTotals_.reserve(tree.size());
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        const quorvane::GroupNode& node = tree.node(i);
+        movements.Filter(quorvane::movementFilterOf(node.tag));
+        nodeTotals_.push_back({&node, quorvane::sumShownRows(movements)});
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The results of a processing as the window shows them once the display is configured: the group tree with
+// every node's totals, and the captions of the totals and summary fields. The command line builds them with
+// the window's own engine code: the ordering rows become the break levels and the sort, the tree is built
+// from the sorted movement set, each node's totals are those its click would show, and the window's first
+// click on node "*1" sets the group totals.
+
+#include "LedgerSession.h"
+
+#include "db/Recordset.h"
+#include "engine/ControlCaptions.h"
+#include "engine/GroupTotals.h"
+#include "engine/GroupedLedger.h"
+#include "engine/SelectionTotals.h"
+
+#include <vector>
+
+struct LedgerNodeTotals {
+    const quorvane::GroupNode* node;
+    quorvane::GroupTotals totals;
+};
+
+class LedgerDisplay {
+public:
+    // Leaves the movement set sorted for display and unfiltered. Throws CommandFailure for an ordering that
+    // cannot be displayed, and db::Error from the database.
+    LedgerDisplay(const LedgerSession& session, db::Recordset& movements, const quorvane::SelectionTotals& totals);
+    LedgerDisplay(const LedgerDisplay&) = delete;
+    LedgerDisplay& operator=(const LedgerDisplay&) = delete;
+
+    const quorvane::GroupTree& tree() const { return grouped_.tree(); }
+    // Every node with its totals, in creation order.
+    const std::vector<LedgerNodeTotals>& nodeTotals() const { return nodeTotals_; }
+    const quorvane::ControlCaptions& captions() const { return captions_; }
+
+private:
+    void sumEveryNode(db::Recordset& movements);
+
+    quorvane::GroupedLedger grouped_;
+    std::vector<LedgerNodeTotals> nodeTotals_;
+    quorvane::ControlCaptions captions_;
+};
