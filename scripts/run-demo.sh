@@ -15,9 +15,6 @@ if [ -x "$host" ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$host" --db "$demo_db" --open
 fi
 echo "No display available: running the headless demo on $demo_db"
-"$build/src/app/quorvane" tsql --db "$demo_db" <<'SQL'
-SELECT CI13_DITTA_CG18 AS DITTA, COUNT(*) AS RIGHE, SUM(CI13_IMPORTO) AS IMPORTO
-FROM CI13_MOVCORPO WITH (NOLOCK)
-GROUP BY CI13_DITTA_CG18
-ORDER BY CI13_DITTA_CG18
-SQL
+# A ledger of the first quarter of 2024 grouped by cost centre and month of the registration date.
+selection=$(dirname "$0")/../docs/examples/grouped-ledger.json
+"$build/src/app/quorvane" run --db "$demo_db" --selection "$selection" --format text
