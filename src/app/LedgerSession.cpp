@@ -2,6 +2,7 @@
 
 #include "LedgerSettings.h"
 
+#include "company/DatabaseCheck.h"
 #include "db/Error.h"
 #include "engine/AttributeColumns.h"
 #include "engine/StatementText.h"
@@ -138,6 +139,7 @@ LedgerSession openLedgerSession(const std::string& databasePath, const std::stri
 {
     LedgerSession session;
     session.request.selection = quorvane::loadSelectionFile(QString::fromStdString(selectionPath));
+    company::checkCompanyDatabase(databasePath);
     // The inquiry writes nothing to the company database but its own temporary table.
     session.connection = db::Connection::open("Provider=SQLite;Data Source=" + databasePath + ";Mode=ReadOnly");
     const int ditta = requestedCompany ? *requestedCompany

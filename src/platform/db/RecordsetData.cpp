@@ -20,11 +20,11 @@ constexpr std::size_t kCachedOrders = 4;
 RecordsetData::RecordsetData(std::vector<FieldInfo> fields)
 {
     columns_.reserve(fields.size());
+    // A query may return unnamed columns (SELECT 1) or two columns of one name (a.X, b.X), as the server
+    // does; such fields are reached by position, and a name finds its first field.
     for (auto& field : fields) {
-        std::string folded = foldCase(field.name);
-        if (field.name.empty() || indexByFoldedName_.count(folded) != 0)
-            throw Error("A record set cannot have two fields named '" + field.name + "' or a field without a name");
-        indexByFoldedName_.emplace(std::move(folded), static_cast<int>(columns_.size()));
+        if (!field.name.empty())
+            indexByFoldedName_.emplace(foldCase(field.name), static_cast<int>(columns_.size()));
         columns_.emplace_back(std::move(field));
     }
 }

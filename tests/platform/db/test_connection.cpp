@@ -92,6 +92,16 @@ private slots:
         QVERIFY(rows.value("DESCR").isNull());
     }
 
+    void unnamedAndRepeatedColumnsAreReachedByPosition()
+    {
+        auto c = openFile(path("names.db"));
+        db::Recordset rows = c->Open("SELECT 1, 2 AS X, 3 AS x");
+        QCOMPARE(rows.fieldCount(), 3);
+        QCOMPARE(rows.field(0).name, std::string());
+        QCOMPARE(rows.fieldIndex("X"), 1);
+        QCOMPARE(rows.value(2).asInt(), 3LL);
+    }
+
     void executeAnswersTheRowsAffected()
     {
         auto c = openFile(path("affected.db"));

@@ -1,0 +1,151 @@
+// The quorvane command line as a user or a script meets it: what it prints, and the exit status that tells
+// a refusal (2), a database error (3) and a bad argument (1) apart.
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QString out, err;
+};
+
+Outcome quorvane(const QStringList& args, const QByteArray& input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(QUORVANE_EXECUTABLE), args);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(120000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString demo_;
+
+    QString selectionFile(const char* name, const QByteArray& json)
+    {
+        QString path = dir_.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(json);
+        return path;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        demo_ = dir_.filePath("demo.db");
+        Outcome made = quorvane({"demo-db", demo_, "--lines", "400", "--seed", "7"});
+        QCOMPARE(made.status, 0);
+        QVERIFY2(made.out.contains(demo_), qPrintable(made.out));
+    }
+
+    void tsqlPrintsEachResultSetAsCsv()
+    {
+        QString db = dir_.filePath("csv.db");
+        QByteArray script = "CREATE TABLE T (A NVARCHAR(20), B DECIMAL(18,2), D DATETIME)\r\nGO\r\n"
+                            "INSERT INTO T (A, B, D) VALUES ('Rossi, Mario', 10, '20240229'), ('say \"hi\"', 0.5, NULL),"
+                            " (NULL, NULL, '20240101')\nGO\n"
+                            "SELECT A, B, D FROM T WITH (NOLOCK)\ngo\nSELECT COUNT(*) AS N FROM T\n";
+        Outcome run = quorvane({"tsql", "--db", db}, script);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QString("A,B,D\n\"Rossi, Mario\",10.00,2024-02-29\n\"say \"\"hi\"\"\",0.50,\n,,2024-01-01\n"
+                                  "N\n3\n"));
+    }
+
+    void tsqlExplainShowsTheSqliteText()
+    {
+        Outcome run = quorvane({"tsql", "--db", dir_.filePath("explain.db"), "--explain"}, "SELECT 'a' + 'b' AS AB");
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains("-- SQLite:") && run.out.contains("||") && run.out.endsWith("AB\nab\n"),
+                 qPrintable(run.out));
+    }
+
+    void tsqlReportsAnUnsupportedStatementWithItsPosition()
+    {
+        Outcome run = quorvane({"tsql", "--db", dir_.filePath("bad.db")}, "SELECT 1\nGO\nSELECT 1 UNION SELECT 2");
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains("line 1") && run.err.contains("UNION", Qt::CaseInsensitive), qPrintable(run.err));
+    }
+
+    void badArgumentsExitWithStatusOne_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("no command") << QStringList{};
+        QTest::newRow("unknown command") << QStringList{"frobnicate"};
+        QTest::newRow("tsql without database") << QStringList{"tsql"};
+        QTest::newRow("unknown option") << QStringList{"tsql", "--db", "x.db", "--verbose"};
+    }
+    void badArgumentsExitWithStatusOne()
+    {
+        QFETCH(QStringList, args);
+        QCOMPARE(quorvane(args).status, 1);
+    }
+
+    void demoDatabaseIsNotOverwritten()
+    {
+        Outcome again = quorvane({"demo-db", demo_, "--lines", "10"});
+        QCOMPARE(again.status, 1);
+        QVERIFY2(again.err.contains(demo_), qPrintable(again.err));
+    }
+
+    void refusedSelectionExitsWithTheMessageNumber()
+    {
+        QString sel = selectionFile("refused.json", R"({"company": 1, "CBO_SELCONTOVDS": "0", "TXT_CONTO": ""})");
+        Outcome run = quorvane({"run", "--db", demo_, "--selection", sel});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains("message 9638"), qPrintable(run.err));
+    }
+
+    void emptyExtractionSaysSoAndCountsNoRows()
+    {
+        QString sel = selectionFile("empty.json", R"({"company": 1, "CBO_SELCONTOVDS": "0", "TXT_CONTO": "01",
+            "TXT_DATAREGDA": "1990-01-01", "TXT_DATAREGA": "1990-12-31"})");
+        Outcome run = quorvane({"run", "--db", demo_, "--selection", sel, "--format", "json"});
+        QCOMPARE(run.status, 0);
+        QVERIFY2((run.out + run.err).contains("39037"), qPrintable(run.out + run.err));
+        QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8()).object().value("rows").toInt(-1), 0);
+    }
+
+    void sqlPrintsTheStatementsWithTheirLineEnds()
+    {
+        QString sel = selectionFile("sql.json", R"({"company": 1, "CBO_SELCONTOVDS": "0", "TXT_CONTO": "01"})");
+        Outcome run = quorvane({"sql", "--db", demo_, "--selection", sel});
+        QCOMPARE(run.status, 0);
+        QJsonObject statements = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        for (const char* key : {"extraction", "condition", "final", "totals", "rowFilter"})
+            QVERIFY2(statements.contains(key), key);
+        QString extraction = statements.value("extraction").toString();
+        QVERIFY(extraction.startsWith("SELECT\r\n   IDENTITY( INT,1,1) AS ID,"));
+        QVERIFY(extraction.endsWith(statements.value("condition").toString()));
+        QVERIFY(statements.value("condition").toString().startsWith("WHERE"));
+    }
+
+    void missingOrForeignDatabaseIsNamed()
+    {
+        QString sel = selectionFile("any.json", R"({"company": 1, "CBO_SELCONTOVDS": "0", "TXT_CONTO": "01"})");
+        QString missing = dir_.filePath("nowhere.db");
+        Outcome run = quorvane({"run", "--db", missing, "--selection", sel});
+        QCOMPARE(run.status, 3);
+        QVERIFY2(run.err.contains(missing), qPrintable(run.err));
+        QString foreign = selectionFile("foreign.db", "not a database");
+        run = quorvane({"run", "--db", foreign, "--selection", sel});
+        QCOMPARE(run.status, 3);
+        QVERIFY2(run.err.contains(foreign) && run.err.contains("not a company database"), qPrintable(run.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "test_command_line.moc"
