@@ -6,6 +6,8 @@
 
 #include <sqlite3.h>
 
+#include <QStringList>
+
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -93,3 +95,16 @@ private:
     std::unique_ptr<tsql::Dialect> dialect_;
     std::vector<tsql::ColumnType> columns_;
 };
+
+// Rows as one line of text: values joined by ",", rows by ";", so a table test states its result on one line.
+inline QString joinedRows(const std::vector<TsqlDatabase::Row>& rows)
+{
+    QStringList lines;
+    for (const auto& row : rows) {
+        QStringList values;
+        for (const std::string& value : row)
+            values << QString::fromStdString(value);
+        lines << values.join(",");
+    }
+    return lines.join(";");
+}

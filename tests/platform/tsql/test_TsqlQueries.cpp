@@ -9,18 +9,6 @@ class TsqlQueries : public QObject {
 private:
     std::unique_ptr<TsqlDatabase> db_;
 
-    static QString joined(const std::vector<TsqlDatabase::Row>& rows)
-    {
-        QStringList lines;
-        for (const auto& row : rows) {
-            QStringList values;
-            for (const std::string& value : row)
-                values << QString::fromStdString(value);
-            lines << values.join(",");
-        }
-        return lines.join(";");
-    }
-
 private slots:
     void init()
     {
@@ -76,7 +64,7 @@ private slots:
     {
         QFETCH(QString, tsql);
         QFETCH(QString, expected);
-        QCOMPARE(joined(db_->run(tsql.toStdString())), expected);
+        QCOMPARE(joinedRows(db_->run(tsql.toStdString())), expected);
     }
 
     void selectIntoCreatesATemporaryTableNumberedInOrder()
@@ -84,13 +72,13 @@ private slots:
         db_->run("SELECT\r\n   IDENTITY( INT,1,1) AS ID,\r\n   T.NUMREG, C.PROGRIGA, C.IMPORTO\r\n"
                  " INTO  #MOVIMENTI\r\nFROM TESTATA T WITH (NOLOCK) INNER JOIN CORPO C WITH (NOLOCK) ON C.NUMREG = T.NUMREG\r\n"
                  " WHERE T.DITTA = 1");
-        QCOMPARE(joined(db_->run("SELECT ID, NUMREG, PROGRIGA FROM #MOVIMENTI ORDER BY ID")), QString("1,R1,1;2,R1,2;3,R2,1"));
-        QCOMPARE(joined(db_->run("SELECT * FROM #MOVIMENTI WHERE ID = 2")), QString("2,R1,2,4.25"));
+        QCOMPARE(joinedRows(db_->run("SELECT ID, NUMREG, PROGRIGA FROM #MOVIMENTI ORDER BY ID")), QString("1,R1,1;2,R1,2;3,R2,1"));
+        QCOMPARE(joinedRows(db_->run("SELECT * FROM #MOVIMENTI WHERE ID = 2")), QString("2,R1,2,4.25"));
     }
 
     void selectIntoThenSelectInOneText()
     {
-        QCOMPARE(joined(db_->run("SELECT NUMREG INTO #T FROM TESTATA WHERE DITTA = 2; SELECT * FROM #T")), QString("R3"));
+        QCOMPARE(joinedRows(db_->run("SELECT NUMREG INTO #T FROM TESTATA WHERE DITTA = 2; SELECT * FROM #T")), QString("R3"));
     }
 
     void temporaryTableLivesOnlyOnItsConnection()

@@ -12,18 +12,6 @@ private:
     std::string path_;
     std::unique_ptr<TsqlDatabase> db_;
 
-    static QString joined(const std::vector<TsqlDatabase::Row>& rows)
-    {
-        QStringList lines;
-        for (const auto& row : rows) {
-            QStringList values;
-            for (const std::string& value : row)
-                values << QString::fromStdString(value);
-            lines << values.join(",");
-        }
-        return lines.join(";");
-    }
-
 private slots:
     void initTestCase()
     {
@@ -90,16 +78,16 @@ private slots:
     {
         QFETCH(QString, tsql);
         QFETCH(QString, expected);
-        QCOMPARE(joined(db_->run(tsql.toStdString())), expected);
+        QCOMPARE(joinedRows(db_->run(tsql.toStdString())), expected);
     }
 
     void aReadOnlyConnectionKnowsFunctionsAndViews()
     {
         TsqlDatabase reader(path_.c_str(), SQLITE_OPEN_READONLY);
-        QCOMPARE(joined(reader.run("SELECT CONTO.PDC_DESCR FROM RIGHE CROSS APPLY FNPDC(1, CONTO, DITTA, NULL) AS CONTO "
+        QCOMPARE(joinedRows(reader.run("SELECT CONTO.PDC_DESCR FROM RIGHE CROSS APPLY FNPDC(1, CONTO, DITTA, NULL) AS CONTO "
                                    "WHERE IMPORTO = 3")),
                  QString("Conto uno"));
-        QCOMPARE(joined(reader.run("SELECT CHIAVE FROM VRIGHE WHERE DOPPIO = 6")),
+        QCOMPARE(joinedRows(reader.run("SELECT CHIAVE FROM VRIGHE WHERE DOPPIO = 6")),
                  QString("C1-V2"));
         QCOMPARE(reader.columns().at(0).size, 41);
     }
