@@ -1,0 +1,18 @@
+#pragma once
+// The text a grid cell shows before the window's formatting callback sees it: dates as day/month/year,
+// numbers in their column's format with the column's decimals, anything else as its value's text; NULL
+// reads as empty text.
+
+#include "controls/DataGridColumn.h"
+#include "db/Value.h"
+
+#include <QString>
+
+namespace controls {
+
+QString cellText(const db::Value& value, const DataGridColumn& column);
+
+// The column's number format with its decimals replaced: "###,##0.00" with 3 decimals is "###,##0.000".
+QString numberPattern(const QString& format, int decimals);
+
+} // namespace controls
