@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace quorvane {
 namespace {
@@ -47,19 +46,19 @@ std::string formatNumber(double value, std::string_view format, hostfw::Language
 {
     const Layout layout = layoutOf(format);
     const bool italian = language == hostfw::Language::Italian;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", layout.decimals, std::fabs(value));
-    const std::string text = buffer;
-    const std::size_t point = text.find('.');
-    const std::string whole = text.substr(0, point);
-    std::string out = layout.grouped ? grouped(whole, italian ? '.' : ',') : whole;
+    // Halves round away from zero, as the host's format function rounds.
+    const double scale = std::pow(10.0, layout.decimals);
+    const auto units = static_cast<long long>(std::round(std::fabs(value) * scale));
+    const long long whole = units / static_cast<long long>(scale);
+    std::string out = layout.grouped ? grouped(std::to_string(whole), italian ? '.' : ',') : std::to_string(whole);
     if (layout.point)
         out += italian ? ',' : '.';
-    if (point != std::string::npos)
-        out += text.substr(point + 1);
+    if (layout.decimals > 0) {
+        const std::string places = std::to_string(units % static_cast<long long>(scale));
+        out += std::string(static_cast<std::size_t>(layout.decimals) - places.size(), '0') + places;
+    }
     // A value that rounds to zero shows no sign.
-    const bool negative = value < 0 && text.find_first_not_of("0.") != std::string::npos;
-    return negative ? "-" + out : out;
+    return value < 0 && units > 0 ? "-" + out : out;
 }
 
 std::string amountFormat(int decimals)
