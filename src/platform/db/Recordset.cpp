@@ -19,9 +19,17 @@ Recordset::Recordset(std::shared_ptr<RecordsetData> data)
 {
 }
 
+// Appended fields are named by the caller and reached by name, so each needs a name of its own (a query's
+// result, by contrast, may repeat a name or leave a column unnamed).
 Recordset Recordset::inMemory(std::vector<FieldInfo> fields)
 {
-    return Recordset(std::make_shared<RecordsetData>(std::move(fields)));
+    auto data = std::make_shared<RecordsetData>(std::move(fields));
+    for (int i = 0; i < data->fieldCount(); ++i) {
+        const std::string& name = data->column(i).field().name;
+        if (name.empty() || data->fieldIndex(name) != i)
+            throw Error("An in-memory record set cannot have two fields named '" + name + "' or a field without a name");
+    }
+    return Recordset(std::move(data));
 }
 
 bool Recordset::isOpen() const { return data_ != nullptr; }
