@@ -1,17 +1,12 @@
 #include "display/GroupNavigation.h"
 
-#include "engine/FieldNames.h"
+#include "engine/NodeFilter.h"
 
 namespace quorvane::display {
 
-std::string nodeMovementFilter(const QString& tag)
-{
-    return PulisciNomeCampo(tag.section(QLatin1Char('|'), 0, 0).toStdString());
-}
-
 void showGroup(const QString& tag, db::Recordset& movements, controls::DataGrid* grid)
 {
-    movements.Filter(nodeMovementFilter(tag));
+    movements.Filter(movementFilterOf(tag.toStdString()));
     if (grid != nullptr)
         grid->refresh();
 }

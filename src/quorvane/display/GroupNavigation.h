@@ -11,14 +11,10 @@
 #include "db/Recordset.h"
 
 #include <functional>
-#include <string>
 
 namespace quorvane::display {
 
 using NodeClick = std::function<void(const QModelIndex& node)>;
-
-// The movement filter of a node: its Tag up to the first "|", without attribute qualifiers.
-std::string nodeMovementFilter(const QString& tag);
 
 // Applies the node's filter to the movement set and shows the filtered rows in the grid (none: no grid).
 void showGroup(const QString& tag, db::Recordset& movements, controls::DataGrid* grid);
