@@ -12,10 +12,13 @@ NumberField::NumberField(QWidget* parent) : EditField(parent), edit_(new QLineEd
     edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setEditor(edit_);
     updateValidator();
+    connect(edit_, &QLineEdit::textEdited, this, [this] { typed_ = true; });
 }
 
 QString NumberField::Value() const
 {
+    if (!typed_)
+        return value_;
     const QString text = edit_->text().trimmed();
     if (!mask_.isEmpty())
         return text;   // a masked field passes its digits as typed: "0024" is not the year 24
@@ -30,7 +33,8 @@ void NumberField::setValue(const QString& value)
 
 bool NumberField::isValid() const
 {
-    return edit_->text().trimmed().isEmpty() || parseTypedNumber(edit_->text()).has_value();
+    const QString value = Value();
+    return value.isEmpty() || !mask_.isEmpty() || parseTypedNumber(value).has_value();
 }
 
 void NumberField::setDigits(int digits)
@@ -76,10 +80,14 @@ void NumberField::acceptValue()
 // number stays as it is, for the check to point at.
 void NumberField::show(const QString& value, bool typing)
 {
-    std::optional<double> number = parseTypedNumber(value);
-    if (!number)
-        edit_->setText(value);
-    else if (typing || format_.isEmpty() || !mask_.isEmpty())
+    value_ = value.trimmed();
+    typed_ = false;
+    std::optional<double> number = parseTypedNumber(value_);
+    if (number && mask_.isEmpty())
+        value_ = plainNumber(*number);
+    if (!number || !mask_.isEmpty())
+        edit_->setText(value_);
+    else if (typing || format_.isEmpty())
         edit_->setText(typingText(*number));
     else
         edit_->setText(formatNumber(*number, format_));

@@ -1,7 +1,8 @@
 #pragma once
 // A number field: at most so many digits before the decimals, whole numbers only when its mask says so
 // ("####": four digits). While the user types, the number shows as typed; once left it shows in the
-// field's display format. The value is passed on with a point before the decimals and no separators.
+// field's display format. The value is passed on with a point before the decimals and no separators, and
+// keeps every decimal it was given even when the format shows fewer.
 
 #include "controls/EditField.h"
 
@@ -44,6 +45,8 @@ private:
     void show(const QString& value, bool typing);
 
     QLineEdit* edit_;
+    QString value_;        // the value behind the text shown
+    bool typed_ = false;   // the user has typed since: the text is the value
     int digits_ = 15;
     QString mask_;
     QString format_;

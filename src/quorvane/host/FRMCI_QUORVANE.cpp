@@ -1,6 +1,10 @@
 #include "FRMCI_QUORVANE.h"
 
+#include "SelectionPanel.h"
 #include "TraceLine.h"
+
+#include "controls/MovementTypeSelector.h"
+#include "controls/QueryGrid.h"
 
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
@@ -187,6 +191,16 @@ void FRMCI_QUORVANE::Form_Unload()
             if (costUtilities_)
                 costUtilities_->terminate();
             costUtilities_.reset();
+        },
+        [&] {
+            // The grids and the panel read through the connection: they let go of it first.
+            controls_.ADVQ_LIMITI->setEvents(nullptr);
+            controls_.ADVQ_SELCONTI->setEvents(nullptr);
+            controls_.USR_TIPOMOV->setSource(nullptr);
+            limitsEvents_.reset();
+            accountFilterEvents_.reset();
+            lookupService_.reset();
+            panel_.reset();
         },
         [&] {
             services_.siteDecode.reset();

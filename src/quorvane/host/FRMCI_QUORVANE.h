@@ -9,9 +9,15 @@
 #include "ServiceObjects.h"
 #include "WindowSettings.h"
 
+#include "controls/LookupChooser.h"
 #include "hostfw/ConnectionFactory.h"
 #include "hostfw/CostUtilities.h"
 #include "hostfw/ErrorTrap.h"
+#include "hostfw/LookupService.h"
+#include "selection/AccountFilterEvents.h"
+#include "selection/LimitsGridEvents.h"
+#include "selection/SelectionParameters.h"
+#include "selection/WindowCommands.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -31,8 +37,9 @@ class Cinterface;
 namespace quorvane::host {
 
 class CLSCI_QUORVANE;
+class SelectionPanel;
 
-class FRMCI_QUORVANE : public QWidget {
+class FRMCI_QUORVANE : public QWidget, public WindowCommands {
     Q_OBJECT
 public:
     inline static const QString formName = QStringLiteral("FRMCI_QUORVANE");
@@ -77,6 +84,28 @@ public:
     // The window's procedures run under this trap: errors go to the cost-accounting utilities.
     hostfw::TrapHandler trap(const QString& procedure);
 
+    // The selection as the panel and the three grids hold it.
+    SelectionParameters selection() const;
+    // Sets the panel and the grids from the record as if the user typed it. Throws SelectionFileError
+    // naming the key of a value that does not fit the window; the window then keeps its values.
+    void applySelection(const SelectionParameters& selection);
+    // "Salva selezione…" and "Apri selezione…" with the file already chosen; a file that cannot be
+    // written or read, or that the window refuses, is reported to the user and answers false.
+    bool SalvaSelezione(const QString& path);
+    bool ApriSelezione(const QString& path);
+
+    // The check before processing: shows the first refusal, moves the user to the field or tab to
+    // correct and answers false; gives the movement-type selector the range of its types on the way.
+    bool CheckImpostazioni();
+
+    // How the window's lookups let the user choose; the lookup window unless replaced.
+    void setLookupChooser(controls::LookupChooser chooser);
+    SelectionPanel* panel() const { return panel_.get(); }
+
+    // WindowCommands: what the grids' events do to the rest of the window.
+    void disableMovimenti() override;
+    void focusElabora() override;
+
 signals:
     void unloaded();
 
@@ -103,6 +132,11 @@ private:
     void createServiceObjects();
     bool checkFinancialType();
     void setUpSelectionPanel();
+    void showStartingField();
+    void setUpGrids();
+    void rebuildGrids();
+    void connectSelectionCommands();
+    void showFileRefusal(const QString& error);
     void buildNumberFormats();
     void buildPrintMenu();
     void SetOggettiCoanFinanziaria();
@@ -129,6 +163,11 @@ private:
     std::unique_ptr<hostfw::CostUtilities> costUtilities_;
     ServiceObjects services_;
     WindowSettings settings_;
+    std::unique_ptr<SelectionPanel> panel_;
+    // The grids' decode and lookup over the window's connection, and their event handlers.
+    std::unique_ptr<hostfw::LookupService> lookupService_;
+    std::unique_ptr<LimitsGridEvents> limitsEvents_;
+    std::unique_ptr<AccountFilterEvents> accountFilterEvents_;
     QMenu* printMenu_ = nullptr;
 };
 

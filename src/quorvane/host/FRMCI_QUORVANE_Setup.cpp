@@ -7,6 +7,12 @@
 #include "HostMessages.h"
 #include "NumberFormats.h"
 #include "ResizeCodes.h"
+#include "SelectionPanel.h"
+
+#include "controls/AccountMaskField.h"
+#include "controls/ComboField.h"
+#include "controls/NumberField.h"
+#include "controls/TabStrip.h"
 
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
@@ -20,10 +26,8 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QToolButton>
 
 #include <stdexcept>
@@ -35,6 +39,10 @@ using hostfw::CostUtilities;
 
 constexpr const char* siteDecodeClassName = "SiteLookupDecode.Decode";
 constexpr const char* siteLookupClassName = "SiteLookupDecode.Lookup";
+
+constexpr int limitsTab = 1;   // "&Limiti di selezione movimenti"
+// The general-ledger chart carries no level layout in the company database: its codes are one segment.
+constexpr int generalLedgerAccountLength = 10;
 
 // The results panel's splitter: neither region below 750 twips.
 constexpr int splitterMinimumTwips = 750;
@@ -58,8 +66,8 @@ void FRMCI_QUORVANE::runFirstActivation()
         [&] { return checkFinancialType() ? hostfw::StepFlow::Next : hostfw::StepFlow::Leave; },
         [&] { ThesaurusTraduzioneLabelInLinguaUtente(); }, [&] { setUpSelectionPanel(); },
         [&] { buildNumberFormats(); }, [&] { buildPrintMenu(); }, [&] { SetOggettiCoanFinanziaria(); },
-        // The host's tab indexes count from 1: tab index 1 is the first tab.
-        [&] { controls_.TAB_QUORVANE->setCurrentIndex(0); }, [&] { setCompetenceDateExpression(); },
+        [&] { controls_.TXT_FORMATCONTOCOGE->setSegments(controls::AccountSegments({generalLedgerAccountLength})); },
+        [&] { setUpGrids(); }, [&] { showStartingField(); }, [&] { setCompetenceDateExpression(); },
         [&] { setUpResultsPanel(); });
     if (completed)
         activated_ = true;
@@ -144,10 +152,23 @@ bool FRMCI_QUORVANE::checkFinancialType()
     return true;
 }
 
-// Until processing has run there are no movements to show.
+// The panel's combos, initial values and services; until processing has run there are no movements to
+// show, so CMD_MOVIMENTI starts disabled.
 void FRMCI_QUORVANE::setUpSelectionPanel()
 {
-    controls_.CMD_MOVIMENTI->setEnabled(false);
+    const hostfw::ClsGlobal& session = sessionOf(activeInterface_);
+    panel_ = std::make_unique<SelectionPanel>(*this, controls_, *connection_, session.Company(), session.Charts());
+    panel_->setRebuildGrids([this] { rebuildGrids(); });
+    panel_->setUp();
+    connectSelectionCommands();
+}
+
+// The user starts from the account kind, on the limits tab.
+void FRMCI_QUORVANE::showStartingField()
+{
+    if (controls_.CBO_SELCONTOVDS->isEnabled() && controls_.CBO_SELCONTOVDS->isVisible())
+        controls_.CBO_SELCONTOVDS->setFocus(Qt::OtherFocusReason);
+    controls_.TAB_QUORVANE->setTab(limitsTab);
 }
 
 void FRMCI_QUORVANE::buildNumberFormats()
@@ -157,7 +178,8 @@ void FRMCI_QUORVANE::buildNumberFormats()
                          [&] { settings_.amountDecimals = qint16(sessionOf(activeInterface_).Company().amountDecimals); });
     settings_.amountFormat = amountFormat(settings_.amountDecimals);
     settings_.quantityFormat = quantityFormat(settings_.quantityDecimals);
-    controls_.TXT_QUANTITA->setProperty("Format", settings_.quantityFormat);
+    controls_.TXT_IMPORTO->setFormat(settings_.amountFormat);
+    controls_.TXT_QUANTITA->setFormat(settings_.quantityFormat);
 }
 
 void FRMCI_QUORVANE::buildPrintMenu()

@@ -1,14 +1,14 @@
 #include "FormControls.h"
 
+#include "ParametersPanelLayout.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -35,45 +35,6 @@ QFrame* frame(QWidget* parent, const char* name)
 QPushButton* button(QWidget* parent, const char* name, const char* caption)
 {
     return named(new QPushButton(QString::fromUtf8(caption), parent), name);
-}
-
-void buildParameters(FormControls& c, QWidget* window)
-{
-    c.FRAME_PARAMETRI = named(new QFrame(window), "FRAME_PARAMETRI");
-    auto* layout = new QVBoxLayout(c.FRAME_PARAMETRI);
-
-    c.FRAME_TESTATA = frame(c.FRAME_PARAMETRI, "FRAME_TESTATA");
-    auto* header = new QHBoxLayout(c.FRAME_TESTATA);
-    c.FRAME_TESTATA_TIPOMOV = frame(c.FRAME_TESTATA, "FRAME_TESTATA_TIPOMOV");
-    c.USR_TIPOMOV = named(new QWidget(c.FRAME_TESTATA_TIPOMOV), "USR_TIPOMOV");
-    (new QVBoxLayout(c.FRAME_TESTATA_TIPOMOV))->addWidget(c.USR_TIPOMOV);
-    c.FRAME_TESTATA_IMPORTO = frame(c.FRAME_TESTATA, "FRAME_TESTATA_IMPORTO");
-    c.TXT_QUANTITA = named(new QLineEdit(c.FRAME_TESTATA_IMPORTO), "TXT_QUANTITA");
-    (new QVBoxLayout(c.FRAME_TESTATA_IMPORTO))->addWidget(c.TXT_QUANTITA);
-    c.FRAME_TESTATA_DATAREG = frame(c.FRAME_TESTATA, "FRAME_TESTATA_DATAREG");
-    c.FRA_VALUTA = frame(c.FRAME_TESTATA, "FRA_VALUTA");
-    c.FRA_ESCLUDI = frame(c.FRAME_TESTATA, "FRA_ESCLUDI");
-    for (QWidget* part : std::initializer_list<QWidget*>{c.FRAME_TESTATA_TIPOMOV, c.FRAME_TESTATA_IMPORTO,
-                                                         c.FRAME_TESTATA_DATAREG, c.FRA_VALUTA, c.FRA_ESCLUDI})
-        header->addWidget(part);
-    layout->addWidget(c.FRAME_TESTATA);
-
-    c.TAB_QUORVANE = named(new QTabWidget(c.FRAME_PARAMETRI), "TAB_QUORVANE");
-    c.ADVQ_SELCONTI = named(new QWidget(c.TAB_QUORVANE), "ADVQ_SELCONTI");
-    c.ADVQ_LIMITI = named(new QWidget(c.TAB_QUORVANE), "ADVQ_LIMITI");
-    c.ADVO_ORDINAMENTI = named(new QWidget(c.TAB_QUORVANE), "ADVO_ORDINAMENTI");
-    c.TAB_QUORVANE->addTab(c.ADVQ_SELCONTI, QStringLiteral("Selezione conti"));
-    c.TAB_QUORVANE->addTab(c.ADVQ_LIMITI, QStringLiteral("Limiti di selezione"));
-    c.TAB_QUORVANE->addTab(c.ADVO_ORDINAMENTI, QStringLiteral("Ordinamenti"));
-    layout->addWidget(c.TAB_QUORVANE, 1);
-
-    auto* commands = new QHBoxLayout;
-    commands->addStretch(1);
-    c.CMD_MOVIMENTI = button(c.FRAME_PARAMETRI, "CMD_MOVIMENTI", "&Movimenti");
-    c.CMD_ELABORA = button(c.FRAME_PARAMETRI, "CMD_ELABORA", "&Elabora");
-    commands->addWidget(c.CMD_MOVIMENTI);
-    commands->addWidget(c.CMD_ELABORA);
-    layout->addLayout(commands);
 }
 
 void buildResults(FormControls& c, QWidget* window)
@@ -131,7 +92,7 @@ void buildResults(FormControls& c, QWidget* window)
 FormControls FormControls::build(QWidget* window)
 {
     FormControls c;
-    buildParameters(c, window);
+    buildParametersPanel(c, window);
     buildResults(c, window);
     c.PBARSELEZIONE = named(new QProgressBar(window), "PBARSELEZIONE");
     c.PBARSELEZIONE->setVisible(false);

@@ -2,39 +2,96 @@
 // The controls of the ledger inquiry window, laid out in its two panels: the parameters panel (the
 // selection fields, the three configuration grids on a tab control, the processing commands) and
 // the results panel (the group tree beside the movement and detail grids, the totals, the result
-// commands). The selection fields and the grids' contents are filled by their own parts of the window.
+// commands). The window's set-up fills the combos and the grids' offers.
 
 #include <QString>
 
 class QFrame;
+class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSplitter;
-class QTabWidget;
 class QToolButton;
 class QTreeWidget;
 class QCheckBox;
 class QWidget;
 
+namespace controls {
+class AccountMaskField;
+class CheckField;
+class ComboField;
+class CostAccountField;
+class DateFieldM;
+class LabelField;
+class MovementTypeSelector;
+class NumberField;
+class NumberFieldM;
+class OrderGrid;
+class QueryGrid;
+class TabStrip;
+class TextFieldM;
+}
+
 namespace quorvane::host {
 
 struct FormControls {
-    // Parameters panel
+    // Parameters panel: the account, the dates and the competence period
     QFrame* FRAME_PARAMETRI = nullptr;
     QFrame* FRAME_TESTATA = nullptr;
-    QFrame* FRAME_TESTATA_TIPOMOV = nullptr;
-    QWidget* USR_TIPOMOV = nullptr;
-    QFrame* FRAME_TESTATA_IMPORTO = nullptr;
+    controls::LabelField* LBL_SELCONTOVDS = nullptr;
+    controls::ComboField* CBO_SELCONTOVDS = nullptr;
+    controls::CostAccountField* TXT_CONTO = nullptr;
+    controls::TextFieldM* TXT_DESCRCONTO = nullptr;
     QFrame* FRAME_TESTATA_DATAREG = nullptr;
-    QFrame* FRA_VALUTA = nullptr;
-    QFrame* FRA_ESCLUDI = nullptr;
-    QLineEdit* TXT_QUANTITA = nullptr;
-    QTabWidget* TAB_QUORVANE = nullptr;
-    QWidget* ADVQ_SELCONTI = nullptr;
-    QWidget* ADVQ_LIMITI = nullptr;
-    QWidget* ADVO_ORDINAMENTI = nullptr;
+    controls::LabelField* LBL_DATAREG = nullptr;
+    controls::DateFieldM* TXT_DATAREGDA = nullptr;
+    controls::DateFieldM* TXT_DATAREGA = nullptr;
+    controls::CheckField* CHK_PERIODOCOMP = nullptr;
+    controls::ComboField* CBO_MESELI = nullptr;
+    controls::NumberField* TXT_ANNOLI = nullptr;
+    controls::ComboField* CBO_MESELS = nullptr;
+    controls::NumberField* TXT_ANNOLS = nullptr;
+    // … the movement type and the operation kind
+    QFrame* FRAME_TESTATA_TIPOMOV = nullptr;
+    controls::LabelField* LBL_TIPOMOV = nullptr;
+    controls::MovementTypeSelector* USR_TIPOMOV = nullptr;
+    controls::LabelField* LBL_INDOPERAZIONE = nullptr;
+    controls::ComboField* CBO_INDOPERAZIONE = nullptr;
+    // … amount and quantity
+    QFrame* FRAME_TESTATA_IMPORTO = nullptr;
+    controls::LabelField* LBL_IMPORTO = nullptr;
+    controls::ComboField* CBO_SELPERIMP = nullptr;
+    controls::NumberField* TXT_IMPORTO = nullptr;
+    controls::NumberField* TXT_PERC = nullptr;
+    controls::CheckField* CHK_QUANTITA = nullptr;
+    controls::LabelField* LBL_QUANTITA = nullptr;
+    controls::ComboField* CBO_SELPERQTA = nullptr;
+    controls::NumberField* TXT_QUANTITA = nullptr;
+    controls::NumberField* TXT_PERCQTA = nullptr;
+    // … the currency of the amounts shown
+    QGroupBox* FRA_VALUTA = nullptr;
+    controls::LabelField* LBL_CODICEVALUTA = nullptr;
+    controls::TextFieldM* TXT_CODICEVALUTA = nullptr;
+    controls::LabelField* LBL_SIGLAVALUTA = nullptr;
+    controls::LabelField* LBL_DATACAMBIO = nullptr;
+    controls::DateFieldM* TXT_DATACAMBIO = nullptr;
+    controls::LabelField* LBL_CAMBIO = nullptr;
+    controls::NumberFieldM* TXT_CAMBIO = nullptr;
+    // … the general-ledger account format the grids write accounts in (not shown)
+    controls::AccountMaskField* TXT_FORMATCONTOCOGE = nullptr;
+    // … the three configuration grids and the exclusion boxes beside the limits
+    controls::TabStrip* TAB_QUORVANE = nullptr;
+    controls::QueryGrid* ADVQ_SELCONTI = nullptr;
+    controls::QueryGrid* ADVQ_LIMITI = nullptr;
+    QGroupBox* FRA_ESCLUDI = nullptr;
+    controls::CheckField* CHK_NO_PROGETTI = nullptr;
+    controls::CheckField* CHK_NO_COMMESSE = nullptr;
+    controls::CheckField* CHK_NO_VERSAMENTI = nullptr;
+    controls::OrderGrid* ADVO_ORDINAMENTI = nullptr;
+    // … the commands
+    QPushButton* CMD_APRISELEZIONE = nullptr;
+    QPushButton* CMD_SALVASELEZIONE = nullptr;
     QPushButton* CMD_MOVIMENTI = nullptr;
     QPushButton* CMD_ELABORA = nullptr;
     QProgressBar* PBARSELEZIONE = nullptr;

@@ -10,6 +10,8 @@
 #include "host/NumberFormats.h"
 #include "host/ResizeCodes.h"
 
+#include "controls/NumberField.h"
+#include "controls/TabStrip.h"
 #include "db/Error.h"
 #include "hostfw/Catalogue.h"
 #include "hostfw/HostStatusBar.h"
@@ -197,7 +199,7 @@ void WindowLifeTest::theSetUpOfPanelsMenuAndResizer()
     const FormControls& c = window->controls();
     QVERIFY(c.FRAME_PARAMETRI->isVisible());
     QVERIFY(!c.FRA_RISULTATI->isVisible());
-    QCOMPARE(c.TAB_QUORVANE->currentIndex(), 0);
+    QCOMPARE(c.TAB_QUORVANE->currentIndex(), 1);
     QVERIFY(!c.CMD_MOVIMENTI->isEnabled());
 
     const QList<QAction*> items = c.CMD_STAMPA->menu()->actions();

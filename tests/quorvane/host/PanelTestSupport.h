@@ -1,0 +1,79 @@
+#pragma once
+// What the panel tests share: the ledger window opened by its plug-in class over the demo company, shown
+// and active so that its fields take the focus, and ways to enter, type into and leave its fields as the
+// user does with the Tab key.
+
+#include "../../platform/hostfw/HostTestSupport.h"
+
+#include "host/CLSCI_QUORVANE.h"
+#include "host/FRMCI_QUORVANE.h"
+
+#include "controls/EditField.h"
+#include "hostfw/Navigator.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QtTest>
+
+namespace paneltest {
+
+struct PanelWindow {
+    explicit PanelWindow(int company = 1)
+        : session(hostfw::ClsGlobal::open(hosttest::demoLogin(company))), answerer(hosttest::answerDialogs(*session))
+    {
+        program.setClsGlobal(session);
+        program.setActiveNavigator(&navigator);
+        program.setIsActive(hostfw::hostTrue);
+        program.ShowForm();
+        window = program.window();
+        QApplication::setActiveWindow(window);
+    }
+    bool active() { return window && QTest::qWaitForWindowActive(window); }
+
+    const quorvane::host::FormControls& c() const { return window->controls(); }
+
+    void enter(QWidget* field)
+    {
+        field->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+    }
+    // The focus goes to the processing command, which takes part in no rule.
+    void leave()
+    {
+        c().CMD_ELABORA->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+    }
+    void type(controls::EditField* field, const QString& text)
+    {
+        enter(field);
+        QTest::keyClick(field->editor(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field->editor(), Qt::Key_Delete);
+        QTest::keyClicks(field->editor(), text);
+        leave();
+    }
+    // Chooses the combo's item of the value as the user does: entering, picking the row, leaving.
+    template <class Combo>
+    void choose(Combo* combo, const QString& value)
+    {
+        enter(combo);
+        combo->comboBox()->setCurrentIndex(combo->comboBox()->findData(value));
+        leave();
+    }
+    template <class Check>
+    void click(Check* box)
+    {
+        enter(box);
+        QTest::keyClick(box->checkBox(), Qt::Key_Space);
+        leave();
+    }
+
+    std::shared_ptr<hostfw::ClsGlobal> session;
+    std::shared_ptr<hosttest::ScriptedAnswerer> answerer;
+    hostfw::Navigator navigator;
+    quorvane::host::CLSCI_QUORVANE program;
+    quorvane::host::FRMCI_QUORVANE* window = nullptr;
+};
+
+} // namespace paneltest
