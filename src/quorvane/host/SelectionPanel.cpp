@@ -72,10 +72,9 @@ void SelectionPanel::setLookupChooser(LookupChooser chooser)
 }
 
 template <class Sender, class Signal, class Handler>
-void SelectionPanel::on(Sender* sender, Signal signal, const char* procedure, Handler handler)
+void SelectionPanel::on(Sender* sender, Signal signal, const QString& procedure, Handler handler)
 {
-    const QString name = QString::fromLatin1(procedure);
-    connect(sender, signal, this, [this, name, handler](auto&&... args) {
+    connect(sender, signal, this, [this, name = procedure, handler](auto&&... args) {
         hostfw::runUnderTrap(window_.trap(name), [&] { handler(args...); });
     });
 }
@@ -219,67 +218,67 @@ void SelectionPanel::connectHandlers()
              c_.CBO_SELPERQTA, c_.TXT_QUANTITA})
         watchForStaleResult(field);
 
-    on(c_.CBO_SELCONTOVDS, &ComboField::ChangeRow, "CBO_SELCONTOVDS_ChangeRow", [this] { CBO_SELCONTOVDS_ChangeRow(); });
-    on(c_.TXT_CONTO, &EditField::AfterItem, "TXT_CONTO_AfterItem", [this](bool& cancel) { TXT_CONTO_AfterItem(cancel); });
-    on(c_.TXT_CONTO, &EditField::StartDecode, "TXT_CONTO_StartDecode", [this] { TXT_CONTO_StartDecode(); });
-    on(c_.TXT_CONTO, &EditField::StartLookup, "TXT_CONTO_StartLookup", [this] { TXT_CONTO_StartLookup(); });
-    on(c_.TXT_CONTO, &EditField::KeyButtonMenuPress, "TXT_CONTO_KeyButtonMenuPress", [this](const QString& key) {
+    on(c_.CBO_SELCONTOVDS, &ComboField::ChangeRow, QStringLiteral("CBO_SELCONTOVDS_ChangeRow"), [this] { CBO_SELCONTOVDS_ChangeRow(); });
+    on(c_.TXT_CONTO, &EditField::AfterItem, QStringLiteral("TXT_CONTO_AfterItem"), [this](bool& cancel) { TXT_CONTO_AfterItem(cancel); });
+    on(c_.TXT_CONTO, &EditField::StartDecode, QStringLiteral("TXT_CONTO_StartDecode"), [this] { TXT_CONTO_StartDecode(); });
+    on(c_.TXT_CONTO, &EditField::StartLookup, QStringLiteral("TXT_CONTO_StartLookup"), [this] { TXT_CONTO_StartLookup(); });
+    on(c_.TXT_CONTO, &EditField::KeyButtonMenuPress, QStringLiteral("TXT_CONTO_KeyButtonMenuPress"), [this](const QString& key) {
         if (key == managementKey && !c_.CBO_SELCONTOVDS->Value().isEmpty())
             GestioneConto();
     });
-    on(c_.TXT_DESCRCONTO, &EditField::KeyPress, "TXT_DESCRCONTO_KeyDown", [this](int key) {
+    on(c_.TXT_DESCRCONTO, &EditField::KeyPress, QStringLiteral("TXT_DESCRCONTO_KeyDown"), [this](int key) {
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             GestLookupPDC();
     });
-    on(c_.TXT_DESCRCONTO, &EditField::StartLookup, "TXT_DESCRCONTO_StartLookup", [this] { GestLookupPDC(); });
+    on(c_.TXT_DESCRCONTO, &EditField::StartLookup, QStringLiteral("TXT_DESCRCONTO_StartLookup"), [this] { GestLookupPDC(); });
 
-    on(c_.CHK_PERIODOCOMP, &CheckField::Click, "CHK_PERIODOCOMP_Click", [this] { CHK_PERIODOCOMP_Click(); });
-    on(c_.CBO_SELPERIMP, &ComboField::ChangeRow, "CBO_SELPERIMP_ChangeRow",
+    on(c_.CHK_PERIODOCOMP, &CheckField::Click, QStringLiteral("CHK_PERIODOCOMP_Click"), [this] { CHK_PERIODOCOMP_Click(); });
+    on(c_.CBO_SELPERIMP, &ComboField::ChangeRow, QStringLiteral("CBO_SELPERIMP_ChangeRow"),
        [this] { operatorChangeRow(c_.CBO_SELPERIMP, c_.TXT_IMPORTO, c_.TXT_PERC); });
-    on(c_.CBO_SELPERIMP, &EditField::AfterItem, "CBO_SELPERIMP_AfterItem",
+    on(c_.CBO_SELPERIMP, &EditField::AfterItem, QStringLiteral("CBO_SELPERIMP_AfterItem"),
        [this](bool&) { operatorAfterItem(c_.CBO_SELPERIMP, c_.TXT_IMPORTO, c_.TXT_PERC); });
-    on(c_.CBO_SELPERQTA, &ComboField::ChangeRow, "CBO_SELPERQTA_ChangeRow",
+    on(c_.CBO_SELPERQTA, &ComboField::ChangeRow, QStringLiteral("CBO_SELPERQTA_ChangeRow"),
        [this] { operatorChangeRow(c_.CBO_SELPERQTA, c_.TXT_QUANTITA, c_.TXT_PERCQTA); });
-    on(c_.CBO_SELPERQTA, &EditField::AfterItem, "CBO_SELPERQTA_AfterItem",
+    on(c_.CBO_SELPERQTA, &EditField::AfterItem, QStringLiteral("CBO_SELPERQTA_AfterItem"),
        [this](bool&) { operatorAfterItem(c_.CBO_SELPERQTA, c_.TXT_QUANTITA, c_.TXT_PERCQTA); });
-    on(c_.CHK_QUANTITA, &CheckField::Click, "CHK_QUANTITA_Click", [this] { CHK_QUANTITA_Click(); });
+    on(c_.CHK_QUANTITA, &CheckField::Click, QStringLiteral("CHK_QUANTITA_Click"), [this] { CHK_QUANTITA_Click(); });
 
     for (NumberField* number : {c_.TXT_IMPORTO, c_.TXT_PERC, c_.TXT_QUANTITA})
-        on(number, &EditField::Validate, "TXT_Validate",
+        on(number, &EditField::Validate, number->objectName() + QStringLiteral("_Validate"),
            [number](bool&) { number->setValue(panel::zeroWhenEmpty(number->Value())); });
-    on(c_.TXT_DATAREGDA, &EditField::Validate, "TXT_DATAREGDA_Validate", [this](bool&) { alignDates(true); });
-    on(c_.TXT_DATAREGA, &EditField::Validate, "TXT_DATAREGA_Validate", [this](bool&) { alignDates(false); });
-    on(c_.CBO_MESELI, &EditField::Validate, "CBO_MESELI_Validate",
+    on(c_.TXT_DATAREGDA, &EditField::Validate, QStringLiteral("TXT_DATAREGDA_Validate"), [this](bool&) { alignDates(true); });
+    on(c_.TXT_DATAREGA, &EditField::Validate, QStringLiteral("TXT_DATAREGA_Validate"), [this](bool&) { alignDates(false); });
+    on(c_.CBO_MESELI, &EditField::Validate, QStringLiteral("CBO_MESELI_Validate"),
        [this](bool&) { alignPeriods(int(panel::CompetenceLeft::FromMonth)); });
-    on(c_.TXT_ANNOLI, &EditField::Validate, "TXT_ANNOLI_Validate",
+    on(c_.TXT_ANNOLI, &EditField::Validate, QStringLiteral("TXT_ANNOLI_Validate"),
        [this](bool&) { alignPeriods(int(panel::CompetenceLeft::FromYear)); });
-    on(c_.CBO_MESELS, &EditField::Validate, "CBO_MESELS_Validate",
+    on(c_.CBO_MESELS, &EditField::Validate, QStringLiteral("CBO_MESELS_Validate"),
        [this](bool&) { alignPeriods(int(panel::CompetenceLeft::ToMonth)); });
-    on(c_.TXT_ANNOLS, &EditField::Validate, "TXT_ANNOLS_Validate",
+    on(c_.TXT_ANNOLS, &EditField::Validate, QStringLiteral("TXT_ANNOLS_Validate"),
        [this](bool&) { alignPeriods(int(panel::CompetenceLeft::ToYear)); });
 
     // The selector's reference date follows the field that starts the period, changed or not.
     for (EditField* start : std::initializer_list<EditField*>{c_.TXT_ANNOLI, c_.CBO_MESELI, c_.TXT_DATAREGDA})
-        on(start, &EditField::AfterItem, "USR_TIPOMOV_DataRiferimento", [this](bool&) {
+        on(start, &EditField::AfterItem, QStringLiteral("USR_TIPOMOV_DataRiferimento"), [this](bool&) {
             updateMovementTypeReferenceDate();
         });
     connect(c_.USR_TIPOMOV, &MovementTypeSelector::Changed, this, &SelectionPanel::disableMovimenti);
 
-    on(c_.TXT_CODICEVALUTA, &EditField::StartDecode, "TXT_CODICEVALUTA_StartDecode",
+    on(c_.TXT_CODICEVALUTA, &EditField::StartDecode, QStringLiteral("TXT_CODICEVALUTA_StartDecode"),
        [this] { TXT_CODICEVALUTA_StartDecode(); });
-    on(c_.TXT_CODICEVALUTA, &EditField::StartLookup, "TXT_CODICEVALUTA_StartLookup",
+    on(c_.TXT_CODICEVALUTA, &EditField::StartLookup, QStringLiteral("TXT_CODICEVALUTA_StartLookup"),
        [this] { c_.TXT_CODICEVALUTA->lookupIn(currencies_, hostfw::CurrencyDecode::request()); });
-    on(c_.TXT_CODICEVALUTA, &EditField::AfterItem, "TXT_CODICEVALUTA_AfterItem", [this](bool&) {
+    on(c_.TXT_CODICEVALUTA, &EditField::AfterItem, QStringLiteral("TXT_CODICEVALUTA_AfterItem"), [this](bool&) {
         AggiornaCambio();
         focusLater(c_.TXT_DATACAMBIO);
     });
-    on(c_.TXT_DATACAMBIO, &EditField::AfterItem, "TXT_DATACAMBIO_AfterItem", [this](bool&) { AggiornaCambio(); });
-    on(c_.TXT_CODICEVALUTA, &EditField::KeyButtonMenuPress, "TXT_CODICEVALUTA_KeyButtonMenuPress",
+    on(c_.TXT_DATACAMBIO, &EditField::AfterItem, QStringLiteral("TXT_DATACAMBIO_AfterItem"), [this](bool&) { AggiornaCambio(); });
+    on(c_.TXT_CODICEVALUTA, &EditField::KeyButtonMenuPress, QStringLiteral("TXT_CODICEVALUTA_KeyButtonMenuPress"),
        [this](const QString& key) {
            if (key == managementKey)
                openCurrencyProgram(false);
        });
-    on(c_.TXT_CAMBIO, &EditField::KeyButtonMenuPress, "TXT_CAMBIO_KeyButtonMenuPress", [this](const QString& key) {
+    on(c_.TXT_CAMBIO, &EditField::KeyButtonMenuPress, QStringLiteral("TXT_CAMBIO_KeyButtonMenuPress"), [this](const QString& key) {
         if (key == managementKey)
             openCurrencyProgram(true);
     });

@@ -92,7 +92,7 @@ private:
 
     // Connects a control's signal to a handler that runs under the window's trap with the procedure name.
     template <class Sender, class Signal, class Handler>
-    void on(Sender* sender, Signal signal, const char* procedure, Handler handler);
+    void on(Sender* sender, Signal signal, const QString& procedure, Handler handler);
 
     FRMCI_QUORVANE& window_;
     FormControls& c_;
