@@ -1,5 +1,6 @@
 #include "display/DetailRowsStatement.h"
 
+#include "engine/AmountExpressions.h"
 #include "engine/AttributeColumns.h"
 #include "engine/CompetenceDays.h"
 #include "engine/FromClause.h"
@@ -57,23 +58,6 @@ void innerCondition(StatementText& select, const DetailRowsRequest& request, con
                                                       : "     AND PC04_INDCOSTORIC IN (0,1,2)");
 }
 
-struct Figures {
-    std::string amount;
-    std::string quantity;
-};
-
-// Pro-rated by the competence days inside the period when there is one, as the working table's amounts.
-Figures figures(const DetailRowsRequest& request)
-{
-    if (!request.competence)
-        return {"RIGHE.CI13_IMPORTO", "RIGHE.CI13_QTA"};
-    const std::string d = std::to_string(request.settings.amountDecimals);
-    return {"ROUND(ISNULL(RIGHE.CI13_IMPORTO, 0) * CAST(RIGHE.GGCOMP AS DECIMAL(13, " + d
-                + ")) / CAST(RIGHE.TOTGGCOMP AS DECIMAL(13, " + d + ")), " + d + ")",
-            "ROUND(ISNULL(RIGHE.CI13_QTA, 0) * CAST(RIGHE.GGCOMP AS DECIMAL(17, 6))"
-            " / CAST(RIGHE.TOTGGCOMP AS DECIMAL(17, 6)), 6)"};
-}
-
 // Debit and credit by the nature's cost-or-revenue indicator; the balance is the amount, negated for a cost.
 void outerSelectList(StatementText& select, const DetailRowsRequest& request)
 {
@@ -83,7 +67,8 @@ void outerSelectList(StatementText& select, const DetailRowsRequest& request)
         select.line((first ? "   RIGHE." : "   , RIGHE.") + column);
         first = false;
     }
-    const Figures f = figures(request);
+    // Pro-rated by the competence days inside the period when there is one, as the working table's amounts.
+    const AmountExpressions f = amountExpressions(request.competence.has_value(), request.settings, "RIGHE");
     const bool financial = request.settings.financialAccounting;
     const std::string debitCode = financial ? "= 4" : "= 1";
     const std::string creditCode = financial ? "= 3" : "IN (2, 0)";

@@ -13,6 +13,8 @@ struct AmountExpressions {
     std::string quantity;   // Q
 };
 
-AmountExpressions amountExpressions(bool competencePeriod, const EngineSettings& settings);
+// `table` names the rows' source: the working table for the movement set, a derived table for the detail rows.
+AmountExpressions amountExpressions(bool competencePeriod, const EngineSettings& settings,
+                                    const std::string& table = "#MOVIMENTI");
 
 } // namespace quorvane
