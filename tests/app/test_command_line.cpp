@@ -1,9 +1,11 @@
 // The quorvane command line as a user or a script meets it: what it prints, and the exit status that tells
 // a refusal (2), a database error (3) and a bad argument (1) apart.
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -131,6 +133,37 @@ private slots:
         QVERIFY(extraction.startsWith("SELECT\r\n   IDENTITY( INT,1,1) AS ID,"));
         QVERIFY(extraction.endsWith(statements.value("condition").toString()));
         QVERIFY(statements.value("condition").toString().startsWith("WHERE"));
+    }
+
+    void groupedRunPrintsTheTreeWithTotalsThatAddUp()
+    {
+        QString sel = selectionFile("grouped.json", R"({"company": 1, "CBO_SELCONTOVDS": "0", "TXT_CONTO": "01",
+            "ADVO_ORDINAMENTI": [{"caption": "C.d.C.", "group": true}, {"caption": "Data reg.", "group": true, "period": 3}]})");
+        Outcome run = quorvane({"run", "--db", demo_, "--selection", sel, "--format", "json"});
+        QCOMPARE(run.status, 0);
+        QJsonObject ledger = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QJsonArray tree = ledger.value("tree").toArray();
+        QVERIFY(tree.size() > 1);
+        QSet<QString> seen;
+        qint64 debitCents = 0, creditCents = 0, rows = 0;
+        for (int i = 0; i < tree.size(); ++i) {
+            QJsonObject node = tree[i].toObject();
+            QCOMPARE(node.value("key").toString(), QString("*%1").arg(i + 1));
+            QString parent = node.value("parent").toString();
+            QCOMPARE(node.value("level").toInt(), parent.isEmpty() ? 1 : 2);
+            QVERIFY2(parent.isEmpty() || seen.contains(parent), "a parent comes before its children");
+            seen.insert(node.value("key").toString());
+            if (parent.isEmpty()) {
+                debitCents += qRound64(node.value("DARE").toDouble() * 100);
+                creditCents += qRound64(node.value("AVERE").toDouble() * 100);
+                rows += node.value("rows").toInt();
+            }
+        }
+        QJsonObject totals = ledger.value("totals").toObject();
+        QCOMPARE(rows, qint64(ledger.value("rows").toInt()));
+        QCOMPARE(debitCents, qRound64(totals.value("DARE").toDouble() * 100));
+        QCOMPARE(creditCents, qRound64(totals.value("AVERE").toDouble() * 100));
+        QVERIFY(!ledger.value("summary").toObject().isEmpty());
     }
 
     void missingOrForeignDatabaseIsNamed()
