@@ -28,11 +28,11 @@ void setAttributeKind(controls::QueryRowDefinition& row, controls::AttributeType
 void QueryOfferBuilder::addRow(int section, const QString& title, std::string_view caption, bool sectionFlag)
 {
     qint16 position = counter_.next(title);
-    auto spec = std::find_if(table_.begin(), table_.end(), [&](const QueryRowSpec& s) { return s.caption == caption; });
-    if (spec == table_.end())
+    auto offered = std::find_if(table_.begin(), table_.end(), [&](const QueryRowSpec& s) { return s.caption == caption; });
+    if (offered == table_.end())
         return;
-    rows_.push_back({section, title, fromUtf8(spec->caption), fromUtf8(spec->column), sectionFlag, position,
-                     spec->decodeLookup, spec->kind, spec->maxLength, fromUtf8(spec->mask)});
+    rows_.push_back({section, title, fromUtf8(offered->caption), fromUtf8(offered->column), sectionFlag, position,
+                     offered->decodeLookup, offered->kind, offered->maxLength, fromUtf8(offered->mask)});
 }
 
 void QueryOfferBuilder::addAttributeRows(int section, const QString& title, bool sectionFlag, int entity,

@@ -8,11 +8,11 @@
 namespace {
 
 // "caption:column[:G][:period][:DESC]" for each row.
-std::vector<quorvane::OrderingColumn> rowsOf(const QStringList& specs)
+std::vector<quorvane::OrderingColumn> rowsOf(const QStringList& levels)
 {
     std::vector<quorvane::OrderingColumn> rows;
-    for (const QString& spec : specs) {
-        const QStringList parts = spec.split(':');
+    for (const QString& level : levels) {
+        const QStringList parts = level.split(':');
         quorvane::OrderingColumn row;
         row.caption = parts[0].toStdString();
         row.column = parts[1].toStdString();
