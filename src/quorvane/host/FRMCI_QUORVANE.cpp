@@ -3,6 +3,7 @@
 #include "SelectionPanel.h"
 #include "TraceLine.h"
 
+#include "controls/DataGrid.h"
 #include "controls/MovementTypeSelector.h"
 #include "controls/QueryGrid.h"
 
@@ -136,6 +137,12 @@ bool FRMCI_QUORVANE::Unload()
     return true;
 }
 
+void FRMCI_QUORVANE::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    hostfw::runUnderTrap(hostfw::ignoreErrors(), [&] { applySplitterLayout(); });
+}
+
 void FRMCI_QUORVANE::closeEvent(QCloseEvent* event)
 {
     if (Unload())
@@ -191,6 +198,17 @@ void FRMCI_QUORVANE::Form_Unload()
             if (costUtilities_)
                 costUtilities_->terminate();
             costUtilities_.reset();
+        },
+        [&] {
+            // The grids let go of their sets before the sets and the tree's keys close.
+            controls_.GRD_MOVIMENTI->setRecordset(nullptr);
+            controls_.GRD_DETTAGLIO->setRecordset(nullptr);
+            ledger_.keys().RecordsetChiavi().Close();
+            ledger_.SvuotaTree();
+            detail_.reset();
+            extraction_.reset();
+            traceCommands_.reset();
+            cellTexts_.reset();
         },
         [&] {
             // The grids and the panel read through the connection: they let go of it first.

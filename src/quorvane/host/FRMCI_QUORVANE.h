@@ -10,6 +10,16 @@
 #include "WindowSettings.h"
 
 #include "controls/LookupChooser.h"
+#include "display/AllocationTraceCommands.h"
+#include "display/CostUtilitiesCellTexts.h"
+#include "display/DetailPaneSwitch.h"
+#include "display/GridLayoutSettings.h"
+#include "display/MovementDetail.h"
+#include "engine/ControlCaptions.h"
+#include "engine/Countervalue.h"
+#include "engine/GroupedLedger.h"
+#include "engine/MovementExtraction.h"
+#include "engine/TotalsCaptions.h"
 #include "hostfw/ConnectionFactory.h"
 #include "hostfw/CostUtilities.h"
 #include "hostfw/ErrorTrap.h"
@@ -24,13 +34,12 @@
 
 #include <memory>
 
-class QMenu;
-
 namespace db {
 class Connection;
 }
 
 namespace hostfw {
+class AttributeDefinitions;
 class Cinterface;
 }
 
@@ -102,6 +111,28 @@ public:
     void setLookupChooser(controls::LookupChooser chooser);
     SelectionPanel* panel() const { return panel_.get(); }
 
+    // The processing command: the check, the extraction, the display of its results.
+    void CMD_ELABORA_ButtonClick();
+    // Extracts the movements into the working table and reads them back with their totals; true when
+    // at least one line was extracted.
+    bool SelezioneMovimenti();
+    bool isProcessing() const { return processing_; }
+    // The movement set of the last processing (closed before the first) and its grouped view.
+    db::Recordset& movements() { return extraction_->movements(); }
+    const GroupedLedger& ledger() const { return ledger_; }
+
+    // The results: a node shows its group; the commands of the results panel.
+    void TRE_GRUPPI_NodeClick(const QModelIndex& node);
+    void CMD_ESPANDI_ButtonClick();
+    void CMD_CHIUDI_ButtonClick();
+    void CHK_VIEWRIGHE_Click();
+    void CMD_LEFT_ButtonClick();
+    void CMD_RIGHT_ButtonClick();
+    void CMD_PARAMETRI_ButtonClick();
+    void CMD_MOVIMENTI_ButtonClick();
+    void TAB_QUORVANE_Click();
+    const display::AllocationTraceCommands* traceCommands() const { return traceCommands_.get(); }
+
     // WindowCommands: what the grids' events do to the rest of the window.
     void disableMovimenti() override;
     void focusElabora() override;
@@ -112,6 +143,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Life of the window
@@ -146,6 +178,33 @@ private:
     void InizializzaScriptELayout();
     std::unique_ptr<QObject> createByName(const char* className);
 
+    // Processing
+    EngineSettings engineSettings() const;
+    ExtractionRequest extractionRequest() const;
+    void showQuantityColumns();
+    void CaricaVisualizzazioneMovimenti();
+    void showResults();
+    void showParameters();
+    void showFirstGroup();
+
+    // Results panel
+    display::GridLayoutSettings gridLayoutSettings(const hostfw::AttributeDefinitions& attributes) const;
+    void InitGrid();
+    void setUpResults();
+    void connectResultCommands();
+    void ConfigurazioneVisualizzazioneMovimenti();
+    void applyResultsLayout();
+    void applySplitterLayout();
+    TotalsFormats totalsFormats() const;
+    Countervalue countervalue(const SelectionParameters& selection) const;
+    void setCaptions(const ControlCaptions& captions);
+    void AggiornamentoTotali();
+    void AggiornamentoSpecchiettoRiepilogativo();
+    display::DetailRowsRequest detailRowsRequest() const;
+    void AggiornaDettaglioMovimenti();
+    void gclsMovimenti_MoveComplete();
+    void AbilitaBottoniTracciaRib();
+
     InstanceTag tag_;
     FormControls controls_;
     hostfw::Cinterface* activeInterface_ = nullptr;
@@ -168,7 +227,18 @@ private:
     std::unique_ptr<hostfw::LookupService> lookupService_;
     std::unique_ptr<LimitsGridEvents> limitsEvents_;
     std::unique_ptr<AccountFilterEvents> accountFilterEvents_;
-    QMenu* printMenu_ = nullptr;
+
+    // The last processing: the working table with its movement set and totals, the grouped view, and
+    // the flag that holds back the trace commands while it runs.
+    std::unique_ptr<MovementExtraction> extraction_;
+    GroupedLedger ledger_;
+    bool processing_ = false;
+    std::vector<std::string> headerAttributes_;   // the company's attribute names, entity 29
+    std::vector<std::string> lineAttributes_;     // and entity 30
+    std::unique_ptr<display::CostUtilitiesCellTexts> cellTexts_;
+    std::unique_ptr<display::MovementDetail> detail_;
+    std::unique_ptr<display::AllocationTraceCommands> traceCommands_;
+    display::DetailPaneSwitch detailPane_;
 };
 
 } // namespace quorvane::host

@@ -11,8 +11,10 @@
 
 #include "controls/AccountMaskField.h"
 #include "controls/ComboField.h"
+#include "controls/LabelField.h"
 #include "controls/NumberField.h"
 #include "controls/TabStrip.h"
+#include "controls/ToolbarMenuButton.h"
 
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
@@ -26,9 +28,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
-#include <QToolButton>
 
 #include <stdexcept>
 
@@ -43,9 +43,6 @@ constexpr const char* siteLookupClassName = "SiteLookupDecode.Lookup";
 constexpr int limitsTab = 1;   // "&Limiti di selezione movimenti"
 // The general-ledger chart carries no level layout in the company database: its codes are one segment.
 constexpr int generalLedgerAccountLength = 10;
-
-// The results panel's splitter: neither region below 750 twips.
-constexpr int splitterMinimumTwips = 750;
 
 hostfw::ClsGlobal& sessionOf(hostfw::Cinterface* contract)
 {
@@ -184,12 +181,15 @@ void FRMCI_QUORVANE::buildNumberFormats()
 
 void FRMCI_QUORVANE::buildPrintMenu()
 {
-    printMenu_ = new QMenu(controls_.CMD_STAMPA);
-    QAction* group = printMenu_->addAction(QStringLiteral("&2 - Stampa solo gruppo corrente"));
-    group->setObjectName(QStringLiteral("Key_StampaGruppoCorrente"));
-    QAction* all = printMenu_->addAction(QStringLiteral("&1 - Stampa"));
-    all->setObjectName(QStringLiteral("Key_Stampa"));
-    controls_.CMD_STAMPA->setMenu(printMenu_);
+    const struct {
+        const char* key;
+        const char* caption;
+    } items[] = {{"Key_StampaGruppoCorrente", "&2 - Stampa solo gruppo corrente"}, {"Key_Stampa", "&1 - Stampa"}};
+    for (const auto& item : items) {
+        const QString key = QString::fromLatin1(item.key);
+        controls_.CMD_STAMPA->addItem(key, QString::fromUtf8(item.caption));
+        controls_.CMD_STAMPA->item(key)->setObjectName(key);
+    }
 }
 
 // Financial cost accounting speaks of outflows and inflows where the ordinary one speaks of costs
@@ -230,8 +230,8 @@ void FRMCI_QUORVANE::setCompetenceDateExpression()
 
 void FRMCI_QUORVANE::setUpResultsPanel()
 {
-    for (QFrame* region : {controls_.FRA_MOVIMENTI, controls_.FRA_DETTAGLIO})
-        region->setMinimumHeight(hostfw::twipsToPixels(splitterMinimumTwips));
+    InitGrid();
+    setUpResults();
     InizializzaScriptELayout();
     applyResizeCodes(this);
 }

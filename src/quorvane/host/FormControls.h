@@ -1,19 +1,14 @@
 #pragma once
 // The controls of the ledger inquiry window, laid out in its two panels: the parameters panel (the
 // selection fields, the three configuration grids on a tab control, the processing commands) and
-// the results panel (the group tree beside the movement and detail grids, the totals, the result
-// commands). The window's set-up fills the combos and the grids' offers.
+// the results panel (the group tree over the movement and detail grids, the totals, the summary, the
+// result commands). The window's set-up fills the combos and the grids' offers.
 
 #include <QString>
 
 class QFrame;
 class QGroupBox;
-class QLabel;
-class QProgressBar;
 class QPushButton;
-class QSplitter;
-class QToolButton;
-class QTreeWidget;
 class QCheckBox;
 class QWidget;
 
@@ -22,15 +17,20 @@ class AccountMaskField;
 class CheckField;
 class ComboField;
 class CostAccountField;
+class DataGrid;
 class DateFieldM;
+class GroupTreeView;
 class LabelField;
 class MovementTypeSelector;
 class NumberField;
 class NumberFieldM;
 class OrderGrid;
+class ProgressField;
 class QueryGrid;
+class SplitterPanel;
 class TabStrip;
 class TextFieldM;
+class ToolbarMenuButton;
 }
 
 namespace quorvane::host {
@@ -94,26 +94,29 @@ struct FormControls {
     QPushButton* CMD_SALVASELEZIONE = nullptr;
     QPushButton* CMD_MOVIMENTI = nullptr;
     QPushButton* CMD_ELABORA = nullptr;
-    QProgressBar* PBARSELEZIONE = nullptr;
+    controls::ProgressField* PBARSELEZIONE = nullptr;
 
-    // Results panel
+    // Results panel: the tree, the grids in the splitter (movements above, the movement's lines below),
+    // the totals frames; the totals and summary fields are label fields found by their names.
     QFrame* FRA_RISULTATI = nullptr;
-    QSplitter* ARQ_SPLIT = nullptr;
-    QTreeWidget* TRE_GRUPPI = nullptr;
+    controls::GroupTreeView* TRE_GRUPPI = nullptr;
+    controls::SplitterPanel* ARQ_SPLIT = nullptr;
     QFrame* FRA_MOVIMENTI = nullptr;
+    controls::DataGrid* GRD_MOVIMENTI = nullptr;
     QFrame* FRA_DETTAGLIO = nullptr;
+    controls::DataGrid* GRD_DETTAGLIO = nullptr;
     QFrame* FME_TOTALIGEN = nullptr;
     QFrame* FME_TOTALINOGRUPPO = nullptr;
-    QLabel* LBL_COSTI = nullptr;
-    QLabel* LBL_RICAVI = nullptr;
-    QLabel* LBL_TOTNOGRUPPO_COSTI = nullptr;
-    QLabel* LBL_TOTNOGRUPPO_RICAVI = nullptr;
+    controls::LabelField* LBL_COSTI = nullptr;
+    controls::LabelField* LBL_RICAVI = nullptr;
+    controls::LabelField* LBL_TOTNOGRUPPO_COSTI = nullptr;
+    controls::LabelField* LBL_TOTNOGRUPPO_RICAVI = nullptr;
     QPushButton* CMD_LEFT = nullptr;
     QPushButton* CMD_RIGHT = nullptr;
     QCheckBox* CHK_VIEWRIGHE = nullptr;
     QPushButton* CMD_ESPANDI = nullptr;
     QPushButton* CMD_CHIUDI = nullptr;
-    QToolButton* CMD_STAMPA = nullptr;
+    controls::ToolbarMenuButton* CMD_STAMPA = nullptr;
     QPushButton* CMD_MODIFICA = nullptr;
     QPushButton* CMD_PARAMETRI = nullptr;
 

@@ -10,8 +10,10 @@
 #include "host/NumberFormats.h"
 #include "host/ResizeCodes.h"
 
+#include "controls/LabelField.h"
 #include "controls/NumberField.h"
 #include "controls/TabStrip.h"
+#include "controls/ToolbarMenuButton.h"
 #include "db/Error.h"
 #include "hostfw/Catalogue.h"
 #include "hostfw/HostStatusBar.h"

@@ -1,0 +1,193 @@
+// The results panel: both grids laid out once from the company's settings, then after every processing the
+// display configured from the ordering grid (break levels, sort, tree), the panes arranged for a grouped or
+// an ungrouped ledger, and the totals and the summary written into their fields.
+
+#include "FRMCI_QUORVANE.h"
+
+#include "controls/AccountMaskField.h"
+#include "controls/CheckField.h"
+#include "controls/DataGrid.h"
+#include "controls/GroupTreeView.h"
+#include "controls/LabelField.h"
+#include "controls/MovementTypeSelector.h"
+#include "controls/NumberField.h"
+#include "controls/OrderGrid.h"
+#include "controls/SplitterPanel.h"
+#include "controls/TextFieldM.h"
+#include "controls/ToolbarMenuButton.h"
+#include "display/CellFormats.h"
+#include "display/GridLayoutApplication.h"
+#include "display/ResultsLayout.h"
+#include "engine/AttributeColumns.h"
+#include "engine/ChartAccountFormatting.h"
+#include "engine/GroupTotals.h"
+#include "engine/NumberFormat.h"
+#include "engine/SummaryPanel.h"
+#include "hostfw/AttributeDefinitions.h"
+#include "hostfw/Cinterface.h"
+#include "hostfw/ClsGlobal.h"
+#include "hostfw/HostFrame.h"
+#include "selection/OrderingColumns.h"
+
+#include "ProcessingProgress.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <stdexcept>
+
+namespace quorvane::host {
+namespace {
+
+// The window's design height, against which the form resizer scales the panes' design heights.
+constexpr int designHeightTwips = 8040;
+
+} // namespace
+
+display::GridLayoutSettings FRMCI_QUORVANE::gridLayoutSettings(const hostfw::AttributeDefinitions& attributes) const
+{
+    const company::CompanySettings& company = activeInterface_->ClsGlobal()->Company();
+    display::GridLayoutSettings grid;
+    grid.intercompany = settings_.intercompany;
+    grid.siteSetting = company.siteSetting;
+    grid.lineSiteSetting = company.lineSiteSetting;
+    grid.projectStructure = company.projectStructure;
+    grid.qevIntegration = settings_.qevIntegration;
+    grid.noLedgerLink = company.noLedgerLink;
+    grid.debitCaption = settings_.debitCaption;
+    grid.creditCaption = settings_.creditCaption;
+    grid.amountDecimals = settings_.amountDecimals;
+    grid.quantityDecimals = settings_.quantityDecimals;
+    grid.amountFormat = settings_.amountFormat;
+    grid.currencyText = costUtilities_->currencyText(settings_.currency);
+    // The grids are laid out once, with the window at its design size.
+    grid.horizontalScale = 1.0;
+    grid.headerAttributes = attributes.attributes(headerAttributeEntity);
+    grid.lineAttributes = attributes.attributes(lineAttributeEntity);
+    return grid;
+}
+
+// InitGrid: the column sets follow the company for the window's life; the cells are written by the grids'
+// formats with the words of the cost-accounting utilities.
+void FRMCI_QUORVANE::InitGrid()
+{
+    const hostfw::AttributeDefinitions attributes =
+        hostfw::AttributeDefinitions::read(*connection_, settings_.ditta.toInt());
+    headerAttributes_ = attributes.names(headerAttributeEntity);
+    lineAttributes_ = attributes.names(lineAttributeEntity);
+    const display::GridLayoutSettings grid = gridLayoutSettings(attributes);
+    display::layOutGrid(*controls_.GRD_MOVIMENTI, display::movementGridLayout(grid));
+    display::layOutGrid(*controls_.GRD_DETTAGLIO, display::detailGridLayout(grid));
+
+    controls::AccountMaskField* ledgerAccount = controls_.TXT_FORMATCONTOCOGE;
+    cellTexts_ = std::make_unique<display::CostUtilitiesCellTexts>(*costUtilities_, [ledgerAccount](const QString& code) {
+        ledgerAccount->setValue(code);
+        return ledgerAccount->lineEdit()->text();
+    });
+    const int costCentres = settings_.costCentreChart.toInt();
+    const int expenseItems = settings_.expenseItemChart.toInt();
+    for (auto [grid, kind] : {std::pair{controls_.GRD_MOVIMENTI, display::MovementGrid::Movements},
+                              std::pair{controls_.GRD_DETTAGLIO, display::MovementGrid::Detail}}) {
+        grid->setDataFormatter([formats = display::CellFormats{kind, *cellTexts_, costCentres, expenseItems}](
+                                   const QString& key, QString& text, const controls::DataGridRow& row) {
+            formats.format(key, text, row);
+        });
+    }
+}
+
+// ConfigurazioneVisualizzazioneMovimenti: the break levels and sorts from the ordering grid, the tree when
+// the ledger is grouped, the panes for it, then the totals and the summary.
+void FRMCI_QUORVANE::ConfigurazioneVisualizzazioneMovimenti()
+{
+    hostfw::runUnderTrap(trap(QStringLiteral("ConfigurazioneVisualizzazioneMovimenti")), [&] {
+        const hostfw::ClsGlobal& session = *activeInterface_->ClsGlobal();
+        const std::vector<OrderingColumn> ordering =
+            orderingColumns(selection().ADVO_ORDINAMENTI, controls_.ADVO_ORDINAMENTI->offer());
+        const ChartAccountFormatting accounts(session.Charts());
+        const GroupCaptions captions({settings_.noValueText.toStdString(), accounts, settings_.costCentreChart.toInt(),
+                                      settings_.expenseItemChart.toInt()});
+        ProcessingProgress progress(*controls_.PBARSELEZIONE, session.translator(), *this);
+        ledger_.ConfigurazioneVisualizzazioneMovimenti(ordering, extraction_->movements(), session.translator(),
+                                                       captions, progress, progress);
+        applyResultsLayout();
+        AggiornamentoTotali();
+        AggiornamentoSpecchiettoRiepilogativo();
+    });
+}
+
+// The panes of a grouped or an ungrouped ledger; the tree takes the design height above the splitter
+// scaled as the window has grown, and the splitter the rest.
+void FRMCI_QUORVANE::applyResultsLayout()
+{
+    const bool grouped = ledger_.hasGroups();
+    const int height = hostfw::twipsToPixels(designHeightTwips);
+    display::PaneMetrics metrics;
+    metrics.formHeight = this->height() * hostfw::twipsPerPixel;
+    metrics.treeHeight = controls_.TRE_GRUPPI->height() * hostfw::twipsPerPixel;
+    metrics.ungroupedTotalsHeight = controls_.FME_TOTALINOGRUPPO->sizeHint().height() * hostfw::twipsPerPixel;
+    metrics.scaleVertically = [&](int twips) { return height > 0 ? twips * this->height() / height : twips; };
+    const display::ResultsLayout layout = display::resultsLayout(grouped, metrics);
+    if (grouped)
+        controls_.TRE_GRUPPI->setFixedHeight(hostfw::twipsToPixels(layout.splitterTop));
+    controls_.TRE_GRUPPI->setVisible(layout.treeVisible);
+    controls_.FME_TOTALIGEN->setVisible(layout.selectionTotalsVisible);
+    controls_.FME_TOTALINOGRUPPO->setVisible(layout.ungroupedTotalsVisible);
+    controls_.CMD_ESPANDI->setEnabled(layout.expandCloseEnabled);
+    controls_.CMD_CHIUDI->setEnabled(layout.expandCloseEnabled);
+    controls_.CMD_STAMPA->setItemEnabled(QString::fromLatin1(display::printCurrentGroupItem),
+                                         layout.printCurrentGroupEnabled);
+}
+
+// After a resize or a processing the panes are arranged again; before the first processing there is
+// nothing to arrange.
+void FRMCI_QUORVANE::applySplitterLayout()
+{
+    if (extraction_ && extraction_->movements().isOpen())
+        applyResultsLayout();
+}
+
+TotalsFormats FRMCI_QUORVANE::totalsFormats() const
+{
+    return {settings_.amountFormat.toStdString(), controls_.TXT_QUANTITA->format().toStdString(),
+            hostfw::languageFromCode(settings_.userLanguage.toString()),
+            controls_.CHK_QUANTITA->Value() == QLatin1String("1")};
+}
+
+Countervalue FRMCI_QUORVANE::countervalue(const SelectionParameters& selection) const
+{
+    return Countervalue(selection, settings_.currency.toStdString(), *connection_, settings_.ditta.toInt());
+}
+
+void FRMCI_QUORVANE::setCaptions(const ControlCaptions& captions)
+{
+    for (const auto& [control, caption] : captions) {
+        auto* field = findChild<controls::LabelField*>(QString::fromStdString(control));
+        if (!field)
+            throw std::logic_error("the window has no label field " + control);
+        field->setValue(QString::fromStdString(caption));
+    }
+}
+
+void FRMCI_QUORVANE::AggiornamentoTotali()
+{
+    hostfw::runUnderTrap(trap(QStringLiteral("AggiornamentoTotali")), [&] {
+        const SelectionParameters record = selection();
+        setCaptions(quorvane::AggiornamentoTotali(extraction_->movements(), totalsFormats(), countervalue(record)));
+    });
+}
+
+void FRMCI_QUORVANE::AggiornamentoSpecchiettoRiepilogativo()
+{
+    hostfw::runUnderTrap(trap(QStringLiteral("AggiornamentoSpecchiettoRiepilogativo")), [&] {
+        const hostfw::Translator& translator = activeInterface_->ClsGlobal()->translator();
+        const SelectionParameters record = selection();
+        const Countervalue converter = countervalue(record);
+        setCaptions(quorvane::AggiornamentoSpecchiettoRiepilogativo(
+            {record, controls_.TXT_DESCRCONTO->Value().toStdString(), controls_.USR_TIPOMOV->Caption().toStdString(),
+             SummaryWords::of(translator), translator.text(textAdvancedAccountSelection).toStdString(),
+             extraction_->totals(), ledger_.hasGroups(), totalsFormats(), converter}));
+    });
+}
+
+} // namespace quorvane::host

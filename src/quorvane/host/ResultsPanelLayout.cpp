@@ -1,0 +1,204 @@
+#include "ResultsPanelLayout.h"
+
+#include "FormControls.h"
+
+#include "controls/DataGrid.h"
+#include "controls/GroupTreeView.h"
+#include "controls/LabelField.h"
+#include "controls/SplitterPanel.h"
+#include "controls/ToolbarMenuButton.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+
+namespace quorvane::host {
+namespace {
+
+using controls::LabelField;
+
+template <class Control>
+Control* named(Control* control, const char* name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QFrame* frame(QWidget* parent, const char* name)
+{
+    auto* f = named(new QFrame(parent), name);
+    f->setFrameShape(QFrame::StyledPanel);
+    return f;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption)
+{
+    return named(new QPushButton(QString::fromUtf8(caption), parent), name);
+}
+
+// A figure the window writes: right-aligned in a sunken box wide enough for a thousand million with cents.
+LabelField* figure(QWidget* parent, const char* name)
+{
+    LabelField* f = named(new LabelField({}, parent), name);
+    f->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    f->setMinimumWidth(f->fontMetrics().horizontalAdvance(QStringLiteral("-9.999.999.999,99 ")) + 8);
+    return f;
+}
+
+// A line of text the window writes, such as a criterion of the summary.
+LabelField* text(QWidget* parent, const char* name)
+{
+    LabelField* t = named(new LabelField({}, parent), name);
+    t->setTextFormat(Qt::PlainText);
+    return t;
+}
+
+LabelField* caption(QWidget* parent, const char* words)
+{
+    return new LabelField(QString::fromUtf8(words), parent);
+}
+
+// One row of figures: the row's caption, then debit, credit, balance, quantity and the currency.
+void figureRow(QGridLayout* grid, int row, const char* rowCaption, std::initializer_list<const char*> fields,
+               const char* currency)
+{
+    QWidget* parent = grid->parentWidget();
+    grid->addWidget(caption(parent, rowCaption), row, 0);
+    int column = 1;
+    for (const char* field : fields)
+        grid->addWidget(figure(parent, field), row, column++);
+    if (currency)
+        grid->addWidget(text(parent, currency), row, column);
+}
+
+// The header of the figures: the debit and credit captions are the window's (they follow the kind of
+// cost accounting), the others fixed.
+void figureHeader(QGridLayout* grid, LabelField* debit, LabelField* credit)
+{
+    QWidget* parent = grid->parentWidget();
+    int column = 1;
+    for (QLabel* header : std::initializer_list<QLabel*>{debit, credit, caption(parent, "Saldo"),
+                                                          caption(parent, "Quantità")}) {
+        header->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(header, 0, column++);
+    }
+    grid->setColumnStretch(6, 1);
+}
+
+QFrame* buildSelectionTotals(FormControls& c, QWidget* parent)
+{
+    c.FME_TOTALIGEN = frame(parent, "FME_TOTALIGEN");
+    auto* grid = new QGridLayout(c.FME_TOTALIGEN);
+    c.LBL_COSTI = named(new LabelField({}, c.FME_TOTALIGEN), "LBL_COSTI");
+    c.LBL_RICAVI = named(new LabelField({}, c.FME_TOTALIGEN), "LBL_RICAVI");
+    figureHeader(grid, c.LBL_COSTI, c.LBL_RICAVI);
+    figureRow(grid, 1, "Gruppo", {"TXT_TOTDARE", "TXT_TOTAVERE", "TXT_TOTSALDO", "TXT_TOTQUANTITA"}, "LBL_PARTVAL");
+    figureRow(grid, 2, "Totale selezione", {"TXT_TOTGENDARE", "TXT_TOTGENAVERE", "TXT_TOTGENSALDO", "TXT_TOTGENQUANTITA"},
+              "LBL_TOTVAL");
+    grid->setRowStretch(3, 1);
+    return c.FME_TOTALIGEN;
+}
+
+QFrame* buildUngroupedTotals(FormControls& c, QWidget* parent)
+{
+    c.FME_TOTALINOGRUPPO = frame(parent, "FME_TOTALINOGRUPPO");
+    auto* grid = new QGridLayout(c.FME_TOTALINOGRUPPO);
+    c.LBL_TOTNOGRUPPO_COSTI = named(new LabelField({}, c.FME_TOTALINOGRUPPO), "LBL_TOTNOGRUPPO_COSTI");
+    c.LBL_TOTNOGRUPPO_RICAVI = named(new LabelField({}, c.FME_TOTALINOGRUPPO), "LBL_TOTNOGRUPPO_RICAVI");
+    figureHeader(grid, c.LBL_TOTNOGRUPPO_COSTI, c.LBL_TOTNOGRUPPO_RICAVI);
+    figureRow(grid, 1, "Totale selezione",
+              {"TXT_TOTNOGRUPPODARE", "TXT_TOTNOGRUPPOAVERE", "TXT_TOTNOGRUPPOSALDO", "TXT_TOTNOGRUPPOQUANTITA"},
+              nullptr);
+    return c.FME_TOTALINOGRUPPO;
+}
+
+// The selection in words, two criteria a row.
+QFrame* buildSummary(QWidget* parent)
+{
+    QFrame* summary = frame(parent, "FRA_RIEPILOGO");
+    auto* grid = new QGridLayout(summary);
+    const struct {
+        const char* caption;
+        const char* field;
+    } criteria[] = {{"Conto:", "TXT_RIEPCONTO"},     {"Tipo mov.:", "TXT_RIEPMOV"},
+                    {"Data reg.:", "TXT_RIEPDATAREG"}, {"Competenza:", "TXT_RIEPCOMP"},
+                    {"Importo:", "TXT_RIEPIMPORTO"},   {"Quantità:", "TXT_RIEPQTA"}};
+    int i = 0;
+    for (const auto& criterion : criteria) {
+        const int row = i / 2;
+        const int column = (i % 2) * 2;
+        grid->addWidget(caption(summary, criterion.caption), row, column);
+        grid->addWidget(text(summary, criterion.field), row, column + 1);
+        ++i;
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return summary;
+}
+
+QFrame* gridFrame(QWidget* parent, const char* name, controls::DataGrid*& grid, const char* gridName)
+{
+    QFrame* f = frame(parent, name);
+    grid = named(new controls::DataGrid(f), gridName);
+    auto* layout = new QVBoxLayout(f);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid);
+    return f;
+}
+
+QHBoxLayout* buildCommands(FormControls& c)
+{
+    QWidget* p = c.FRA_RISULTATI;
+    auto* commands = new QHBoxLayout;
+    c.CMD_LEFT = button(p, "CMD_LEFT", "<< &Origini");
+    c.CMD_RIGHT = button(p, "CMD_RIGHT", "&Destinazioni >>");
+    c.CHK_VIEWRIGHE = named(new QCheckBox(QStringLiteral("&Righe del movimento"), p), "CHK_VIEWRIGHE");
+    c.CMD_ESPANDI = button(p, "CMD_ESPANDI", "Es&pandi");
+    c.CMD_CHIUDI = button(p, "CMD_CHIUDI", "C&hiudi");
+    c.CMD_STAMPA = named(new controls::ToolbarMenuButton(p), "CMD_STAMPA");
+    c.CMD_STAMPA->setText(QStringLiteral("&Stampa"));
+    c.CMD_MODIFICA = button(p, "CMD_MODIFICA", "&Modifica");
+    c.CMD_PARAMETRI = button(p, "CMD_PARAMETRI", "P&arametri");
+    for (QWidget* command : std::initializer_list<QWidget*>{c.CHK_VIEWRIGHE, c.CMD_LEFT, c.CMD_RIGHT, c.CMD_ESPANDI,
+                                                            c.CMD_CHIUDI})
+        commands->addWidget(command);
+    commands->addStretch(1);
+    for (QWidget* command : std::initializer_list<QWidget*>{c.CMD_STAMPA, c.CMD_MODIFICA, c.CMD_PARAMETRI})
+        commands->addWidget(command);
+    return commands;
+}
+
+} // namespace
+
+void buildResultsPanel(FormControls& c, QWidget* window)
+{
+    c.FRA_RISULTATI = named(new QFrame(window), "FRA_RISULTATI");
+    auto* layout = new QVBoxLayout(c.FRA_RISULTATI);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* groups = new QHBoxLayout;
+    c.TRE_GRUPPI = named(new controls::GroupTreeView(c.FRA_RISULTATI), "TRE_GRUPPI");
+    groups->addWidget(c.TRE_GRUPPI, 3);
+    groups->addWidget(buildSelectionTotals(c, c.FRA_RISULTATI), 2);
+    layout->addLayout(groups);
+
+    c.ARQ_SPLIT = named(new controls::SplitterPanel(c.FRA_RISULTATI), "ARQ_SPLIT");
+    c.FRA_MOVIMENTI = gridFrame(c.ARQ_SPLIT, "FRA_MOVIMENTI", c.GRD_MOVIMENTI, "GRD_MOVIMENTI");
+    c.FRA_DETTAGLIO = gridFrame(c.ARQ_SPLIT, "FRA_DETTAGLIO", c.GRD_DETTAGLIO, "GRD_DETTAGLIO");
+    c.ARQ_SPLIT->setPanes(c.FRA_MOVIMENTI, c.FRA_DETTAGLIO);
+    layout->addWidget(c.ARQ_SPLIT, 1);
+
+    auto* under = new QHBoxLayout;
+    under->addWidget(buildUngroupedTotals(c, c.FRA_RISULTATI));
+    under->addWidget(buildSummary(c.FRA_RISULTATI), 1);
+    layout->addLayout(under);
+    layout->addLayout(buildCommands(c));
+}
+
+} // namespace quorvane::host

@@ -1,0 +1,16 @@
+#pragma once
+// The results panel of the window: the group tree with the totals of the group and of the whole selection
+// beside it, the movement grid over the detail grid in the splitter, the totals of an ungrouped ledger and
+// the summary of the selection under them, and the result commands.
+
+class QWidget;
+
+namespace quorvane::host {
+
+struct FormControls;
+
+// Creates the panel's controls as children of the window and lays them out. The totals and summary fields
+// are label fields found by their control names, as the totals and the summary address them.
+void buildResultsPanel(FormControls& c, QWidget* window);
+
+} // namespace quorvane::host

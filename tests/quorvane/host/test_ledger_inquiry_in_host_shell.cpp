@@ -1,0 +1,181 @@
+// The whole inquiry in the host shell with the real plug-in file: the menu opens the ledger window, the
+// user opens a selection grouped by cost centre and month, presses "Elabora", opens a cost centre and
+// clicks one of its months; the grid then lists exactly that month's lines of that cost centre and the
+// group's totals are the database's own sums, to the cent.
+
+#include "../../platform/hostfw/HostTestSupport.h"
+
+#include "HostMainWindow.h"
+
+#include "host/FRMCI_QUORVANE.h"
+
+#include "controls/DataGrid.h"
+#include "controls/GroupTreeView.h"
+#include "controls/LabelField.h"
+#include "controls/ProgressField.h"
+#include "db/Connection.h"
+#include "hostfw/HostStatusBar.h"
+
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <set>
+
+using quorvane::host::FRMCI_QUORVANE;
+
+namespace {
+
+// Every actual movement line of 2023 and 2024 on the cost centres under "01", grouped by cost centre and
+// month of registration, with quantities.
+constexpr const char* twoLevelSelection = R"({
+  "company": 1,
+  "TXT_CONTO": "01",
+  "TXT_DATAREGDA": "2023-01-01",
+  "TXT_DATAREGA": "2024-12-31",
+  "CHK_QUANTITA": "1",
+  "ADVO_ORDINAMENTI": [
+    { "caption": "C.d.C.", "group": true },
+    { "caption": "Data reg.", "group": true, "period": 3 }
+  ]
+})";
+
+// The lines of one cost centre and one month as the ledger selects them (actual movements, sign 0,
+// natures of cost and revenue, a known movement type), summed by the database: debit for cost natures,
+// credit for revenue natures.
+std::string serverSums(const std::string& account, int year, int month)
+{
+    return "SELECT CI13_NUMREG_CO99, CI13_PROGRIGA,"
+           " CASE WHEN PC04_VDS.PC04_INDCOSTORIC = 1 THEN ISNULL(CI13_IMPORTO, 0) ELSE 0 END AS DARE,"
+           " CASE WHEN PC04_VDS.PC04_INDCOSTORIC IN (0, 2) THEN ISNULL(CI13_IMPORTO, 0) ELSE 0 END AS AVERE,"
+           " ISNULL(CI13_QTA, 0) AS QUANTITA"
+           " FROM CI12_MOVTESTATA INNER JOIN CI13_MOVCORPO"
+           " ON CI12_DITTA_CG18 = CI13_DITTA_CG18 AND CI12_NUMREG_CO99 = CI13_NUMREG_CO99"
+           " CROSS APPLY FNPC03_ANAGPDC_COAN(CI13_CODPDC_PC01, CI13_CONTO_PC03, CI13_DITTA_CG18, NULL) AS CONTO"
+           " CROSS APPLY FNPC03_ANAGPDC_COAN(CI13_CODVDS_PC01, CI13_VDS_PC03, CI13_DITTA_CG18, NULL) AS VDS"
+           " CROSS APPLY FNPC04_NATURECOSTI(VDS.PC03_NATURA_PC04, CI13_DITTA_CG18) AS PC04_VDS"
+           " OUTER APPLY FNCI03_CAUSALI(CI12_CODCAUS_CI03, CI12_DITTA_CG18) AS CI03_CAUSALI"
+           " WHERE CI12_DITTA_CG18 = 1 AND CI03_CAUSALI.CI03_INDOPERAZIONE = 0 AND CI13_SEGNO = 0"
+           " AND CI12_INDTIPOMOV IS NOT NULL AND PC04_VDS.PC04_INDCOSTORIC IN (0, 1, 2)"
+           " AND CI13_CONTO_PC03 = '" + account + "' AND YEAR(CI12_DATAREG) = " + std::to_string(year)
+           + " AND MONTH(CI12_DATAREG) = " + std::to_string(month);
+}
+
+// A caption in the Italian amount format ("-1.234,56 ") as a number of cents.
+qint64 centsOf(QString caption)
+{
+    caption = caption.trimmed().remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = caption.toDouble(&ok);
+    return ok ? qRound64(value * 100) : std::numeric_limits<qint64>::min();
+}
+
+qint64 centsOf(double value)
+{
+    return qRound64(value * 100);
+}
+
+int columnOf(const controls::DataGrid& grid, const QString& key)
+{
+    const auto& columns = grid.columns();
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].key == key)
+            return static_cast<int>(i);
+    return -1;
+}
+
+QString caption(const QWidget* window, const char* field)
+{
+    const auto* label = window->findChild<controls::LabelField*>(QString::fromLatin1(field));
+    return label ? label->Value() : QStringLiteral("(no field %1)").arg(QString::fromLatin1(field));
+}
+
+} // namespace
+
+class LedgerInquiryInHostShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aSecondLevelGroupShowsItsLinesAndTheDatabaseSums();
+};
+
+void LedgerInquiryInHostShellTest::aSecondLevelGroupShowsItsLinesAndTheDatabaseSums()
+{
+    const auto session = hostfw::ClsGlobal::open(hosttest::demoLogin(1));
+    const auto answerer = hosttest::answerDialogs(*session);
+    hostshell::HostMainWindow host(session, QStringLiteral(QUORVANE_PLUGIN_FILE));
+    host.show();
+    QVERIFY(host.openLedgerInquiry());
+    auto* window = static_cast<FRMCI_QUORVANE*>(host.mdiArea()->subWindowList().constFirst()->widget());
+    const quorvane::host::FormControls& c = window->controls();
+
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("selection.json")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(twoLevelSelection) > 0);
+    file.close();
+    QVERIFY(window->ApriSelezione(file.fileName()));
+    QTest::mouseClick(c.CMD_ELABORA, Qt::LeftButton);
+    QVERIFY2(answerer->requests.empty(), qPrintable(answerer->texts().join(QLatin1Char('\n'))));
+    QVERIFY(c.FRA_RISULTATI->isVisible());
+    QVERIFY(!c.FRAME_PARAMETRI->isVisible());
+    QVERIFY(!c.PBARSELEZIONE->isVisible());
+
+    // The first cost centre with more than one month: open it and click its second month.
+    controls::GroupTreeView& tree = *c.TRE_GRUPPI;
+    QCOMPARE(tree.key(tree.selectedNode()), QStringLiteral("*1"));
+    QModelIndex month;
+    for (int row = 0; row < tree.model()->rowCount() && !month.isValid(); ++row)
+        if (tree.model()->rowCount(tree.model()->index(row, 0)) > 1)
+            month = tree.model()->index(1, 0, tree.model()->index(row, 0));
+    QVERIFY(month.isValid());
+    tree.expand(month.parent());
+    tree.scrollTo(month);
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(month).center());
+    QCOMPARE(tree.selectedNode(), month);
+
+    // The grid shows the group's lines: one cost centre, one month.
+    controls::DataGrid& grid = *c.GRD_MOVIMENTI;
+    const QAbstractItemModel& rows = *grid.model();
+    QVERIFY(rows.rowCount() > 0);
+    const db::Recordset& movements = window->movements();
+    const std::string account = movements.value("CI13_CONTO_PC03").toText();
+    const QDate registered = QDate::fromString(QString::fromStdString(movements.value("CI12_DATAREG").toText()).left(10),
+                                               Qt::ISODate);
+    QVERIFY2(registered.isValid(), movements.value("CI12_DATAREG").toText().c_str());
+
+    const auto connection = db::Connection::open(hosttest::demoConnectionString().toStdString());
+    db::Recordset server = connection->Open(serverSums(account, registered.year(), registered.month()));
+    QCOMPARE(long(rows.rowCount()), server.RecordCount());
+    std::set<QString> expected;
+    double debit = 0, credit = 0, quantity = 0;
+    for (server.MoveFirst(); !server.EOF_(); server.MoveNext()) {
+        expected.insert(QString::fromStdString(server.value("CI13_NUMREG_CO99").toText()));
+        debit += server.value("DARE").toDouble();
+        credit += server.value("AVERE").toDouble();
+        quantity += server.value("QUANTITA").toDouble();
+    }
+    const int numberColumn = columnOf(grid, QStringLiteral("CI13_NUMREG_CO99"));
+    std::set<QString> shown;
+    for (int row = 0; row < rows.rowCount(); ++row)
+        shown.insert(rows.index(row, numberColumn).data().toString().trimmed());
+    QCOMPARE(shown, expected);
+
+    // The group's totals, to the cent, and the whole selection's beside them.
+    QCOMPARE(centsOf(caption(window, "TXT_TOTDARE")), centsOf(debit));
+    QCOMPARE(centsOf(caption(window, "TXT_TOTAVERE")), centsOf(credit));
+    QCOMPARE(centsOf(caption(window, "TXT_TOTSALDO")), centsOf(credit) - centsOf(debit));
+    QCOMPARE(centsOf(caption(window, "TXT_TOTQUANTITA")), centsOf(quantity));
+    QVERIFY(caption(window, "TXT_TOTDARE").endsWith(QLatin1Char(' ')));
+    QVERIFY(!caption(window, "TXT_TOTGENDARE").isEmpty());
+    QVERIFY(c.FME_TOTALIGEN->isVisible());
+    QVERIFY(!c.FME_TOTALINOGRUPPO->isVisible());
+    QVERIFY2(caption(window, "TXT_RIEPDATAREG").contains(QStringLiteral("01/01/2023 / 31/12/2024")),
+             qPrintable(caption(window, "TXT_RIEPDATAREG")));
+
+    QVERIFY(host.closePrograms());
+}
+
+QTEST_MAIN(LedgerInquiryInHostShellTest)
+#include "test_ledger_inquiry_in_host_shell.moc"
