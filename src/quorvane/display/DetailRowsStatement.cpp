@@ -14,7 +14,7 @@ namespace {
 // them on.
 std::vector<std::string> lineColumns(const DetailRowsRequest& request)
 {
-    std::vector<std::string> columns{"CI12_DITTA_CG18",    "CI12_NUMREG_CO99",  "CI13_PROGRIGA",
+    std::vector<std::string> columns{"CI12_DITTA_CG18",    "CI12_NUMREG_CO99",  "CI13_NUMREG_CO99", "CI13_PROGRIGA",
                                      "CI13_CONTO_PC03",    "DESCRCONTO",        "CI13_VDS_PC03",
                                      "DESCRVDS",           "CI13_SEDE_CG31",    "CG42_CONTOPAR_CG24",
                                      "CG42_GRUPPO_CG10",   "DESCRCONTOCOGE",    "INDMODRILEVAZIONE"};
@@ -30,7 +30,8 @@ std::vector<std::string> lineColumns(const DetailRowsRequest& request)
 void innerSelectList(StatementText& select, const DetailRowsRequest& request)
 {
     select.line(" SELECT");
-    select.line("   CI12_DITTA_CG18, CI12_NUMREG_CO99, CI13_PROGRIGA");
+    // The detail grid shows the registration number under the line's own column.
+    select.line("   CI12_DITTA_CG18, CI12_NUMREG_CO99, CI13_NUMREG_CO99, CI13_PROGRIGA");
     select.line("   , CI13_CONTO_PC03, CONTO.PC03_DESCR AS DESCRCONTO");
     select.line("   , CI13_VDS_PC03, VDS.PC03_DESCR AS DESCRVDS");
     select.line("   , CI13_SEDE_CG31");

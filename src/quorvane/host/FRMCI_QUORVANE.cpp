@@ -201,6 +201,7 @@ void FRMCI_QUORVANE::Form_Unload()
         },
         [&] {
             // The grids let go of their sets before the sets and the tree's keys close.
+            disconnectResultCommands();
             controls_.GRD_MOVIMENTI->setRecordset(nullptr);
             controls_.GRD_DETTAGLIO->setRecordset(nullptr);
             ledger_.keys().RecordsetChiavi().Close();

@@ -101,7 +101,7 @@ public:
     // "Salva selezione…" and "Apri selezione…" with the file already chosen; a file that cannot be
     // written or read, or that the window refuses, is reported to the user and answers false.
     bool SalvaSelezione(const QString& path);
-    bool ApriSelezione(const QString& path);
+    Q_INVOKABLE bool ApriSelezione(const QString& path);
 
     // The check before processing: shows the first refusal, moves the user to the field or tab to
     // correct and answers false; gives the movement-type selector the range of its types on the way.
@@ -192,6 +192,8 @@ private:
     void InitGrid();
     void setUpResults();
     void connectResultCommands();
+    void disconnectResultCommands();
+    void GRD_MOVIMENTI_GotFocus();
     void ConfigurazioneVisualizzazioneMovimenti();
     void applyResultsLayout();
     void applySplitterLayout();

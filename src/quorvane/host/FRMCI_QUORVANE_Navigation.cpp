@@ -89,9 +89,26 @@ void FRMCI_QUORVANE::connectResultCommands()
     connect(c.CMD_MOVIMENTI, &QPushButton::clicked, this, [this] { CMD_MOVIMENTI_ButtonClick(); });
     connect(c.TAB_QUORVANE, &QTabWidget::currentChanged, this, [this] { TAB_QUORVANE_Click(); });
     connect(c.GRD_MOVIMENTI, &controls::DataGrid::RowChanged, this, [this] { AggiornaDettaglioMovimenti(); });
-    connect(c.GRD_MOVIMENTI, &controls::DataGrid::GotFocus, this, [this] {
+    connect(c.GRD_MOVIMENTI, &controls::DataGrid::GotFocus, this, [this] { GRD_MOVIMENTI_GotFocus(); });
+}
+
+// An unloaded window keeps its controls until it is deleted, but no longer its movements: their events
+// stop reaching it.
+void FRMCI_QUORVANE::disconnectResultCommands()
+{
+    const FormControls& c = controls_;
+    for (QObject* control : std::initializer_list<QObject*>{
+             c.CMD_ELABORA, c.TRE_GRUPPI, c.CMD_ESPANDI, c.CMD_CHIUDI, c.CHK_VIEWRIGHE, c.CMD_LEFT, c.CMD_RIGHT,
+             c.CMD_PARAMETRI, c.CMD_MOVIMENTI, c.TAB_QUORVANE, c.GRD_MOVIMENTI})
+        disconnect(control, nullptr, this, nullptr);
+}
+
+// The status panel tells how to open the line the grid shows; a window the host has let go of has no
+// panel to write on.
+void FRMCI_QUORVANE::GRD_MOVIMENTI_GotFocus()
+{
+    if (activeInterface_ && activeInterface_->ClsGlobal())
         ScriviSuPannello(activeInterface_->ClsGlobal()->translator().text(display::textMovementGridFocus));
-    });
 }
 
 void FRMCI_QUORVANE::TRE_GRUPPI_NodeClick(const QModelIndex& node)

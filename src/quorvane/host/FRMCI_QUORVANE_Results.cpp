@@ -26,10 +26,11 @@
 #include "hostfw/AttributeDefinitions.h"
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
-#include "hostfw/HostFrame.h"
 #include "selection/OrderingColumns.h"
 
+#include "GridFontScale.h"
 #include "ProcessingProgress.h"
+#include "ResultsPanelLayout.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -40,8 +41,10 @@
 namespace quorvane::host {
 namespace {
 
-// The window's design height, against which the form resizer scales the panes' design heights.
+// The window's design height, and the design heights of the tree and of the ungrouped totals in it.
 constexpr int designHeightTwips = 8040;
+constexpr int designTreeHeightTwips = 2700;
+constexpr int designUngroupedTotalsHeightTwips = 600;
 
 } // namespace
 
@@ -79,6 +82,8 @@ void FRMCI_QUORVANE::InitGrid()
     const display::GridLayoutSettings grid = gridLayoutSettings(attributes);
     display::layOutGrid(*controls_.GRD_MOVIMENTI, display::movementGridLayout(grid));
     display::layOutGrid(*controls_.GRD_DETTAGLIO, display::detailGridLayout(grid));
+    scaleColumnsToFont(*controls_.GRD_MOVIMENTI);
+    scaleColumnsToFont(*controls_.GRD_DETTAGLIO);
 
     controls::AccountMaskField* ledgerAccount = controls_.TXT_FORMATCONTOCOGE;
     cellTexts_ = std::make_unique<display::CostUtilitiesCellTexts>(*costUtilities_, [ledgerAccount](const QString& code) {
@@ -116,20 +121,17 @@ void FRMCI_QUORVANE::ConfigurazioneVisualizzazioneMovimenti()
     });
 }
 
-// The panes of a grouped or an ungrouped ledger; the tree takes the design height above the splitter
-// scaled as the window has grown, and the splitter the rest.
+// The panes of a grouped or an ungrouped ledger. The results panel shares its height between the tree's
+// row and the grids' splitter as the design does at its own height; the layouts keep that share as the
+// window is resized.
 void FRMCI_QUORVANE::applyResultsLayout()
 {
-    const bool grouped = ledger_.hasGroups();
-    const int height = hostfw::twipsToPixels(designHeightTwips);
-    display::PaneMetrics metrics;
-    metrics.formHeight = this->height() * hostfw::twipsPerPixel;
-    metrics.treeHeight = controls_.TRE_GRUPPI->height() * hostfw::twipsPerPixel;
-    metrics.ungroupedTotalsHeight = controls_.FME_TOTALINOGRUPPO->sizeHint().height() * hostfw::twipsPerPixel;
-    metrics.scaleVertically = [&](int twips) { return height > 0 ? twips * this->height() / height : twips; };
-    const display::ResultsLayout layout = display::resultsLayout(grouped, metrics);
-    if (grouped)
-        controls_.TRE_GRUPPI->setFixedHeight(hostfw::twipsToPixels(layout.splitterTop));
+    display::PaneMetrics design;
+    design.formHeight = designHeightTwips;
+    design.treeHeight = designTreeHeightTwips;
+    design.ungroupedTotalsHeight = designUngroupedTotalsHeightTwips;
+    const display::ResultsLayout layout = display::resultsLayout(ledger_.hasGroups(), design);
+    shareResultsHeight(controls_, layout.splitterTop, layout.splitterHeight);
     controls_.TRE_GRUPPI->setVisible(layout.treeVisible);
     controls_.FME_TOTALIGEN->setVisible(layout.selectionTotalsVisible);
     controls_.FME_TOTALINOGRUPPO->setVisible(layout.ungroupedTotalsVisible);

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <initializer_list>
+#include <utility>
 
 namespace quorvane::host {
 namespace {
@@ -64,17 +65,19 @@ LabelField* caption(QWidget* parent, const char* words)
     return new LabelField(QString::fromUtf8(words), parent);
 }
 
-// One row of figures: the row's caption, then debit, credit, balance, quantity and the currency.
-void figureRow(QGridLayout* grid, int row, const char* rowCaption, std::initializer_list<const char*> fields,
-               const char* currency)
+// One row of figures: the row's caption, debit, credit and balance, the currency of the amounts, then the
+// quantity.
+void figureRow(QGridLayout* grid, int row, const char* rowCaption, const char* debit, const char* credit,
+               const char* balance, const char* currency, const char* quantity)
 {
     QWidget* parent = grid->parentWidget();
     grid->addWidget(caption(parent, rowCaption), row, 0);
-    int column = 1;
-    for (const char* field : fields)
-        grid->addWidget(figure(parent, field), row, column++);
+    grid->addWidget(figure(parent, debit), row, 1);
+    grid->addWidget(figure(parent, credit), row, 2);
+    grid->addWidget(figure(parent, balance), row, 3);
     if (currency)
-        grid->addWidget(text(parent, currency), row, column);
+        grid->addWidget(text(parent, currency), row, 4);
+    grid->addWidget(figure(parent, quantity), row, 5);
 }
 
 // The header of the figures: the debit and credit captions are the window's (they follow the kind of
@@ -82,11 +85,11 @@ void figureRow(QGridLayout* grid, int row, const char* rowCaption, std::initiali
 void figureHeader(QGridLayout* grid, LabelField* debit, LabelField* credit)
 {
     QWidget* parent = grid->parentWidget();
-    int column = 1;
-    for (QLabel* header : std::initializer_list<QLabel*>{debit, credit, caption(parent, "Saldo"),
-                                                          caption(parent, "Quantità")}) {
+    const std::pair<QLabel*, int> headers[] = {
+        {debit, 1}, {credit, 2}, {caption(parent, "Saldo"), 3}, {caption(parent, "Quantità"), 5}};
+    for (const auto& [header, column] : headers) {
         header->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(header, 0, column++);
+        grid->addWidget(header, 0, column);
     }
     grid->setColumnStretch(6, 1);
 }
@@ -98,9 +101,9 @@ QFrame* buildSelectionTotals(FormControls& c, QWidget* parent)
     c.LBL_COSTI = named(new LabelField({}, c.FME_TOTALIGEN), "LBL_COSTI");
     c.LBL_RICAVI = named(new LabelField({}, c.FME_TOTALIGEN), "LBL_RICAVI");
     figureHeader(grid, c.LBL_COSTI, c.LBL_RICAVI);
-    figureRow(grid, 1, "Gruppo", {"TXT_TOTDARE", "TXT_TOTAVERE", "TXT_TOTSALDO", "TXT_TOTQUANTITA"}, "LBL_PARTVAL");
-    figureRow(grid, 2, "Totale selezione", {"TXT_TOTGENDARE", "TXT_TOTGENAVERE", "TXT_TOTGENSALDO", "TXT_TOTGENQUANTITA"},
-              "LBL_TOTVAL");
+    figureRow(grid, 1, "Gruppo", "TXT_TOTDARE", "TXT_TOTAVERE", "TXT_TOTSALDO", "LBL_PARTVAL", "TXT_TOTQUANTITA");
+    figureRow(grid, 2, "Totale selezione", "TXT_TOTGENDARE", "TXT_TOTGENAVERE", "TXT_TOTGENSALDO", "LBL_TOTVAL",
+              "TXT_TOTGENQUANTITA");
     grid->setRowStretch(3, 1);
     return c.FME_TOTALIGEN;
 }
@@ -112,9 +115,8 @@ QFrame* buildUngroupedTotals(FormControls& c, QWidget* parent)
     c.LBL_TOTNOGRUPPO_COSTI = named(new LabelField({}, c.FME_TOTALINOGRUPPO), "LBL_TOTNOGRUPPO_COSTI");
     c.LBL_TOTNOGRUPPO_RICAVI = named(new LabelField({}, c.FME_TOTALINOGRUPPO), "LBL_TOTNOGRUPPO_RICAVI");
     figureHeader(grid, c.LBL_TOTNOGRUPPO_COSTI, c.LBL_TOTNOGRUPPO_RICAVI);
-    figureRow(grid, 1, "Totale selezione",
-              {"TXT_TOTNOGRUPPODARE", "TXT_TOTNOGRUPPOAVERE", "TXT_TOTNOGRUPPOSALDO", "TXT_TOTNOGRUPPOQUANTITA"},
-              nullptr);
+    figureRow(grid, 1, "Totale selezione", "TXT_TOTNOGRUPPODARE", "TXT_TOTNOGRUPPOAVERE", "TXT_TOTNOGRUPPOSALDO",
+              nullptr, "TXT_TOTNOGRUPPOQUANTITA");
     return c.FME_TOTALINOGRUPPO;
 }
 
@@ -146,6 +148,8 @@ QFrame* gridFrame(QWidget* parent, const char* name, controls::DataGrid*& grid, 
 {
     QFrame* f = frame(parent, name);
     grid = named(new controls::DataGrid(f), gridName);
+    // The arrows move among the cells; Tab moves on to the window's next control, as from the tree.
+    grid->setTabKeyNavigation(false);
     auto* layout = new QVBoxLayout(f);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid);
@@ -174,6 +178,20 @@ QHBoxLayout* buildCommands(FormControls& c)
     return commands;
 }
 
+// The Tab key goes from the tree to the movements, their lines, then the commands as they read.
+void chainTabOrder(const FormControls& c)
+{
+    const std::initializer_list<QWidget*> order = {c.TRE_GRUPPI, c.GRD_MOVIMENTI, c.GRD_DETTAGLIO, c.CHK_VIEWRIGHE,
+                                                   c.CMD_LEFT,   c.CMD_RIGHT,     c.CMD_ESPANDI,   c.CMD_CHIUDI,
+                                                   c.CMD_STAMPA, c.CMD_MODIFICA,  c.CMD_PARAMETRI};
+    QWidget* previous = nullptr;
+    for (QWidget* next : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
 } // namespace
 
 void buildResultsPanel(FormControls& c, QWidget* window)
@@ -184,8 +202,8 @@ void buildResultsPanel(FormControls& c, QWidget* window)
 
     auto* groups = new QHBoxLayout;
     c.TRE_GRUPPI = named(new controls::GroupTreeView(c.FRA_RISULTATI), "TRE_GRUPPI");
-    groups->addWidget(c.TRE_GRUPPI, 3);
-    groups->addWidget(buildSelectionTotals(c, c.FRA_RISULTATI), 2);
+    groups->addWidget(c.TRE_GRUPPI, 1);
+    groups->addWidget(buildSelectionTotals(c, c.FRA_RISULTATI), 0, Qt::AlignTop);
     layout->addLayout(groups);
 
     c.ARQ_SPLIT = named(new controls::SplitterPanel(c.FRA_RISULTATI), "ARQ_SPLIT");
@@ -199,6 +217,15 @@ void buildResultsPanel(FormControls& c, QWidget* window)
     under->addWidget(buildSummary(c.FRA_RISULTATI), 1);
     layout->addLayout(under);
     layout->addLayout(buildCommands(c));
+    chainTabOrder(c);
+}
+
+// The tree's row is the layout item just above the splitter.
+void shareResultsHeight(const FormControls& c, int treeRowTwips, int splitterTwips)
+{
+    auto* layout = static_cast<QVBoxLayout*>(c.FRA_RISULTATI->layout());
+    layout->setStretch(layout->indexOf(c.ARQ_SPLIT) - 1, treeRowTwips);
+    layout->setStretchFactor(c.ARQ_SPLIT, splitterTwips);
 }
 
 } // namespace quorvane::host

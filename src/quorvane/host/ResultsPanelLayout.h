@@ -13,4 +13,8 @@ struct FormControls;
 // are label fields found by their control names, as the totals and the summary address them.
 void buildResultsPanel(FormControls& c, QWidget* window);
 
+// Shares the panel's height between the row of the tree and the splitter of the grids, in proportion to
+// their design heights (twips), so that the panes keep the design's proportions as the window grows.
+void shareResultsHeight(const FormControls& c, int treeRowTwips, int splitterTwips);
+
 } // namespace quorvane::host

@@ -22,6 +22,7 @@ private slots:
     void options();
     void refusedOptions_data();
     void refusedOptions();
+    void aScriptForTheInquiryOpensItAtStart();
     void theLoaderCreatesTheClassFromThePluginFile();
     void theLoaderNamesWhatItCouldNotLoad();
     void theMenuOpensTheLedgerInquiryAndTheHostClosesIt();
@@ -75,6 +76,21 @@ void HostShellTest::refusedOptions()
     QString error;
     QVERIFY(!parseHostOptions(QStringList{"quorvane-host"} + arguments, error));
     QVERIFY2(error.contains(named), qPrintable(error));
+}
+
+void HostShellTest::aScriptForTheInquiryOpensItAtStart()
+{
+    QString error;
+    const auto parsed = parseHostOptions({"quorvane-host", "--selection", "/tmp/s.json", "--process", "--keys",
+                                          "Right,Down", "--screenshot", "/tmp/s.png"},
+                                         error);
+    QVERIFY2(parsed, qPrintable(error));
+    QCOMPARE(parsed->script.selection, QStringLiteral("/tmp/s.json"));
+    QVERIFY(parsed->script.process);
+    QCOMPARE(parsed->script.keys, (QStringList{"Right", "Down"}));
+    QCOMPARE(parsed->script.screenshot, QStringLiteral("/tmp/s.png"));
+    QVERIFY(parsed->openAtStart);
+    QVERIFY(parseHostOptions({"quorvane-host"}, error)->script.empty());
 }
 
 void HostShellTest::theLoaderCreatesTheClassFromThePluginFile()

@@ -6,6 +6,7 @@
 #include "../../platform/hostfw/HostTestSupport.h"
 
 #include "HostMainWindow.h"
+#include "ScriptedUser.h"
 
 #include "host/FRMCI_QUORVANE.h"
 
@@ -14,6 +15,7 @@
 #include "controls/LabelField.h"
 #include "controls/ProgressField.h"
 #include "db/Connection.h"
+#include "engine/NodeFilter.h"
 #include "hostfw/HostStatusBar.h"
 
 #include <QFile>
@@ -99,6 +101,7 @@ class LedgerInquiryInHostShellTest : public QObject {
     Q_OBJECT
 private slots:
     void aSecondLevelGroupShowsItsLinesAndTheDatabaseSums();
+    void anUnattendedUserWalksTheTreeWithTheKeyboardAndTakesAPicture();
 };
 
 void LedgerInquiryInHostShellTest::aSecondLevelGroupShowsItsLinesAndTheDatabaseSums()
@@ -174,6 +177,39 @@ void LedgerInquiryInHostShellTest::aSecondLevelGroupShowsItsLinesAndTheDatabaseS
     QVERIFY2(caption(window, "TXT_RIEPDATAREG").contains(QStringLiteral("01/01/2023 / 31/12/2024")),
              qPrintable(caption(window, "TXT_RIEPDATAREG")));
 
+    QVERIFY(host.closePrograms());
+}
+
+// The scripted user of `make screenshot`: the selection file, "Elabora", Right to open the first cost centre,
+// Down to its first month (a node click from the keyboard), then the picture.
+void LedgerInquiryInHostShellTest::anUnattendedUserWalksTheTreeWithTheKeyboardAndTakesAPicture()
+{
+    const auto session = hostfw::ClsGlobal::open(hosttest::demoLogin(1));
+    const auto answerer = hosttest::answerDialogs(*session);
+    hostshell::HostMainWindow host(session, QStringLiteral(QUORVANE_PLUGIN_FILE));
+    host.show();
+    QVERIFY(host.openLedgerInquiry());
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("selection.json")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(twoLevelSelection) > 0);
+    file.close();
+    hostshell::UserScript script;
+    script.selection = file.fileName();
+    script.process = true;
+    script.keys = QStringList{"Right", "Down"};
+    script.screenshot = dir.filePath(QStringLiteral("ledger.png"));
+
+    QCOMPARE(hostshell::runUserScript(host, script), QString());
+    QVERIFY(answerer->requests.empty());
+    auto* window = static_cast<FRMCI_QUORVANE*>(host.mdiArea()->subWindowList().constFirst()->widget());
+    const controls::GroupTreeView& tree = *window->controls().TRE_GRUPPI;
+    QCOMPARE(tree.selectedNode(), tree.model()->index(0, 0, tree.node(QStringLiteral("*1"))));
+    QCOMPARE(window->movements().filter(), quorvane::movementFilterOf(tree.tag(tree.selectedNode()).toStdString()));
+    QVERIFY(!QImage(script.screenshot).isNull());
+
+    script = {};
+    script.keys = QStringList{"NoSuchKey"};
+    QVERIFY(hostshell::runUserScript(host, script).contains(QStringLiteral("not a key")));
     QVERIFY(host.closePrograms());
 }
 
