@@ -1,10 +1,11 @@
 # make run   — set up, build and run the demo (host window, or the headless demo without a display)
 # make test  — set up, build and run every test
 # make bench — set up, build and run the benchmarks
+# make screenshot — set up, build and save a picture of the ledger inquiry at work (docs/screenshot.png)
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: deps configure build test run bench clean
+.PHONY: deps configure build test run bench screenshot clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -23,6 +24,9 @@ run: build
 
 bench: build
 	@bash scripts/run-bench.sh $(BUILD)
+
+screenshot: build
+	@bash scripts/screenshot.sh $(BUILD) docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD)

@@ -30,7 +30,17 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, QStrin
     const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("Open the ledger inquiry at start."));
     const QCommandLineOption quit(QStringLiteral("quit-after-open"),
                                   QStringLiteral("Open the ledger inquiry, close it again and leave."));
-    parser.addOptions({db, company, lang, user, plugin, open, quit});
+    const QCommandLineOption selection(QStringLiteral("selection"),
+                                       QStringLiteral("Open the ledger inquiry and this selection file in it."),
+                                       QStringLiteral("FILE"));
+    const QCommandLineOption process(QStringLiteral("process"), QStringLiteral("Then press \"Elabora\"."));
+    const QCommandLineOption keys(QStringLiteral("keys"),
+                                  QStringLiteral("Then type these keys, separated by commas (e.g. Right,Down)."),
+                                  QStringLiteral("KEYS"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Then save a picture of the window here, close and leave."),
+                                        QStringLiteral("PATH"));
+    parser.addOptions({db, company, lang, user, plugin, open, quit, selection, process, keys, screenshot});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -57,7 +67,12 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, QStrin
     options.user = parser.value(user);
     options.plugin = parser.value(plugin);
     options.quitAfterOpen = parser.isSet(quit);
-    options.openAtStart = parser.isSet(open) || options.quitAfterOpen;
+    options.script.selection = parser.value(selection);
+    options.script.process = parser.isSet(process);
+    if (parser.isSet(keys))
+        options.script.keys = parser.value(keys).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    options.script.screenshot = parser.value(screenshot);
+    options.openAtStart = parser.isSet(open) || options.quitAfterOpen || !options.script.empty();
     return options;
 }
 

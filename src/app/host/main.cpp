@@ -8,6 +8,7 @@
 #include "hostfw/ClsGlobal.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -15,6 +16,8 @@
 #include <exception>
 
 namespace {
+
+constexpr int hostFontPoints = 8;
 
 bool displayAvailable()
 {
@@ -54,6 +57,25 @@ int openAndQuit(hostshell::HostMainWindow& window)
     return !opened.isEmpty() && closed ? 0 : 1;
 }
 
+// Opens the ledger inquiry, does what the script says, closes it again. Any dialog on the way counts as
+// a failure, since nobody was there to read it.
+int runScript(hostshell::HostMainWindow& window, hostfw::ClsGlobal& session, const hostshell::UserScript& script)
+{
+    const auto answerer = std::make_shared<hostshell::UnattendedAnswerer>();
+    session.setDialogAnswerer(answerer);
+    if (!window.openLedgerInquiry()) {
+        say(window.hostStatusBar()->panelText(2));
+        return 1;
+    }
+    const QString failure = hostshell::runUserScript(window, script);
+    if (!failure.isEmpty())
+        say(failure);
+    else if (!script.screenshot.isEmpty())
+        say(QStringLiteral("saved %1").arg(script.screenshot));
+    const bool closed = window.closePrograms();
+    return failure.isEmpty() && answerer->texts().isEmpty() && closed ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -73,6 +95,10 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
+    // The host's programs are designed for an 8-point interface font: their column widths fit it.
+    QFont font = QApplication::font();
+    font.setPointSize(hostFontPoints);
+    QApplication::setFont(font);
     std::shared_ptr<hostfw::ClsGlobal> session;
     try {
         session = openSession(*options);
@@ -85,6 +111,8 @@ int main(int argc, char* argv[])
     window.show();
     if (options->quitAfterOpen)
         return openAndQuit(window);
+    if (!options->script.empty())
+        return runScript(window, *session, options->script);
     if (options->openAtStart)
         window.openLedgerInquiry();
     return application.exec();

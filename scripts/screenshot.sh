@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# make screenshot: the ledger inquiry in the host shell on a virtual display, on a fresh demo company
+# database: the first quarter of 2024 grouped by cost centre and by month of registration, "Elabora",
+# then the first cost centre opened and its first month chosen with the keyboard; the host window is
+# saved as a PNG (docs/screenshot.png unless another path is given).
+set -euo pipefail
+build=${1:-build}
+picture=${2:-docs/screenshot.png}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+echo "Creating a demo company database in $work"
+"$build/src/app/quorvane" demo-db "$work/demo.db" >/dev/null
+
+cat > "$work/selection.json" <<'JSON'
+{
+  "company": 1,
+  "TXT_CONTO": "01",
+  "TXT_DATAREGDA": "2024-01-01",
+  "TXT_DATAREGA": "2024-03-31",
+  "CHK_QUANTITA": "1",
+  "ADVO_ORDINAMENTI": [
+    { "caption": "C.d.C.", "group": true },
+    { "caption": "Data reg.", "group": true, "period": 3 },
+    { "caption": "Nr. doc." }
+  ]
+}
+JSON
+
+mkdir -p "$(dirname "$picture")"
+# Right opens the first cost centre, Down moves to its first month: the keyboard's node click.
+xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$build/src/app/host/quorvane-host" --db "$work/demo.db" --selection "$work/selection.json" --process \
+  --keys Right,Down --screenshot "$picture"

@@ -1,0 +1,94 @@
+#include "ScriptedUser.h"
+
+#include "HostMainWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace hostshell {
+namespace {
+
+// The picture shows the window as a cost accountant's screen holds it.
+constexpr QSize pictureSize(1440, 900);
+
+// The frame of the last program opened: the MDI area's last sub-window.
+QMdiSubWindow* programFrame(HostMainWindow& host)
+{
+    const QList<QMdiSubWindow*> windows = host.mdiArea()->subWindowList();
+    return windows.isEmpty() ? nullptr : windows.constLast();
+}
+
+bool openSelection(QWidget* window, const QString& path)
+{
+    bool opened = false;
+    return QMetaObject::invokeMethod(window, "ApriSelezione", Qt::DirectConnection, Q_RETURN_ARG(bool, opened),
+                                     Q_ARG(QString, path))
+        && opened;
+}
+
+bool press(QWidget* window, const char* command)
+{
+    auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(command));
+    if (!button || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
+}
+
+// A key as the user types it: pressed and released on the control that has the window's focus.
+bool type(QWidget* window, const QString& key)
+{
+    const QKeySequence sequence(key);
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
+        return false;
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    const QKeyCombination combination = sequence[0];
+    QKeyEvent down(QEvent::KeyPress, combination.key(), combination.keyboardModifiers());
+    QKeyEvent up(QEvent::KeyRelease, combination.key(), combination.keyboardModifiers());
+    QApplication::sendEvent(target, &down);
+    QApplication::sendEvent(target, &up);
+    return true;
+}
+
+} // namespace
+
+hostfw::DialogAnswer UnattendedAnswerer::answer(const hostfw::DialogRequest& request)
+{
+    texts_ << request.text;
+    std::fprintf(stderr, "quorvane-host: dialog \"%s\": %s\n", qPrintable(request.title), qPrintable(request.text));
+    return request.buttons == hostfw::DialogButtons::Ok ? hostfw::DialogAnswer::Ok : hostfw::DialogAnswer::Abort;
+}
+
+QString runUserScript(HostMainWindow& host, const UserScript& script)
+{
+    QMdiSubWindow* frame = programFrame(host);
+    if (!frame || !frame->widget())
+        return QStringLiteral("no program window is open");
+    QWidget* window = frame->widget();
+    if (!script.screenshot.isEmpty())
+        host.resize(pictureSize);
+    frame->showMaximized();
+    QApplication::processEvents();
+    if (!script.selection.isEmpty() && !openSelection(window, script.selection))
+        return QStringLiteral("the selection file %1 was not opened").arg(script.selection);
+    if (script.process && !press(window, "CMD_ELABORA"))
+        return QStringLiteral("the processing command could not be pressed");
+    QApplication::processEvents();
+    for (const QString& key : script.keys) {
+        if (!type(window, key))
+            return QStringLiteral("\"%1\" is not a key").arg(key);
+        QApplication::processEvents();
+    }
+    if (!script.screenshot.isEmpty() && !host.grab().save(script.screenshot))
+        return QStringLiteral("the picture could not be saved to %1").arg(script.screenshot);
+    return {};
+}
+
+} // namespace hostshell
