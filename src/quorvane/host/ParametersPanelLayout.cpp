@@ -1,4 +1,5 @@
 #include "ParametersPanelLayout.h"
+#include "PanelBuilding.h"
 
 #include "FormControls.h"
 
@@ -27,13 +28,6 @@ namespace {
 
 using namespace controls;
 
-template <class Control>
-Control* named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
 template <class Field>
 Field* field(QWidget* parent, const char* name, const char* caption)
 {
@@ -54,13 +48,6 @@ CheckField* check(QWidget* parent, const char* name, const char* caption)
     CheckField* c = named(new CheckField(QString::fromUtf8(caption), parent), name);
     c->setCaption(QString::fromUtf8(caption));
     return c;
-}
-
-QFrame* frame(QWidget* parent, const char* name)
-{
-    auto* f = named(new QFrame(parent), name);
-    f->setFrameShape(QFrame::StyledPanel);
-    return f;
 }
 
 // Width of a field in average characters of its font.
@@ -281,7 +268,7 @@ QHBoxLayout* buildCommands(FormControls& c)
 }
 
 // The Tab key follows the panel as it reads: left to right, top to bottom.
-void chainTabOrder(const FormControls& c)
+void tabInReadingOrder(const FormControls& c)
 {
     const std::initializer_list<QWidget*> order = {
         c.CBO_SELCONTOVDS, c.TXT_CONTO,       c.TXT_DESCRCONTO,  c.TXT_DATAREGDA,    c.TXT_DATAREGA,
@@ -291,12 +278,7 @@ void chainTabOrder(const FormControls& c)
         c.TXT_DATACAMBIO,  c.TXT_CAMBIO,      c.TAB_QUORVANE,    c.ADVQ_SELCONTI,    c.ADVQ_LIMITI,
         c.CHK_NO_PROGETTI, c.CHK_NO_COMMESSE, c.CHK_NO_VERSAMENTI, c.ADVO_ORDINAMENTI, c.CMD_APRISELEZIONE,
         c.CMD_SALVASELEZIONE, c.CMD_MOVIMENTI, c.CMD_ELABORA};
-    QWidget* previous = nullptr;
-    for (QWidget* next : order) {
-        if (previous)
-            QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
+    chainTabOrder(order);
 }
 
 } // namespace
@@ -325,7 +307,7 @@ void buildParametersPanel(FormControls& c, QWidget* window)
     buildTabs(c, c.FRAME_PARAMETRI);
     layout->addWidget(c.TAB_QUORVANE, 1);
     layout->addLayout(buildCommands(c));
-    chainTabOrder(c);
+    tabInReadingOrder(c);
 }
 
 } // namespace quorvane::host

@@ -1,4 +1,5 @@
 #include "ResultsPanelLayout.h"
+#include "PanelBuilding.h"
 
 #include "FormControls.h"
 
@@ -22,20 +23,6 @@ namespace quorvane::host {
 namespace {
 
 using controls::LabelField;
-
-template <class Control>
-Control* named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-QFrame* frame(QWidget* parent, const char* name)
-{
-    auto* f = named(new QFrame(parent), name);
-    f->setFrameShape(QFrame::StyledPanel);
-    return f;
-}
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption)
 {
@@ -179,17 +166,12 @@ QHBoxLayout* buildCommands(FormControls& c)
 }
 
 // The Tab key goes from the tree to the movements, their lines, then the commands as they read.
-void chainTabOrder(const FormControls& c)
+void tabInReadingOrder(const FormControls& c)
 {
     const std::initializer_list<QWidget*> order = {c.TRE_GRUPPI, c.GRD_MOVIMENTI, c.GRD_DETTAGLIO, c.CHK_VIEWRIGHE,
                                                    c.CMD_LEFT,   c.CMD_RIGHT,     c.CMD_ESPANDI,   c.CMD_CHIUDI,
                                                    c.CMD_STAMPA, c.CMD_MODIFICA,  c.CMD_PARAMETRI};
-    QWidget* previous = nullptr;
-    for (QWidget* next : order) {
-        if (previous)
-            QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
+    chainTabOrder(order);
 }
 
 } // namespace
@@ -217,7 +199,7 @@ void buildResultsPanel(FormControls& c, QWidget* window)
     under->addWidget(buildSummary(c.FRA_RISULTATI), 1);
     layout->addLayout(under);
     layout->addLayout(buildCommands(c));
-    chainTabOrder(c);
+    tabInReadingOrder(c);
 }
 
 // The tree's row is the layout item just above the splitter.
