@@ -7,6 +7,7 @@
 #include "company/CompanySettings.h"
 #include "company/DemoDatabase.h"
 #include "db/SqliteConnection.h"
+#include "engine/CompanyEngineSettings.h"
 #include "engine/ExtractionStatements.h"
 #include "engine/MovementExtraction.h"
 #include "selection/MovementTypeCondition.h"
@@ -37,14 +38,7 @@ quorvane::ExtractionRequest everyLineOf(db::Connection& connection)
 {
     const company::CompanySettings settings = company::readCompanySettings(connection, benchCompany);
     quorvane::ExtractionRequest request;
-    request.settings.company = benchCompany;
-    request.settings.costCentreChart = settings.costCentreChart;
-    request.settings.expenseItemChart = settings.expenseItemChart;
-    request.settings.amountDecimals = settings.amountDecimals;
-    request.settings.quantityDecimals = settings.quantityDecimals;
-    request.settings.intercompany = settings.intercompany;
-    request.settings.qevIntegration = settings.qevIntegration;
-    request.settings.financialAccounting = settings.qevIntegration && settings.financialType();
+    request.settings = quorvane::engineSettingsOf(settings, hostfw::Language::Italian);
     request.movementTypeCondition = quorvane::movementTypeCondition(std::nullopt);
     return request;
 }

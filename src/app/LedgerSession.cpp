@@ -1,10 +1,10 @@
 #include "LedgerSession.h"
 
-#include "LedgerSettings.h"
 
 #include "company/DatabaseCheck.h"
 #include "db/Error.h"
 #include "engine/AttributeColumns.h"
+#include "engine/CompanyEngineSettings.h"
 #include "engine/StatementText.h"
 #include "hostfw/AttributeDefinitions.h"
 #include "hostfw/Catalogue.h"
@@ -102,7 +102,7 @@ void prepareRequest(LedgerSession& session)
 {
     quorvane::ExtractionRequest& request = session.request;
     db::Connection& connection = *session.connection;
-    request.settings = engineSettingsOf(session.company, language);
+    request.settings = quorvane::engineSettingsOf(session.company, language);
     request.movementTypeCondition = quorvane::movementTypeCondition(request.selection.USR_TIPOMOV);
     applyGridRows(session);
     quorvane::FieldStates fields;

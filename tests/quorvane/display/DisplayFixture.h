@@ -6,6 +6,7 @@
 #include "company/DemoDatabase.h"
 #include "db/Connection.h"
 #include "engine/AttributeColumns.h"
+#include "engine/CompanyEngineSettings.h"
 #include "engine/MovementExtraction.h"
 #include "hostfw/AttributeDefinitions.h"
 #include "selection/MovementTypeCondition.h"
@@ -37,17 +38,7 @@ inline std::unique_ptr<db::Connection> openDemo()
 
 inline quorvane::EngineSettings engineSettings(db::Connection& connection, int company)
 {
-    const company::CompanySettings s = company::readCompanySettings(connection, company);
-    quorvane::EngineSettings settings;
-    settings.company = company;
-    settings.costCentreChart = s.costCentreChart;
-    settings.expenseItemChart = s.expenseItemChart;
-    settings.amountDecimals = s.amountDecimals;
-    settings.quantityDecimals = s.quantityDecimals;
-    settings.intercompany = s.intercompany;
-    settings.qevIntegration = s.qevIntegration;
-    settings.financialAccounting = s.qevIntegration && s.financialType();
-    return settings;
+    return quorvane::engineSettingsOf(company::readCompanySettings(connection, company), hostfw::Language::Italian);
 }
 
 inline std::vector<std::string> lineAttributes(db::Connection& connection, int company)

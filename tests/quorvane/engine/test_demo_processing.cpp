@@ -5,6 +5,7 @@
 #include "company/CompanySettings.h"
 #include "company/DemoDatabase.h"
 #include "engine/AttributeColumns.h"
+#include "engine/CompanyEngineSettings.h"
 #include "hostfw/AttributeDefinitions.h"
 #include "engine/MovementExtraction.h"
 #include "selection/MovementTypeCondition.h"
@@ -47,13 +48,7 @@ void DemoProcessingTest::totalsAgreeWithTheMovementSet()
     auto connection = db::Connection::open("Provider=SQLite;Data Source=" + path_ + ";Mode=ReadOnly");
     const company::CompanySettings settings = company::readCompanySettings(*connection, company);
     quorvane::ExtractionRequest request;
-    request.settings.company = company;
-    request.settings.costCentreChart = settings.costCentreChart;
-    request.settings.expenseItemChart = settings.expenseItemChart;
-    request.settings.amountDecimals = settings.amountDecimals;
-    request.settings.intercompany = settings.intercompany;
-    request.settings.qevIntegration = settings.qevIntegration;
-    request.settings.financialAccounting = settings.qevIntegration && settings.financialType();
+    request.settings = quorvane::engineSettingsOf(settings, hostfw::Language::Italian);
     request.movementTypeCondition = quorvane::movementTypeCondition(std::nullopt);
     const hostfw::AttributeDefinitions attributes = hostfw::AttributeDefinitions::read(*connection, company);
     request.headerAttributes = attributes.names(quorvane::headerAttributeEntity);

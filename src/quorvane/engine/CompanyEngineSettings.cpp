@@ -1,6 +1,8 @@
-#include "LedgerSettings.h"
+#include "engine/CompanyEngineSettings.h"
 
 #include "hostfw/Catalogue.h"
+
+namespace quorvane {
 
 namespace {
 
@@ -10,9 +12,9 @@ constexpr int textRepeatedDocument = 8826;
 
 } // namespace
 
-quorvane::EngineSettings engineSettingsOf(const company::CompanySettings& company, hostfw::Language language)
+EngineSettings engineSettingsOf(const company::CompanySettings& company, hostfw::Language language)
 {
-    quorvane::EngineSettings settings;
+    EngineSettings settings;
     settings.company = company.company;
     settings.costCentreChart = company.costCentreChart;
     settings.expenseItemChart = company.expenseItemChart;
@@ -30,3 +32,5 @@ quorvane::EngineSettings engineSettingsOf(const company::CompanySettings& compan
     settings.supplierWord = hostfw::Catalogue::text(textSupplier, language).toStdString();
     return settings;
 }
+
+} // namespace quorvane
