@@ -96,17 +96,10 @@ constexpr std::array<FixedOfferRow, 40> fixedRows{{
     {"Deposito", false, true, Always},
 }};
 
-// The fixed rows with the section's flags, then the header attributes, on in the header section, and the
-// line attributes, on in the line section.
 void addSection(QueryOfferBuilder& rows, const OfferSources& sources, OfferSection section, const QString& title)
 {
-    for (const FixedOfferRow& row : fixedRows)
-        if (offered(row.when, sources.settings, section))
-            rows.addRow(section, title, row.caption, row.flagIn(section));
-    rows.addAttributeRows(section, title, section == HeaderSection, headerEntity, headerAttributePrefix,
-                          sources.attributes);
-    rows.addAttributeRows(section, title, section == LineSection, lineEntity, lineAttributePrefix,
-                          sources.attributes);
+    addOfferSection(rows, fixedRows, sources, section, title,
+                    [&](std::string_view caption, bool flag) { rows.addRow(section, title, caption, flag); });
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // company settings under which a fixed row is offered, and the attribute entities of the two sections.
 
 #include "company/CompanySettings.h"
+#include "selection/OfferSources.h"
 
 #include <QString>
 
@@ -40,6 +41,22 @@ inline bool offered(OfferedWhen when, const company::CompanySettings& settings, 
     case LineSectionOnly: return section == LineSection;
     }
     return false;
+}
+
+// One section of a two-section offer: the fixed rows offered under the company's settings, each added by the
+// grid's own row-adding procedure with its flag in the section, then the header attributes (on in the header
+// section) and the line attributes (on in the line section).
+template <class Builder, class FixedRows, class AddFixedRow>
+void addOfferSection(Builder& rows, const FixedRows& fixedRows, const OfferSources& sources, OfferSection section,
+                     const QString& title, AddFixedRow addFixedRow)
+{
+    for (const FixedOfferRow& row : fixedRows)
+        if (offered(row.when, sources.settings, section))
+            addFixedRow(row.caption, row.flagIn(section));
+    rows.addAttributeRows(section, title, section == HeaderSection, headerEntity, headerAttributePrefix,
+                          sources.attributes);
+    rows.addAttributeRows(section, title, section == LineSection, lineEntity, lineAttributePrefix,
+                          sources.attributes);
 }
 
 inline QString fromUtf8(std::string_view text)

@@ -120,13 +120,10 @@ private:
 
 void addSection(OrderOfferBuilder& rows, const OfferSources& sources, OfferSection section, const QString& title)
 {
-    for (const FixedOfferRow& row : fixedRows)
-        if (offered(row.when, sources.settings, section))
-            rows.InserisciRigaOrdinamento(section, title, row.caption, row.flagIn(section));
-    rows.addAttributeRows(section, title, section == HeaderSection, headerEntity, headerAttributePrefix,
-                          sources.attributes);
-    rows.addAttributeRows(section, title, section == LineSection, lineEntity, lineAttributePrefix,
-                          sources.attributes);
+    addOfferSection(rows, fixedRows, sources, section, title,
+                    [&](std::string_view caption, bool flag) {
+                        rows.InserisciRigaOrdinamento(section, title, caption, flag);
+                    });
 }
 
 } // namespace
