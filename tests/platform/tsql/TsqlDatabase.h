@@ -108,3 +108,14 @@ inline QString joinedRows(const std::vector<TsqlDatabase::Row>& rows)
     }
     return lines.join(";");
 }
+
+// The message a statement is refused with, or "" when it runs.
+inline QString refusalOf(TsqlDatabase& db, const QString& tsqlText)
+{
+    try {
+        db.run(tsqlText.toStdString());
+        return {};
+    } catch (const tsql::Error& error) {
+        return QString::fromStdString(error.what());
+    }
+}

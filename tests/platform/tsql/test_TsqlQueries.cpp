@@ -126,12 +126,7 @@ private slots:
     {
         QFETCH(QString, tsql);
         QFETCH(QString, message);
-        try {
-            db_->run(tsql.toStdString());
-            QFAIL("no error");
-        } catch (const tsql::Error& error) {
-            QCOMPARE(QString::fromStdString(error.what()), message);
-        }
+        QCOMPARE(refusalOf(*db_, tsql), message);
     }
 };
 
