@@ -708,8 +708,8 @@ GO
 -- User-defined attributes
 ---------------------------------------------------------------------------------------------------------
 
--- Attributes a company defines for an entity (29 movement headers, 30 movement lines); CO5K_TIPO 1 text,
--- 2 number, 3 date, 4 yes/no. The name is the column of CO5L_ATTRIBUTIDEN that holds the values.
+-- Attributes a company defines for an entity (29 movement headers, 30 movement lines); CO5K_TIPO 1 number,
+-- 2 text, 3 date, 4 yes/no. The name is the column of CO5L_ATTRIBUTIDEN that holds the values.
 CREATE TABLE CO5K_ATTRIBUTIDEF (
     CO5K_DITTA_CG18     INT           NOT NULL,
     CO5K_ENTITA         INT           NOT NULL,

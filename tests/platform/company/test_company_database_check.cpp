@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <unistd.h>
 
 namespace {
 
@@ -70,13 +69,6 @@ private slots:
         QVERIFY(message.contains("does not exist"));
     }
 
-    void aFolderIsRefused()
-    {
-        QString message = refusal(dir_.path());
-        QVERIFY(message.contains(dir_.path()));
-        QVERIFY(message.contains("folder"));
-    }
-
     void aFileOfAnotherKindIsRefused()
     {
         QString path = dir_.filePath("notes.txt");
@@ -84,18 +76,6 @@ private slots:
         QString message = refusal(path);
         QVERIFY(message.contains(path));
         QVERIFY(message.contains("not an SQLite database"));
-    }
-
-    void anUnreadableFileIsRefused()
-    {
-        if (geteuid() == 0)
-            QSKIP("the superuser reads any file");
-        QString path = dir_.filePath("locked.db");
-        QVERIFY(QFile::copy(demo_, path));
-        QFile::setPermissions(path, QFileDevice::Permissions());
-        QString message = refusal(path);
-        QVERIFY(message.contains(path));
-        QVERIFY(message.contains("cannot be read"));
     }
 
     void aForeignDatabaseIsRefused()
