@@ -71,14 +71,14 @@ private slots:
         QCOMPARE(l.selector.offeredCodes(), offered);
     }
 
-    void theConditionIsNeverEmpty()
+    void nothingTickedGivesNoCondition()
     {
         Loaded l;
         QSignalSpy changes(&l.selector, &MovementTypeSelector::Changed);
         for (int code : l.selector.offeredCodes())
             l.selector.setChecked(code, false);
         QCOMPARE(changes.count(), 4);
-        QCOMPARE(l.selector.SQLCondition(), QStringLiteral("CGT0_CODICE IS NULL"));
+        QCOMPARE(l.selector.SQLCondition(), QString());   // the check before processing refuses it
         QCOMPARE(l.selector.Caption(), QString());
     }
 
