@@ -7,6 +7,7 @@
 #include "FormControls.h"
 #include "InstanceTag.h"
 #include "ServiceObjects.h"
+#include "TrappedGridEvents.h"
 #include "WindowSettings.h"
 
 #include "controls/LookupChooser.h"
@@ -113,9 +114,11 @@ public:
 
     // The processing command: the check, the extraction, the display of its results.
     void CMD_ELABORA_ButtonClick();
-    // Extracts the movements into the working table and reads them back with their totals; true when
-    // at least one line was extracted.
-    bool SelezioneMovimenti();
+    // What an extraction came to: lines, none matching the selection, or stopped by a grid's condition
+    // that could not be combined (its error was reported).
+    enum class Extraction { Lines, Nothing, Stopped };
+    // Extracts the movements into the working table and reads them back with their totals.
+    Extraction SelezioneMovimenti();
     bool isProcessing() const { return processing_; }
     // The movement set of the last processing (closed before the first) and its grouped view.
     db::Recordset& movements() { return extraction_->movements(); }
@@ -179,8 +182,12 @@ private:
     std::unique_ptr<QObject> createByName(const char* className);
 
     // Processing
+    struct GridConditions {
+        std::string limits, accountFilter;
+    };
     EngineSettings engineSettings() const;
-    ExtractionRequest extractionRequest() const;
+    std::optional<GridConditions> gridConditions();
+    ExtractionRequest extractionRequest(const GridConditions& conditions) const;
     void showQuantityColumns();
     void CaricaVisualizzazioneMovimenti();
     void showResults();
@@ -195,6 +202,7 @@ private:
     void disconnectResultCommands();
     void GRD_MOVIMENTI_GotFocus();
     void ConfigurazioneVisualizzazioneMovimenti();
+    void CaricamentoTree();
     void applyResultsLayout();
     void applySplitterLayout();
     TotalsFormats totalsFormats() const;
@@ -229,6 +237,8 @@ private:
     std::unique_ptr<hostfw::LookupService> lookupService_;
     std::unique_ptr<LimitsGridEvents> limitsEvents_;
     std::unique_ptr<AccountFilterEvents> accountFilterEvents_;
+    std::unique_ptr<TrappedGridEvents> trappedLimitsEvents_;
+    std::unique_ptr<TrappedGridEvents> trappedAccountFilterEvents_;
 
     // The last processing: the working table with its movement set and totals, the grouped view, and
     // the flag that holds back the trace commands while it runs.
