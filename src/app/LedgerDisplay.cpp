@@ -1,7 +1,5 @@
 #include "LedgerDisplay.h"
 
-#include "LedgerPanelTexts.h"
-
 #include "engine/ChartAccountFormatting.h"
 #include "engine/Countervalue.h"
 #include "engine/NodeFilter.h"
@@ -23,6 +21,20 @@ quorvane::TotalsFormats totalsFormats(const LedgerSession& session)
             language, session.request.selection.CHK_QUANTITA == "1"};
 }
 
+// The account field's decoder of the account kind's chart; none when the accounts are chosen in the grid.
+std::optional<hostfw::CostLookupDecode> accountChart(const LedgerSession& session)
+{
+    const std::string& kind = session.request.selection.CBO_SELCONTOVDS;
+    const quorvane::EngineSettings& settings = session.request.settings;
+    if (kind == "0")
+        return hostfw::CostLookupDecode(*session.connection, settings.company, settings.costCentreChart,
+                                        hostfw::AccountKind::CostCentre);
+    if (kind == "1")
+        return hostfw::CostLookupDecode(*session.connection, settings.company, settings.expenseItemChart,
+                                        hostfw::AccountKind::ExpenseItem);
+    return std::nullopt;
+}
+
 void merge(quorvane::ControlCaptions& into, const quorvane::ControlCaptions& captions)
 {
     for (const auto& [control, caption] : captions)
@@ -40,19 +52,20 @@ LedgerDisplay::LedgerDisplay(const LedgerSession& session, db::Recordset& moveme
     const hostfw::Translator translator(language);
     const quorvane::ChartAccountFormatting accounts(hostfw::ChartDefinitions::read(connection));
     const quorvane::GroupCaptions captions({translator.text(quorvane::textNoValue).toStdString(), accounts,
-                                            settings.costCentreChart, settings.expenseItemChart});
+                                            settings.costCentreChart, settings.expenseItemChart, language});
     quorvane::NoProgress steps;
     quorvane::NoGroupTreeProgress treeProgress;
     try {
-        grouped_.ConfigurazioneVisualizzazioneMovimenti(session.ordering, movements, translator, captions, steps,
-                                                        treeProgress);
+        grouped_.ConfigurazioneVisualizzazioneMovimenti(session.ordering, movements, translator, steps);
+        grouped_.CaricamentoTree(movements, captions, treeProgress);
         const quorvane::TotalsFormats formats = totalsFormats(session);
         const quorvane::Countervalue countervalue(selection, session.company.currency, connection, settings.company);
         captions_ = quorvane::AggiornamentoTotali(movements, formats, countervalue);
         const quorvane::SummaryWords words = quorvane::SummaryWords::of(translator);
+        const std::optional<hostfw::CostLookupDecode> chart = accountChart(session);
+        const std::string account = quorvane::summaryAccountDescription(chart ? &*chart : nullptr, selection.TXT_CONTO);
         merge(captions_, quorvane::AggiornamentoSpecchiettoRiepilogativo(
-                             {selection, accountDescription(connection, settings, selection),
-                              movementTypeCaption(connection, selection, words.unrestricted), words,
+                             {selection, account, session.movementTypeCaption, words,
                               translator.text(quorvane::textAdvancedAccountSelection).toStdString(), totals,
                               grouped_.hasGroups(), formats, countervalue}));
         sumEveryNode(movements);
