@@ -1,6 +1,6 @@
-// The ordering grid as a user meets it: offered rows chosen into an ordered list, moved with the keyboard,
-// marked with a direction, a grouping level, a period for dates and a page break; descriptions cannot group
-// and only dates take a period.
+// The ordering grid as a user meets it: offered rows in their sections, chosen rows marked with a
+// direction, a grouping level, a period for dates and a page break; descriptions cannot group and only
+// dates take a period.
 
 #include "controls/OrderGrid.h"
 
