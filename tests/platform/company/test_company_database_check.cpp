@@ -1,5 +1,5 @@
-// Opening a company database: a missing, unreadable or foreign file is refused with a message naming the
-// file and what is wrong; a read-only session that extracts into a temporary table leaves the file as it was.
+// Opening a company database: a missing or foreign file is refused with a message naming the file and
+// what is wrong; a read-only session that extracts into a temporary table leaves the file as it was.
 
 #include "company/DatabaseCheck.h"
 #include "company/DemoDatabase.h"

@@ -1,5 +1,5 @@
 // The movement-type selector: the types of its kinds that are valid in its range, ticked on loading, the
-// condition of the ticked types that is never empty, and its caption.
+// condition of the ticked types (none when nothing is ticked), and its caption.
 
 #include "controls/MovementTypeSelector.h"
 
