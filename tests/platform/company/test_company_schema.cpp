@@ -69,7 +69,7 @@ private slots:
             views += object.kind == company::SchemaObject::Kind::View;
             functions += object.kind == company::SchemaObject::Kind::Function;
         }
-        QCOMPARE(tables, 47);
+        QCOMPARE(tables, 48);
         QCOMPARE(views, 18);
         QCOMPARE(functions, 6);
         QCOMPARE(parameterCounts_.at("FNPC03_ANAGPDC_COAN"), 4);
