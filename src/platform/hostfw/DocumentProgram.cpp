@@ -22,7 +22,8 @@ std::string documentCondition(const std::string& prefix, const SourceProgramArgu
            + "_NUMREG_CO99 = " + sqlQuoted(arguments.registrationNumber);
 }
 
-// The key comes without the blanks that pad it in the table; the server's comparison ignores them.
+// The key comes without the blanks that pad it in the table. The server's comparison would ignore them, but
+// an engine comparing texts as they are would not: the table's key is trimmed before it is compared.
 std::string headerStatement(const SourceProgramArguments& arguments)
 {
     return "SELECT DO11_DOCUM_MG36, DO11_NUMDOC, DO11_DATADOC, DO11_TIPOCF_CG44, DO11_CLIFOR_CG44, CG16_RAGSOANAG"
@@ -30,7 +31,7 @@ std::string headerStatement(const SourceProgramArguments& arguments)
            " LEFT OUTER JOIN CG44_CLIFOR WITH (NOLOCK) ON CG44_DITTA_CG18 = DO11_DITTA_CG18"
            " AND CG44_TIPOCF = DO11_TIPOCF_CG44 AND CG44_CLIFOR = DO11_CLIFOR_CG44"
            " LEFT OUTER JOIN CG16_ANAGGEN WITH (NOLOCK) ON CG16_CODICE = CG44_CODICE_CG16"
-           + documentCondition("DO11", arguments) + " AND DO11_DOCUM_MG36 = " + sqlQuoted(arguments.documentKey);
+           + documentCondition("DO11", arguments) + " AND RTRIM(DO11_DOCUM_MG36) = " + sqlQuoted(arguments.documentKey);
 }
 
 std::string linesStatement(const SourceProgramArguments& arguments)
