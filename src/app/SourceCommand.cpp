@@ -30,12 +30,26 @@ std::string connectionString(const std::string& path)
     return "Provider=SQLite;Data Source=" + path + ";Mode=ReadOnly";
 }
 
+std::optional<long> lineOption(const std::optional<std::string>& value)
+{
+    if (!value)
+        return std::nullopt;
+    try {
+        std::size_t used = 0;
+        const long line = std::stol(*value, &used);
+        if (used == value->size())
+            return line;
+    } catch (const std::exception&) {
+    }
+    throw CommandFailure(1, "--line expects a line number, not \"" + *value + "\"");
+}
+
 // The line as the window's movement set holds it. A registration the database no longer holds is still
 // asked about: the decision answers it with its message.
 drill::SourceLine readLine(db::Connection& connection, int company, const std::string& number,
-                           const std::optional<std::string>& line)
+                           const std::optional<long>& line)
 {
-    const std::string lineCondition = line ? " AND CI13_PROGRIGA = " + std::to_string(std::stol(*line)) : "";
+    const std::string lineCondition = line ? " AND CI13_PROGRIGA = " + std::to_string(*line) : "";
     db::Recordset rows = connection.Open(
         "SELECT TOP 1 CI12_NUMREG_CO99, CI12_INDPROVENIENZA, CI12_CODCAUS_CI03, CI13_PROGRIGA"
         " FROM CI12_MOVTESTATA WITH (NOLOCK) INNER JOIN CI13_MOVCORPO WITH (NOLOCK)"
@@ -46,8 +60,8 @@ drill::SourceLine readLine(db::Connection& connection, int company, const std::s
         return *found;
     if (line)
         throw CommandFailure(1, "registration " + number + " of company " + std::to_string(company) + " has no line "
-                                    + *line);
-    return {number, 0, "", 0};
+                                    + std::to_string(*line));
+    return {number, 0, ""};
 }
 
 void writeMember(std::ostream& out, bool& first, const char* name, const std::string& text)
@@ -134,7 +148,8 @@ int source(const CommandLine& line)
     company::checkCompanyDatabase(path);
     const auto connection = db::Connection::open(connectionString(path));
     const company::CompanySettings settings = company::readCompanySettings(*connection, *company);
-    const drill::SourceLine sourceLine = readLine(*connection, *company, *line.option("--numreg"), line.option("--line"));
+    const drill::SourceLine sourceLine =
+        readLine(*connection, *company, *line.option("--numreg"), lineOption(line.option("--line")));
     drill::DatabaseSourceChecks checks(*connection, settings.ledgerEditSetting);
     const drill::SourceLaunch launch = drill::chooseSourceProgram(checks, *company, sourceLine);
     printLaunch(std::cout, launch);

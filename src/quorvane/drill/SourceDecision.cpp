@@ -57,7 +57,6 @@ std::optional<SourceLine> sourceLineOf(const db::Recordset* movements)
     line.number = movements->value("CI12_NUMREG_CO99").toText();
     line.origin = static_cast<int>(std::lround(movements->value("CI12_INDPROVENIENZA").toDouble()));
     line.reason = movements->value("CI12_CODCAUS_CI03").toText();
-    line.line = std::lround(movements->value("CI13_PROGRIGA").toDouble());
     return line;
 }
 

@@ -25,7 +25,6 @@ struct SourceLine {
     std::string number;     // CI12_NUMREG_CO99
     int origin = 0;         // CI12_INDPROVENIENZA
     std::string reason;     // CI12_CODCAUS_CI03, the cost-accounting reason
-    long line = 0;          // CI13_PROGRIGA
 };
 
 // The current row, when the set is open and neither at BOF nor at EOF.
