@@ -19,6 +19,7 @@ const Command commands[] = {
     {"sql", runSqlCommand, "sql --db PATH --selection FILE [--company N]   print the statements of a selection"},
     {"run", runRunCommand,
      "run --db PATH --selection FILE [--company N] [--format json|text|csv] [--rows]   process a selection"},
+    {"source", runSourceCommand, "source --db PATH --company N --numreg R [--line L] [--show]   open a line's source"},
 };
 
 int usage()

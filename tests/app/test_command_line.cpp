@@ -192,6 +192,34 @@ private slots:
         QCOMPARE(run.status, 3);
         QVERIFY2(run.err.contains(foreign) && run.err.contains("not a company database"), qPrintable(run.err));
     }
+
+    // The journal entry of a ledger movement, as the database links it; a registration it does not hold.
+    void sourcePrintsTheProgramTheModifyCommandOpens()
+    {
+        const QString number = "2022000003";
+        Outcome entry = quorvane({"tsql", "--db", demo_}, "SELECT CI12_INDPROVENIENZA, CG41_CODICE_CG33 FROM "
+                                 "CI12_MOVTESTATA INNER JOIN CG41_PRIMANOTA ON CG41_DITTA_CG18 = CI12_DITTA_CG18 AND "
+                                 "CG41_NUMREG = CI12_NUMREG_CO99 WHERE CI12_DITTA_CG18 = 1 AND CI12_NUMREG_CO99 = '"
+                                 + number.toUtf8() + "' AND CG41_FLGSTPIVA = 0");
+        const QStringList row = entry.out.split('\n').value(1).split(',');
+        QCOMPARE(row.value(0), QStringLiteral("2"));
+        Outcome run = quorvane({"source", "--db", demo_, "--company", "1", "--numreg", number, "--line", "1"});
+        QCOMPARE(run.status, 0);
+        const QJsonObject answer = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(answer.value("program").toString(), QStringLiteral("journal-entry"));
+        const QJsonObject arguments = answer.value("arguments").toObject();
+        QCOMPARE(arguments.value("ledgerReason").toString(), row.value(1));
+        QCOMPARE(arguments.value("company").toInt(), 1);
+        QCOMPARE(arguments.value("registrationNumber").toString(), number);
+        QCOMPARE(arguments.value("filter").toString(), "CG41_DITTA_CG18 = 1 AND CG41_NUMREG = '" + number + "'");
+        QVERIFY(answer.value("message").isNull());
+
+        run = quorvane({"source", "--db", demo_, "--company", "1", "--numreg", "1999000001"});
+        QCOMPARE(run.status, 0);
+        const QJsonObject gone = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(gone.value("program").toString(), QStringLiteral("none"));
+        QCOMPARE(gone.value("message").toObject().value("number").toInt(), 35169);
+    }
 };
 
 QTEST_GUILESS_MAIN(CommandLineTest)

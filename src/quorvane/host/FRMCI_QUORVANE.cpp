@@ -223,6 +223,7 @@ void FRMCI_QUORVANE::Form_Unload()
             lookupService_.reset();
             panel_.reset();
         },
+        [&] { releaseSourceConnectors(); },
         [&] {
             services_.siteDecode.reset();
             services_.siteLookup.reset();

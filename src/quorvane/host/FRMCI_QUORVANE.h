@@ -42,6 +42,7 @@ class Connection;
 namespace hostfw {
 class AttributeDefinitions;
 class Cinterface;
+class CostLookupDecode;
 }
 
 namespace quorvane::host {
@@ -136,6 +137,10 @@ public:
     void TAB_QUORVANE_Click();
     const display::AllocationTraceCommands* traceCommands() const { return traceCommands_.get(); }
 
+    // The modify command: the current line's movement opened in the host program that owns it, the window
+    // hidden until that program closes.
+    void CMD_MODIFICA_ButtonClick();
+
     // WindowCommands: what the grids' events do to the rest of the window.
     void disableMovimenti() override;
     void focusElabora() override;
@@ -215,6 +220,21 @@ private:
     void gclsMovimenti_MoveComplete();
     void AbilitaBottoniTracciaRib();
 
+    // Drill-through to the source of the current line
+    void setUpSourceCommands();
+    void releaseSourceConnectors();
+    void GestioneMovimentoCOIN();
+    void EseguiProgrammaMovimentiCOIN(const QString& reason, int company, const QString& number);
+    void EseguiProgrammaQuadratura(int company, const QString& number);
+    void runCostProgram(const QString& procedure, const QString* reason, int company, const QString& number,
+                        void (hostfw::CostLookupDecode::*program)());
+    void EseguiProgrammaMovimentiCOGE(const QString& ledgerReason, int company, const QString& number);
+    void PreparaPoolPrimaNota();
+    void ApriDocumentoCollegato(const QString& number, const QString& documentKey);
+    void hideWhileSourceIsOpen();
+    void PclsConnectCOAN_ChiusuraMovimentiContabilitaIndustriale();
+    void gclsConnectMagazzino_CloseForm(int programCode);
+
     InstanceTag tag_;
     FormControls controls_;
     hostfw::Cinterface* activeInterface_ = nullptr;
@@ -251,6 +271,9 @@ private:
     std::unique_ptr<display::MovementDetail> detail_;
     std::unique_ptr<display::AllocationTraceCommands> traceCommands_;
     display::DetailPaneSwitch detailPane_;
+
+    // The cost-accounting connector of the programs, made at its first use and let go when its program closes.
+    QPointer<hostfw::CostLookupDecode> PclsConnectCOAN;
 };
 
 } // namespace quorvane::host

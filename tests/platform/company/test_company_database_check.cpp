@@ -100,7 +100,7 @@ private slots:
         }
         QString message = refusal(path);
         QVERIFY(message.contains(path));
-        QVERIFY(message.contains("lacks 70 of the 71"));
+        QVERIFY(message.contains("lacks 71 of the 72"));
         QVERIFY(message.contains("CG17_ANAGSTORICO"));
     }
 
