@@ -7,6 +7,7 @@
 #include "engine/SummaryPanel.h"
 #include "hostfw/Translator.h"
 
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -22,17 +23,17 @@ quorvane::TotalsFormats totalsFormats(const LedgerSession& session)
 }
 
 // The account field's decoder of the account kind's chart; none when the accounts are chosen in the grid.
-std::optional<hostfw::CostLookupDecode> accountChart(const LedgerSession& session)
+std::unique_ptr<hostfw::CostLookupDecode> accountChart(const LedgerSession& session)
 {
     const std::string& kind = session.request.selection.CBO_SELCONTOVDS;
     const quorvane::EngineSettings& settings = session.request.settings;
     if (kind == "0")
-        return hostfw::CostLookupDecode(*session.connection, settings.company, settings.costCentreChart,
-                                        hostfw::AccountKind::CostCentre);
+        return std::make_unique<hostfw::CostLookupDecode>(*session.connection, settings.company,
+                                                          settings.costCentreChart, hostfw::AccountKind::CostCentre);
     if (kind == "1")
-        return hostfw::CostLookupDecode(*session.connection, settings.company, settings.expenseItemChart,
-                                        hostfw::AccountKind::ExpenseItem);
-    return std::nullopt;
+        return std::make_unique<hostfw::CostLookupDecode>(*session.connection, settings.company,
+                                                          settings.expenseItemChart, hostfw::AccountKind::ExpenseItem);
+    return nullptr;
 }
 
 void merge(quorvane::ControlCaptions& into, const quorvane::ControlCaptions& captions)
@@ -62,8 +63,8 @@ LedgerDisplay::LedgerDisplay(const LedgerSession& session, db::Recordset& moveme
         const quorvane::Countervalue countervalue(selection, session.company.currency, connection, settings.company);
         captions_ = quorvane::AggiornamentoTotali(movements, formats, countervalue);
         const quorvane::SummaryWords words = quorvane::SummaryWords::of(translator);
-        const std::optional<hostfw::CostLookupDecode> chart = accountChart(session);
-        const std::string account = quorvane::summaryAccountDescription(chart ? &*chart : nullptr, selection.TXT_CONTO);
+        const std::unique_ptr<hostfw::CostLookupDecode> chart = accountChart(session);
+        const std::string account = quorvane::summaryAccountDescription(chart.get(), selection.TXT_CONTO);
         merge(captions_, quorvane::AggiornamentoSpecchiettoRiepilogativo(
                              {selection, account, session.movementTypeCaption, words,
                               translator.text(quorvane::textAdvancedAccountSelection).toStdString(), totals,
