@@ -31,6 +31,7 @@ public:
 
     // Throws FormulaError naming the formula and the spot of a run-time failure.
     Value value(int formula) { return valueAt(formula, current_); }
+    Value valueAt(int formula, long ordinal);
     // An object's suppression: true only for a Boolean true (null and false print the object).
     bool isTrue(int formula);
 
@@ -45,7 +46,6 @@ private:
         std::vector<Value> variables;
     };
 
-    Value valueAt(int formula, long ordinal);
     Value compute(int formula, long ordinal);
     Value eval(const Node& node, Frame& frame);
     Value evalField(const Node& node, long ordinal) const;
