@@ -19,6 +19,8 @@ const Command commands[] = {
     {"sql", runSqlCommand, "sql --db PATH --selection FILE [--company N]   print the statements of a selection"},
     {"run", runRunCommand,
      "run --db PATH --selection FILE [--company N] [--format json|text|csv] [--rows]   process a selection"},
+    {"report-render", runReportRenderCommand,
+     "report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
 };
 
 int usage()
