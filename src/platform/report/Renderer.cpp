@@ -181,7 +181,11 @@ QString Renderer::objectText(const CompiledObject& o, Scope scope) const
     case ReportObject::Kind::Text: return QString::fromStdString(o.object->text);
     case ReportObject::Kind::Field: return formatted(scope.evaluator.value(o.value), o, scope.evaluator);
     case ReportObject::Kind::Summary: return formatted(formula::Value(scope.totals.value(o.summary)), o, scope.evaluator);
-    case ReportObject::Kind::Special: return QString::fromStdString(o.object->text + special(*o.object));
+    case ReportObject::Kind::Special: {
+        // A prefix introduces a value: with no value there is nothing to introduce.
+        const std::string value = special(*o.object);
+        return value.empty() ? QString() : QString::fromStdString(o.object->text + value);
+    }
     default: return {};
     }
 }
