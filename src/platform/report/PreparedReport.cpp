@@ -5,6 +5,8 @@
 
 #include "db/RecordsetTextFold.h"
 
+#include <cmath>
+#include <cstdio>
 #include <stdexcept>
 
 namespace report {
@@ -215,10 +217,15 @@ void PreparedReport::checkHeights() const
     const double body = pageHeight() - page.top - page.bottom - total(definition_.pageHeader)
                         - total(definition_.broughtForward) - total(definition_.carriedForward)
                         - total(definition_.pageFooter);
+    auto millimetres = [](double mm) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", std::round(mm * 10) / 10);
+        return std::string(text);
+    };
     forEachSection(definition_, [&](const Section& s) {
         if (s.height > body)
-            throw std::runtime_error(definition_.fileName + ": " + s.label + " is " + std::to_string(s.height)
-                                     + " mm tall, more than the " + std::to_string(body)
+            throw std::runtime_error(definition_.fileName + ": " + s.label + " is " + millimetres(s.height)
+                                     + " mm tall, more than the " + millimetres(body)
                                      + " mm a page has between its headings and its foot");
     });
 }
