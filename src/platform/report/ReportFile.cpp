@@ -48,7 +48,23 @@ public:
     const std::string& label() const { return label_; }
     [[noreturn]] void fail(const char* key, const std::string& problem) const;
 
+    // The value that the key's word names in `options`; a word not among them is refused, listing them.
+    template <class T, std::size_t N>
+    T choice(const char* key, const std::pair<const char*, T> (&options)[N], const char* fallback, const char* what) const
+    {
+        const std::string word = text(key, fallback);
+        std::string names;
+        for (const auto& [name, value] : options) {
+            if (word == name)
+                return value;
+            names += (names.empty() ? "" : ", ") + std::string(name);
+        }
+        fail(key, std::string("unknown ") + what + " \"" + word + "\" (" + names + ")");
+    }
+
 private:
+    QJsonValue checked(const char* key, bool (QJsonValue::*is)() const, const char* what) const;
+
     const Loader& loader_;
     QJsonObject object_;
     std::string label_;
@@ -137,41 +153,30 @@ std::string Node::formulaText(const char* key, const std::string& formulaName) c
     return t;
 }
 
-double Node::number(const char* key, double fallback) const
+// The key's value when present, refused unless `is` holds for it; undefined when absent.
+QJsonValue Node::checked(const char* key, bool (QJsonValue::*is)() const, const char* what) const
 {
     const QJsonValue v = value(key);
-    if (v.isUndefined())
-        return fallback;
-    if (!v.isDouble())
-        fail(key, std::string("\"") + key + "\" must be a number");
-    return v.toDouble();
+    if (!v.isUndefined() && !(v.*is)())
+        fail(key, std::string("\"") + key + "\" must be " + what);
+    return v;
+}
+
+double Node::number(const char* key, double fallback) const
+{
+    const QJsonValue v = checked(key, &QJsonValue::isDouble, "a number");
+    return v.isUndefined() ? fallback : v.toDouble();
 }
 
 bool Node::boolean(const char* key, bool fallback) const
 {
-    const QJsonValue v = value(key);
-    if (v.isUndefined())
-        return fallback;
-    if (!v.isBool())
-        fail(key, std::string("\"") + key + "\" must be true or false");
-    return v.toBool();
+    const QJsonValue v = checked(key, &QJsonValue::isBool, "true or false");
+    return v.isUndefined() ? fallback : v.toBool();
 }
 
-QJsonArray Node::array(const char* key) const
-{
-    const QJsonValue v = value(key);
-    if (!v.isUndefined() && !v.isArray())
-        fail(key, std::string("\"") + key + "\" must be an array");
-    return v.toArray();
-}
+QJsonArray Node::array(const char* key) const { return checked(key, &QJsonValue::isArray, "an array").toArray(); }
 
-QJsonObject Node::object(const char* key) const
-{
-    const QJsonValue v = value(key);
-    if (!v.isUndefined() && !v.isObject())
-        fail(key, std::string("\"") + key + "\" must be an object");
-    return v.toObject();
-}
+QJsonObject Node::object(const char* key) const { return checked(key, &QJsonValue::isObject, "an object").toObject(); }
 
 QJsonObject Loader::document() const
 {
@@ -262,15 +267,7 @@ std::vector<ParameterField> Loader::readParameters(const Node& root) const
         field.name = p.text("name");
         if (field.name.empty())
             p.fail("name", "a parameter needs a name");
-        const std::string type = p.text("type", "text");
-        bool known = false;
-        for (const auto& [name, valueType] : types)
-            if (type == name) {
-                field.type = valueType;
-                known = true;
-            }
-        if (!known)
-            p.fail("type", "unknown parameter type \"" + type + "\" (text, boolean, number, date)");
+        field.type = p.choice("type", types, "text", "parameter type");
         const QJsonValue designed = p.value("default");
         if (designed.isBool())
             field.value = formula::Value(designed.toBool());
@@ -418,29 +415,20 @@ ReportObject Loader::readObject(const QJsonObject& object, const std::string& la
         {"title", SpecialField::Title},                   {"companyName", SpecialField::CompanyName},
         {"companyAddress", SpecialField::CompanyAddress}, {"companyTown", SpecialField::CompanyTown},
         {"companyVatNumber", SpecialField::CompanyVatNumber}, {"userName", SpecialField::UserName}};
+    static const std::pair<const char*, Alignment> alignments[] = {
+        {"left", Alignment::Left}, {"center", Alignment::Center}, {"right", Alignment::Right}};
     const Node o(*this, object, label,
                  {"type", "x", "y", "width", "height", "text", "value", "sum", "scope", "field", "prefix", "name",
                   "font", "align", "decimals", "thousands", "blankWhenZero", "suppress", "lineWidth"});
     ReportObject r;
     r.label = label;
-    const std::string type = o.text("type");
-    bool known = false;
-    for (const auto& [name, kind] : kinds)
-        if (type == name) {
-            r.kind = kind;
-            known = true;
-        }
-    if (!known)
-        o.fail("type", "unknown object type \"" + type + "\" (text, field, summary, special, line, box, subreport)");
+    r.kind = o.choice("type", kinds, "", "object type");
     r.x = o.number("x", 0);
     r.y = o.number("y", 0);
     r.width = o.number("width", 0);
     r.height = o.number("height", 0);
     r.font = readFont(o.value("font"), font_, label + ".font");
-    const std::string align = o.text("align", "left");
-    r.alignment = align == "right" ? Alignment::Right : align == "center" ? Alignment::Center : Alignment::Left;
-    if (align != "left" && align != "right" && align != "center")
-        o.fail("align", "the alignment is \"left\", \"center\" or \"right\"");
+    r.alignment = o.choice("align", alignments, "left", "alignment");
     const QJsonValue decimals = o.value("decimals");
     r.decimals = decimals.isDouble() ? std::to_string(decimals.toInt()) : o.text("decimals");
     if (!r.decimals.empty())
@@ -465,19 +453,10 @@ ReportObject Loader::readObject(const QJsonObject& object, const std::string& la
             o.fail("scope", "a summary's group level is 1 … 10");
         break;
     }
-    case ReportObject::Kind::Special: {
-        const std::string field = o.text("field");
-        known = false;
-        for (const auto& [name, special] : specials)
-            if (field == name) {
-                r.special = special;
-                known = true;
-            }
-        if (!known)
-            o.fail("field", "unknown special field \"" + field + "\"");
+    case ReportObject::Kind::Special:
+        r.special = o.choice("field", specials, "", "special field");
         r.text = o.text("prefix");
         break;
-    }
     case ReportObject::Kind::Subreport: r.text = o.text("name"); break;
     default: break;
     }

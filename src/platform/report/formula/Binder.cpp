@@ -52,6 +52,13 @@ void Binder::require(const Node& node, ValueType expected, const char* where) co
                             + typeName(node.type));
 }
 
+ValueType Binder::requireBoth(const Node& a, const Node& b, ValueType expected) const
+{
+    require(a, expected);
+    require(b, expected);
+    return expected;
+}
+
 void Binder::requireComparable(const Node& a, const Node& b, Span span) const
 {
     if (known(a.type) && known(b.type) && a.type != b.type)
@@ -150,17 +157,9 @@ void Binder::bindBinary(Node& node)
     switch (node.op) {
     case Op::Concat: node.type = Text; return;
     case Op::And:
-    case Op::Or:
-        require(a, Boolean);
-        require(b, Boolean);
-        node.type = Boolean;
-        return;
+    case Op::Or: node.type = requireBoth(a, b, Boolean); return;
     case Op::Multiply:
-    case Op::Divide:
-        require(a, Number);
-        require(b, Number);
-        node.type = Number;
-        return;
+    case Op::Divide: node.type = requireBoth(a, b, Number); return;
     case Op::Add:
     case Op::Subtract:
         if (a.type == Date || b.type == Date) {
@@ -170,15 +169,7 @@ void Binder::bindBinary(Node& node)
             node.type = dateDifference ? Number : Date;
             return;
         }
-        if (node.op == Op::Subtract || a.type == Number || b.type == Number) {
-            require(a, Number);
-            require(b, Number);
-            node.type = Number;
-            return;
-        }
-        require(a, Text);
-        require(b, Text);
-        node.type = either(a.type, b.type);
+        node.type = requireBoth(a, b, node.op == Op::Subtract || a.type == Number || b.type == Number ? Number : Text);
         return;
     default:
         requireComparable(a, b, node.span);

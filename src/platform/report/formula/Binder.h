@@ -33,6 +33,7 @@ private:
     void bindDeclare(Node& node);
     void bindAssign(Node& node);
     void require(const Node& node, ValueType expected, const char* where = nullptr) const;
+    ValueType requireBoth(const Node& a, const Node& b, ValueType expected) const;
     void requireComparable(const Node& a, const Node& b, Span span) const;
     [[noreturn]] void fail(Span where, const std::string& problem) const;
 

@@ -1,12 +1,12 @@
 #include "report/formula/Functions.h"
 
+#include "report/formula/Lexer.h"
 #include "report/formula/TextFormat.h"
 
 #include <QString>
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace report::formula {
 
@@ -39,13 +39,6 @@ constexpr std::array<FunctionInfo, 23> functions{{
     {"next", Function::Next, 1, 1, "R", Unknown},
     {"NextIsNull", Function::NextIsNull, 1, 1, "R", Boolean},
 }};
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 int wholeNumber(const Value& v) { return static_cast<int>(v.number().truncated()); }
 
@@ -110,7 +103,7 @@ Value rounded(const std::vector<Value>& args)
 const FunctionInfo* findFunction(std::string_view name)
 {
     for (const FunctionInfo& f : functions)
-        if (sameName(f.name, name))
+        if (sameWord(f.name, name))
             return &f;
     return nullptr;
 }

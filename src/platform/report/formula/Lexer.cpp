@@ -1,5 +1,6 @@
 #include "report/formula/Lexer.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace report::formula {
@@ -26,16 +27,6 @@ CharClass classOf(unsigned char c)
         return CharClass::Symbol;
     default: return CharClass::Other;
     }
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 class Lexer {
@@ -158,7 +149,14 @@ private:
 
 } // namespace
 
-bool Token::isKeyword(std::string_view keyword) const { return kind == Kind::Name && equalsIgnoringCase(text, keyword); }
+bool sameWord(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+bool Token::isKeyword(std::string_view keyword) const { return kind == Kind::Name && sameWord(text, keyword); }
 
 std::vector<Token> tokenize(std::string_view formulaName, std::string_view text)
 {

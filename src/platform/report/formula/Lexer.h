@@ -22,6 +22,9 @@ struct Token {
     bool isKeyword(std::string_view keyword) const;
 };
 
+// Names and keywords compare without regard to case.
+bool sameWord(std::string_view a, std::string_view b);
+
 // Throws FormulaError (named `formulaName`) at an unterminated string or reference or a stray character.
 std::vector<Token> tokenize(std::string_view formulaName, std::string_view text);
 
