@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 
 #include <iostream>
 #include <map>
@@ -163,6 +164,8 @@ int runReportRenderCommand(const std::vector<std::string>& args)
     char name[] = "quorvane";
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
+    // The command writes the report's errors and warnings itself.
+    QLoggingCategory::setFilterRules(QStringLiteral("quorvane.report.warning=false"));
     return runLedgerCommand("report-render", [&] {
         DocumentChanges changes{assignments(args, "--param"), assignments(args, "--formula"), assignments(args, "--sort"),
                                 assignments(args, "--area")};

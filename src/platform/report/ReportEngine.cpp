@@ -8,9 +8,12 @@
 #include "hostfw/ClsGlobal.h"
 
 #include <QDir>
-#include <QtDebug>
+#include <QLoggingCategory>
 
 namespace report {
+
+// Failures and warnings of prints also go to the debug output, where the host's trace is read.
+Q_LOGGING_CATEGORY(reportLog, "quorvane.report")
 
 ReportEngine::ReportEngine(QObject* parent) : QObject(parent) {}
 
@@ -28,7 +31,7 @@ void ReportEngine::fail(const QString& message)
 {
     failed_ = true;
     errorText_ = message;
-    qWarning().noquote() << (caller_.isEmpty() ? QString() : caller_ + QStringLiteral(": ")) + message;
+    qCWarning(reportLog).noquote() << (caller_.isEmpty() ? QString() : caller_ + QStringLiteral(": ")) + message;
 }
 
 bool ReportEngine::OpenReport(const QString& title, const QString& fileName, const QString& folder, int destination,
@@ -88,7 +91,7 @@ bool ReportEngine::Print()
                                                                document.subreportConnections());
         for (const std::string& warning : prepared->warnings()) {
             warnings_.append(QString::fromStdString(warning));
-            qWarning().noquote() << QString::fromStdString(definition_->fileName + ": " + warning);
+            qCWarning(reportLog).noquote() << QString::fromStdString(definition_->fileName + ": " + warning);
         }
         printTo(prepared);
     } catch (const std::exception& e) {
