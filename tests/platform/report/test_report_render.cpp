@@ -5,10 +5,12 @@
 
 #include "ReportTestSupport.h"
 
+#include "report/PageSink.h"
 #include "report/PreparedReport.h"
 #include "report/ReportFile.h"
 #include "report/ReportPreview.h"
 
+#include <QPrinter>
 #include <QtTest>
 
 using namespace reporttest;
@@ -53,7 +55,7 @@ private slots:
     void theDocumentOffersOnlyWhatTheFileDeclares();
     void aFileThatDoesNotLoadSetsTheFailureFlag_data();
     void aFileThatDoesNotLoadSetsTheFailureFlag();
-    void thePreviewShowsThePrintedPages();
+    void thePreviewAndThePrinterShowThePrintedPages();
 };
 
 void ReportRenderTest::groupAndGrandTotalsEqualTheDatabaseSums()
@@ -190,14 +192,24 @@ void ReportRenderTest::aFileThatDoesNotLoadSetsTheFailureFlag()
     QVERIFY2(print.error.contains(message), qPrintable(print.error));
 }
 
-void ReportRenderTest::thePreviewShowsThePrintedPages()
+void ReportRenderTest::thePreviewAndThePrinterShowThePrintedPages()
 {
     auto connection = demoConnection();
     auto prepared = std::make_shared<const report::PreparedReport>(
         report::loadReportFile(groupedReportFile().toStdString()), *connection, statement,
         std::map<std::string, db::Connection*>{});
-    auto* preview = new report::ReportPreview(prepared, report::PrintContext{"Prova", {}, {}, {}, {}, {}, {}}, 1);
+    const report::PrintContext context{"Partitario", {}, {}, {}, {}, {}, {}};
     const QStringList printed = printReport(groupedReportFile(), statement).pages;
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(workDir().filePath(QStringLiteral("printer.pdf")));
+    auto sink = report::PageSink::printer(printer, prepared->definition().page);
+    QCOMPARE(report::renderReport(*prepared, context, *sink), printed.size());
+    QVERIFY(sink->finish());
+    QCOMPARE(pdfPages(printer.outputFileName()), printed);
+
+    auto* preview = new report::ReportPreview(prepared, context, 1);
     QCOMPARE(preview->pageCount(), printed.size());
     preview->showPage(preview->pageCount() + 5);
     QCOMPARE(preview->currentPage(), printed.size());
