@@ -28,7 +28,7 @@ std::unique_ptr<PageSink> PageSink::pdf(const QString& path, const PageSetup& pa
     writer->setCreator(QStringLiteral("Quorvane"));
     writer->setPageLayout(layoutOf(page));
     QPdfWriter& device = *writer;
-    std::unique_ptr<PageSink> sink(new PageSink(std::move(writer), device, page));
+    std::unique_ptr<PageSink> sink(new PageSink(std::move(writer), device));
     if (!sink->painter_.isActive())
         throw std::runtime_error("the PDF file " + path.toStdString() + " cannot be written");
     return sink;
@@ -38,13 +38,13 @@ std::unique_ptr<PageSink> PageSink::printer(QPrinter& printer, const PageSetup& 
 {
     printer.setFullPage(true);
     printer.setPageLayout(layoutOf(page));
-    std::unique_ptr<PageSink> sink(new PageSink(nullptr, printer, page));
+    std::unique_ptr<PageSink> sink(new PageSink(nullptr, printer));
     if (!sink->painter_.isActive())
         throw std::runtime_error("the printer cannot be started");
     return sink;
 }
 
-PageSink::PageSink(std::unique_ptr<QPdfWriter> writer, QPagedPaintDevice& device, const PageSetup&)
+PageSink::PageSink(std::unique_ptr<QPdfWriter> writer, QPagedPaintDevice& device)
     : writer_(std::move(writer)), device_(device)
 {
     painter_.begin(&device_);

@@ -31,7 +31,7 @@ public:
     bool finish();
 
 private:
-    PageSink(std::unique_ptr<QPdfWriter> writer, QPagedPaintDevice& device, const PageSetup& page);
+    PageSink(std::unique_ptr<QPdfWriter> writer, QPagedPaintDevice& device);
 
     std::unique_ptr<QPdfWriter> writer_;
     QPagedPaintDevice& device_;

@@ -27,7 +27,6 @@ public:
         return at;
     }
     bool hasBody() const { return body_; }
-    double bottom() const { return bottom_; }
     int page() const { return page_; }
 
     void nextPage()

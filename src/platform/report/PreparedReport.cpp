@@ -124,8 +124,6 @@ PreparedReport::PreparedReport(ReportDefinition definition, db::Connection& conn
     records_->setOrder(sortRecords(natural, records_->recordCount(), *formulas_, order));
 }
 
-double PreparedReport::pageWidth() const { return definition_.page.landscape ? a4Long : a4Short; }
-
 double PreparedReport::pageHeight() const { return definition_.page.landscape ? a4Short : a4Long; }
 
 std::vector<CompiledSection> PreparedReport::compile(const std::vector<Section>& sections, formula::FormulaSet& formulas,

@@ -81,8 +81,7 @@ public:
     const std::vector<CompiledSection>& pageFooter() const { return pageFooter_; }
     const std::vector<CompiledGroup>& groups() const { return groups_; }   // outermost first
 
-    double pageWidth() const;    // millimetres, with the orientation
-    double pageHeight() const;
+    double pageHeight() const;   // millimetres, with the orientation
 
 private:
     std::vector<CompiledSection> compile(const std::vector<Section>& sections, formula::FormulaSet& formulas,

@@ -32,9 +32,9 @@ std::string positionOf(const std::string& json, const std::string& key)
 class Loader;
 
 // One JSON object of the file with its place: it refuses keys it does not know and reads the ones it does.
-class Node {
+class Entry {
 public:
-    Node(const Loader& loader, QJsonObject object, std::string label, std::initializer_list<const char*> keys);
+    Entry(const Loader& loader, QJsonObject object, std::string label, std::initializer_list<const char*> keys);
 
     bool has(const char* key) const { return object_.contains(QLatin1String(key)); }
     std::string text(const char* key, const std::string& fallback = {}) const;
@@ -44,8 +44,6 @@ public:
     QJsonArray array(const char* key) const;
     QJsonObject object(const char* key) const;
     const QJsonValue value(const char* key) const { return object_.value(QLatin1String(key)); }
-    std::string child(const char* key) const { return label_.empty() ? key : label_ + "." + key; }
-    const std::string& label() const { return label_; }
     [[noreturn]] void fail(const char* key, const std::string& problem) const;
 
     // The value that the key's word names in `options`; a word not among them is refused, listing them.
@@ -93,17 +91,17 @@ public:
 
 private:
     QJsonObject document() const;
-    void readPage(const Node& root, ReportDefinition& def) const;
+    void readPage(const Entry& root, ReportDefinition& def) const;
     FontSpec readFont(const QJsonValue& value, const FontSpec& inherited, const std::string& label) const;
-    std::vector<ParameterField> readParameters(const Node& root) const;
+    std::vector<ParameterField> readParameters(const Entry& root) const;
     std::vector<FormulaField> readFormulas(const QJsonArray& array, const std::string& label) const;
     std::vector<SortField> readSortFields(const QJsonArray& array, const std::string& label) const;
-    void readGroups(const Node& root, ReportDefinition& def) const;
-    void readSections(const Node& root, ReportDefinition& def) const;
+    void readGroups(const Entry& root, ReportDefinition& def) const;
+    void readSections(const Entry& root, ReportDefinition& def) const;
     std::vector<Section> readArea(const QJsonValue& value, const std::string& label, bool groupHeader) const;
     Section readSection(const QJsonObject& object, const std::string& label, bool groupHeader) const;
     ReportObject readObject(const QJsonObject& object, const std::string& label) const;
-    std::vector<SubreportDefinition> readSubreports(const Node& root) const;
+    std::vector<SubreportDefinition> readSubreports(const Entry& root) const;
     void checkSubreportObjects(const ReportDefinition& def) const;
 
     std::string fileName_;
@@ -111,7 +109,7 @@ private:
     FontSpec font_;
 };
 
-Node::Node(const Loader& loader, QJsonObject object, std::string label, std::initializer_list<const char*> keys)
+Entry::Entry(const Loader& loader, QJsonObject object, std::string label, std::initializer_list<const char*> keys)
     : loader_(loader), object_(std::move(object)), label_(std::move(label))
 {
     for (const QString& key : object_.keys()) {
@@ -123,10 +121,10 @@ Node::Node(const Loader& loader, QJsonObject object, std::string label, std::ini
     }
 }
 
-void Node::fail(const char* key, const std::string& problem) const { loader_.fail(label_, problem, key); }
+void Entry::fail(const char* key, const std::string& problem) const { loader_.fail(label_, problem, key); }
 
 // A text, or an array of lines joined by CR LF (so that a long formula stays readable in the file).
-std::string Node::text(const char* key, const std::string& fallback) const
+std::string Entry::text(const char* key, const std::string& fallback) const
 {
     const QJsonValue v = value(key);
     if (v.isUndefined() || v.isNull())
@@ -145,7 +143,7 @@ std::string Node::text(const char* key, const std::string& fallback) const
     return joined;
 }
 
-std::string Node::formulaText(const char* key, const std::string& formulaName) const
+std::string Entry::formulaText(const char* key, const std::string& formulaName) const
 {
     std::string t = text(key);
     if (!t.empty())
@@ -154,7 +152,7 @@ std::string Node::formulaText(const char* key, const std::string& formulaName) c
 }
 
 // The key's value when present, refused unless `is` holds for it; undefined when absent.
-QJsonValue Node::checked(const char* key, bool (QJsonValue::*is)() const, const char* what) const
+QJsonValue Entry::checked(const char* key, bool (QJsonValue::*is)() const, const char* what) const
 {
     const QJsonValue v = value(key);
     if (!v.isUndefined() && !(v.*is)())
@@ -162,21 +160,21 @@ QJsonValue Node::checked(const char* key, bool (QJsonValue::*is)() const, const 
     return v;
 }
 
-double Node::number(const char* key, double fallback) const
+double Entry::number(const char* key, double fallback) const
 {
     const QJsonValue v = checked(key, &QJsonValue::isDouble, "a number");
     return v.isUndefined() ? fallback : v.toDouble();
 }
 
-bool Node::boolean(const char* key, bool fallback) const
+bool Entry::boolean(const char* key, bool fallback) const
 {
     const QJsonValue v = checked(key, &QJsonValue::isBool, "true or false");
     return v.isUndefined() ? fallback : v.toBool();
 }
 
-QJsonArray Node::array(const char* key) const { return checked(key, &QJsonValue::isArray, "an array").toArray(); }
+QJsonArray Entry::array(const char* key) const { return checked(key, &QJsonValue::isArray, "an array").toArray(); }
 
-QJsonObject Node::object(const char* key) const { return checked(key, &QJsonValue::isObject, "an object").toObject(); }
+QJsonObject Entry::object(const char* key) const { return checked(key, &QJsonValue::isObject, "an object").toObject(); }
 
 QJsonObject Loader::document() const
 {
@@ -195,7 +193,7 @@ QJsonObject Loader::document() const
 
 ReportDefinition Loader::run()
 {
-    const Node root(*this, document(), {},
+    const Entry root(*this, document(), {},
                     {"title", "page", "font", "parameters", "formulas", "sortFields", "groups", "sections", "subreports"});
     ReportDefinition def;
     def.fileName = fileName_;
@@ -222,16 +220,16 @@ void Loader::checkSubreportObjects(const ReportDefinition& def) const
     });
 }
 
-void Loader::readPage(const Node& root, ReportDefinition& def) const
+void Loader::readPage(const Entry& root, ReportDefinition& def) const
 {
-    const Node page(*this, root.object("page"), "page", {"size", "orientation", "margins"});
+    const Entry page(*this, root.object("page"), "page", {"size", "orientation", "margins"});
     if (page.text("size", "A4") != "A4")
         page.fail("size", "the page size must be \"A4\"");
     const std::string orientation = page.text("orientation", "portrait");
     if (orientation != "portrait" && orientation != "landscape")
         page.fail("orientation", "the orientation must be \"portrait\" or \"landscape\"");
     def.page.landscape = orientation == "landscape";
-    const Node margins(*this, page.object("margins"), "page.margins", {"top", "right", "bottom", "left"});
+    const Entry margins(*this, page.object("margins"), "page.margins", {"top", "right", "bottom", "left"});
     def.page.top = margins.number("top", 10);
     def.page.right = margins.number("right", 10);
     def.page.bottom = margins.number("bottom", 10);
@@ -244,7 +242,7 @@ FontSpec Loader::readFont(const QJsonValue& value, const FontSpec& inherited, co
         return inherited;
     if (!value.isObject())
         fail(label, "a font must be an object");
-    const Node font(*this, value.toObject(), label, {"family", "size", "bold", "italic"});
+    const Entry font(*this, value.toObject(), label, {"family", "size", "bold", "italic"});
     FontSpec spec = inherited;
     spec.family = font.text("family", inherited.family);
     spec.size = font.number("size", inherited.size);
@@ -255,14 +253,14 @@ FontSpec Loader::readFont(const QJsonValue& value, const FontSpec& inherited, co
     return spec;
 }
 
-std::vector<ParameterField> Loader::readParameters(const Node& root) const
+std::vector<ParameterField> Loader::readParameters(const Entry& root) const
 {
     static const std::pair<const char*, ValueType> types[] = {
         {"text", ValueType::Text}, {"boolean", ValueType::Boolean}, {"number", ValueType::Number}, {"date", ValueType::Date}};
     std::vector<ParameterField> parameters;
     const QJsonArray array = root.array("parameters");
     for (qsizetype i = 0; i < array.size(); ++i) {
-        const Node p(*this, array[i].toObject(), "parameters[" + std::to_string(i) + "]", {"name", "type", "default"});
+        const Entry p(*this, array[i].toObject(), "parameters[" + std::to_string(i) + "]", {"name", "type", "default"});
         ParameterField field;
         field.name = p.text("name");
         if (field.name.empty())
@@ -284,7 +282,7 @@ std::vector<FormulaField> Loader::readFormulas(const QJsonArray& array, const st
 {
     std::vector<FormulaField> formulas;
     for (qsizetype i = 0; i < array.size(); ++i) {
-        const Node f(*this, array[i].toObject(), label + "[" + std::to_string(i) + "]", {"name", "text"});
+        const Entry f(*this, array[i].toObject(), label + "[" + std::to_string(i) + "]", {"name", "text"});
         FormulaField field{f.text("name"), {}};
         if (field.name.empty())
             f.fail("name", "a formula needs a name");
@@ -299,7 +297,7 @@ std::vector<SortField> Loader::readSortFields(const QJsonArray& array, const std
     std::vector<SortField> fields;
     for (qsizetype i = 0; i < array.size(); ++i) {
         const std::string place = label + "[" + std::to_string(i) + "]";
-        const Node s(*this, array[i].toObject(), place, {"field", "direction"});
+        const Entry s(*this, array[i].toObject(), place, {"field", "direction"});
         fields.push_back({s.formulaText("field", place), static_cast<int>(s.number("direction", 0))});
         if (fields.back().field.empty())
             s.fail("field", "a sort field needs a field or formula reference");
@@ -319,12 +317,12 @@ int levelOf(const std::string& area, const char* prefix)
     return level <= groupLevels ? level : 0;
 }
 
-void Loader::readGroups(const Node& root, ReportDefinition& def) const
+void Loader::readGroups(const Entry& root, ReportDefinition& def) const
 {
     const QJsonArray array = root.array("groups");
     for (qsizetype i = 0; i < array.size(); ++i) {
         const std::string place = "groups[" + std::to_string(i) + "]";
-        const Node g(*this, array[i].toObject(), place, {"area", "on", "direction", "repeatHeader", "hideForDrillDown"});
+        const Entry g(*this, array[i].toObject(), place, {"area", "on", "direction", "repeatHeader", "hideForDrillDown"});
         const std::string area = g.text("area");
         const int level = levelOf(area, "GH");
         if (level == 0)
@@ -342,7 +340,7 @@ void Loader::readGroups(const Node& root, ReportDefinition& def) const
     }
 }
 
-void Loader::readSections(const Node& root, ReportDefinition& def) const
+void Loader::readSections(const Entry& root, ReportDefinition& def) const
 {
     const QJsonObject sections = root.object("sections");
     const std::pair<const char*, std::vector<Section>*> fixed[] = {
@@ -386,7 +384,7 @@ std::vector<Section> Loader::readArea(const QJsonValue& value, const std::string
 
 Section Loader::readSection(const QJsonObject& object, const std::string& label, bool groupHeader) const
 {
-    const Node s(*this, object, label, {"height", "suppress", "newPageBefore", "newPageAfter", "objects"});
+    const Entry s(*this, object, label, {"height", "suppress", "newPageBefore", "newPageAfter", "objects"});
     Section section;
     section.label = label;
     section.height = s.number("height", 0);
@@ -417,7 +415,7 @@ ReportObject Loader::readObject(const QJsonObject& object, const std::string& la
         {"companyVatNumber", SpecialField::CompanyVatNumber}, {"userName", SpecialField::UserName}};
     static const std::pair<const char*, Alignment> alignments[] = {
         {"left", Alignment::Left}, {"center", Alignment::Center}, {"right", Alignment::Right}};
-    const Node o(*this, object, label,
+    const Entry o(*this, object, label,
                  {"type", "x", "y", "width", "height", "text", "value", "sum", "scope", "field", "prefix", "name",
                   "font", "align", "decimals", "thousands", "blankWhenZero", "suppress", "lineWidth"});
     ReportObject r;
@@ -465,13 +463,13 @@ ReportObject Loader::readObject(const QJsonObject& object, const std::string& la
     return r;
 }
 
-std::vector<SubreportDefinition> Loader::readSubreports(const Node& root) const
+std::vector<SubreportDefinition> Loader::readSubreports(const Entry& root) const
 {
     std::vector<SubreportDefinition> subreports;
     const QJsonArray array = root.array("subreports");
     for (qsizetype i = 0; i < array.size(); ++i) {
         const std::string place = "subreports[" + std::to_string(i) + "]";
-        const Node s(*this, array[i].toObject(), place,
+        const Entry s(*this, array[i].toObject(), place,
                      {"name", "statement", "links", "formulas", "sortFields", "header", "details", "footer"});
         SubreportDefinition sub;
         sub.name = s.text("name");
@@ -481,7 +479,7 @@ std::vector<SubreportDefinition> Loader::readSubreports(const Node& root) const
         const QJsonArray links = s.array("links");
         for (qsizetype k = 0; k < links.size(); ++k) {
             const std::string linkPlace = place + ".links[" + std::to_string(k) + "]";
-            const Node link(*this, links[k].toObject(), linkPlace, {"main", "subreport"});
+            const Entry link(*this, links[k].toObject(), linkPlace, {"main", "subreport"});
             sub.links.push_back({link.formulaText("main", linkPlace), link.formulaText("subreport", linkPlace)});
         }
         sub.formulas = readFormulas(s.array("formulas"), place + ".formulas");

@@ -177,10 +177,10 @@ Value Evaluator::evalCall(const Node& node, Frame& frame)
 {
     const auto function = static_cast<Function>(node.slot);
     switch (function) {
-    case Function::Previous: return evalNeighbour(*node.children[0], frame, frame.ordinal - 1, false);
-    case Function::PreviousIsNull: return evalNeighbour(*node.children[0], frame, frame.ordinal - 1, true);
-    case Function::Next: return evalNeighbour(*node.children[0], frame, frame.ordinal + 1, false);
-    case Function::NextIsNull: return evalNeighbour(*node.children[0], frame, frame.ordinal + 1, true);
+    case Function::Previous: return evalNeighbour(*node.children[0], frame.ordinal - 1, false);
+    case Function::PreviousIsNull: return evalNeighbour(*node.children[0], frame.ordinal - 1, true);
+    case Function::Next: return evalNeighbour(*node.children[0], frame.ordinal + 1, false);
+    case Function::NextIsNull: return evalNeighbour(*node.children[0], frame.ordinal + 1, true);
     default: break;
     }
     std::vector<Value> arguments;
@@ -192,7 +192,7 @@ Value Evaluator::evalCall(const Node& node, Frame& frame)
 
 // previous and next: the reference at the neighbouring record; before the first record and after the
 // last there is none, and its value is null.
-Value Evaluator::evalNeighbour(const Node& reference, Frame&, long ordinal, bool askIsNull)
+Value Evaluator::evalNeighbour(const Node& reference, long ordinal, bool askIsNull)
 {
     Value v;
     if (ordinal >= 0 && ordinal < records_.recordCount())

@@ -52,7 +52,7 @@ private:
     Value evalUnary(const Node& node, Frame& frame);
     Value evalBinary(const Node& node, Frame& frame);
     Value evalCall(const Node& node, Frame& frame);
-    Value evalNeighbour(const Node& node, Frame& frame, long ordinal, bool askIsNull);
+    Value evalNeighbour(const Node& reference, long ordinal, bool askIsNull);
     Value evalSelect(const Node& node, Frame& frame);
     bool matches(const CaseLabel& label, const Value& subject, Frame& frame);
 
