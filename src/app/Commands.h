@@ -10,3 +10,4 @@ int runDemoDbCommand(const std::vector<std::string>& args);
 int runSqlCommand(const std::vector<std::string>& args);
 int runRunCommand(const std::vector<std::string>& args);
 int runSourceCommand(const std::vector<std::string>& args);
+int runReportRenderCommand(const std::vector<std::string>& args);

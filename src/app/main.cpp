@@ -20,6 +20,8 @@ const Command commands[] = {
     {"run", runRunCommand,
      "run --db PATH --selection FILE [--company N] [--format json|text|csv] [--rows]   process a selection"},
     {"source", runSourceCommand, "source --db PATH --company N --numreg R [--line L] [--show]   open a line's source"},
+    {"report-render", runReportRenderCommand,
+     "report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
 };
 
 int usage()
