@@ -52,7 +52,7 @@ quorvane::ExtractionRequest everyLineOf(db::Connection& connection)
     quorvane::ExtractionRequest request;
     request.settings = quorvane::engineSettingsOf(company::readCompanySettings(connection, benchCompany),
                                                   hostfw::Language::Italian);
-    request.movementTypeCondition = quorvane::movementTypeCondition(std::nullopt);
+    request.movementTypeCondition = "CGT0_CODICE IS NOT NULL";
     return request;
 }
 
