@@ -190,7 +190,7 @@ private slots:
         QString foreign = selectionFile("foreign.db", "not a database");
         run = quorvane({"run", "--db", foreign, "--selection", sel});
         QCOMPARE(run.status, 3);
-        QVERIFY2(run.err.contains(foreign) && run.err.contains("not a company database"), qPrintable(run.err));
+        QVERIFY2(run.err.contains(foreign) && run.err.contains("not a SQLite file"), qPrintable(run.err));
     }
 
     // The journal entry of a ledger movement, as the database links it; a registration it does not hold.

@@ -2,6 +2,7 @@
 
 #include "company/DemoWriters.h"
 #include "company/SchemaScript.h"
+#include "db/ConnectionString.h"
 #include "db/Error.h"
 #include "db/SqliteConnection.h"
 
@@ -56,7 +57,7 @@ void skipDiskSynchronisation(db::Connection& connection)
 
 void writeDatabase(const std::string& path, const DemoOptions& options)
 {
-    auto connection = db::Connection::open("Provider=SQLite;Data Source=" + path);
+    auto connection = db::Connection::open(db::embeddedDatabase(path, db::Access::ReadWrite));
     skipDiskSynchronisation(*connection);
     loadSchema(*connection);
     demo::writeGroupData(*connection);

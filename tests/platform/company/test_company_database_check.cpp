@@ -75,7 +75,7 @@ private slots:
         writeFile(path, "Appunti: non è un database.\n");
         QString message = refusal(path);
         QVERIFY(message.contains(path));
-        QVERIFY(message.contains("not an SQLite database"));
+        QVERIFY(message.contains("not a SQLite file"));
     }
 
     void aForeignDatabaseIsRefused()
