@@ -1,4 +1,4 @@
-// quorvane report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--company N]
+// quorvane report-render (--db PATH | --connect ODBC-STRING) --report FILE --sql-file Q.sql --pdf OUT [--company N]
 //                        [--param NAME=VALUE]… [--formula NAME=TEXT]… [--formula-file NAME=PATH]…
 //                        [--sort K=0|1]… [--area GHn=0|1]…
 // Prints a report file over a statement to a PDF, for checking a report file by hand: the values given
@@ -23,7 +23,7 @@
 namespace {
 
 constexpr const char* usageText =
-    "usage: quorvane report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--company N]\n"
+    "usage: quorvane report-render (--db PATH | --connect ODBC-STRING) --report FILE --sql-file Q.sql --pdf OUT [--company N]\n"
     "         [--param NAME=VALUE]... [--formula NAME=TEXT]... [--formula-file NAME=PATH]...\n"
     "         [--sort K=0|1]... [--area GHn=0|1]...";
 
@@ -114,10 +114,9 @@ void setHeading(report::ReportEngine& report, db::Connection& connection, int co
     report.setCompanyVatNumber(text("CG16_PARTIVA"));
 }
 
-int render(const CommandLine& line, const DocumentChanges& changes)
+int render(const CommandLine& line, const DatabaseOption& database, const DocumentChanges& changes)
 {
-    std::shared_ptr<db::Connection> connection =
-        db::Connection::open("Provider=SQLite;Data Source=" + *line.option("--db") + ";Mode=ReadOnly");
+    std::shared_ptr<db::Connection> connection = db::Connection::open(connectionString(database));
     report::ReportEngine report;
     report.setConnection(connection);
     report.setCaller(QStringLiteral("quorvane report-render"));
@@ -149,10 +148,11 @@ int render(const CommandLine& line, const DocumentChanges& changes)
 int runReportRenderCommand(const std::vector<std::string>& args)
 {
     CommandLine line(args,
-                     {"--db", "--report", "--sql-file", "--pdf", "--company", "--param", "--formula", "--formula-file",
+                     {"--db", "--connect", "--report", "--sql-file", "--pdf", "--company", "--param", "--formula", "--formula-file",
                       "--sort", "--area"},
                      {});
-    if (!line.error().empty() || !line.option("--db") || !line.option("--report") || !line.option("--sql-file")
+    const std::optional<DatabaseOption> database = databaseOption(line);
+    if (!line.error().empty() || !database || !line.option("--report") || !line.option("--sql-file")
         || !line.option("--pdf") || !line.positional().empty()) {
         std::cerr << usageText << (line.error().empty() ? "" : "\n  (" + line.error() + ")") << '\n';
         return 1;
@@ -171,6 +171,6 @@ int runReportRenderCommand(const std::vector<std::string>& args)
                                 assignments(args, "--area")};
         for (const auto& [name, path] : assignments(args, "--formula-file"))
             changes.formulas.emplace_back(name, fileText(path));
-        return render(line, changes);
+        return render(line, *database, changes);
     });
 }

@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
+#include "db/ConnectionString.h"
 #include "db/Error.h"
 #include "db/SqliteConnection.h"
 #include "tsql/Dialect.h"
@@ -50,7 +51,7 @@ int runTsqlCommand(const std::vector<std::string>& args)
     }
     std::string script(std::istreambuf_iterator<char>(std::cin), {});
     try {
-        db::SqliteConnection connection("Provider=SQLite;Data Source=" + *path);
+        db::SqliteConnection connection(db::embeddedDatabase(*path, db::Access::ReadWrite));
         for (const std::string& batch : tsql::splitBatches(script)) {
             if (line.flag("--explain"))
                 std::cout << "-- SQLite:\n" << connection.explain(batch);
