@@ -12,6 +12,7 @@
 #include "engine/StatementText.h"
 #include "hostfw/ClsGlobal.h"
 #include "hostfw/SourcePrograms.h"
+#include "selection/ControlCharacters.h"
 
 #include <QApplication>
 
@@ -138,10 +139,13 @@ int source(const CommandLine& line, const DatabaseOption& database)
     const std::optional<int> company = companyOption(line.option("--company"));
     if (!company)
         throw CommandFailure(1, usageText);
+    const std::string number = *line.option("--numreg");
+    if (quorvane::controlCharacterIn(number))
+        throw CommandFailure(1, "--numreg: the registration number holds a control character");
     const auto connection = openCompanyDatabase(database);
     const company::CompanySettings settings = company::readCompanySettings(*connection, *company);
     const drill::SourceLine sourceLine =
-        readLine(*connection, *company, *line.option("--numreg"), lineOption(line.option("--line")));
+        readLine(*connection, *company, number, lineOption(line.option("--line")));
     drill::DatabaseSourceChecks checks(*connection, settings.ledgerEditSetting);
     const drill::SourceLaunch launch = drill::chooseSourceProgram(checks, *company, sourceLine);
     printLaunch(std::cout, launch);

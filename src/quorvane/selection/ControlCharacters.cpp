@@ -5,9 +5,7 @@
 
 namespace quorvane {
 
-namespace {
-
-// The code point of the first control character of UTF-8 text: C0, DEL, or C1 (encoded C2 80 to C2 9F).
+// C1 controls are encoded C2 80 to C2 9F.
 std::optional<unsigned> controlCharacterIn(const std::string& text)
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -22,6 +20,8 @@ std::optional<unsigned> controlCharacterIn(const std::string& text)
     }
     return std::nullopt;
 }
+
+namespace {
 
 using Visit = std::function<bool(const std::string& key, const std::string& value)>;
 

@@ -16,6 +16,9 @@ struct RefusedValue {
     std::string why;
 };
 
+// The code point of the first control character of UTF-8 text (C0, DEL or C1), or nothing.
+std::optional<unsigned> controlCharacterIn(const std::string& text);
+
 // The first value of the record that holds a control character, or nothing.
 std::optional<RefusedValue> valueWithControlCharacter(const SelectionParameters& selection);
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 
 namespace quorvane {
@@ -346,8 +347,14 @@ QByteArray serializeSelection(const SelectionParameters& s)
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
+// A pipe or a device would keep the reader waiting for a writer: only a regular file is read.
 SelectionParameters loadSelectionFile(const QString& path)
 {
+    std::error_code error;
+    const auto status = std::filesystem::status(path.toStdString(), error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        throw SelectionFileError(QStringLiteral("Cannot read the selection file %1: it is not a regular file "
+                                                "(a folder, a pipe or a device)").arg(path).toStdString());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw SelectionFileError(QStringLiteral("Cannot read the selection file %1: %2")
