@@ -160,6 +160,12 @@ LedgerSession openLedgerSession(const DatabaseOption& database, const std::strin
     session.request.selection = quorvane::loadSelectionFile(QString::fromStdString(selectionPath));
     // The inquiry writes nothing to the company database but its own temporary table.
     session.connection = openCompanyDatabase(database);
+    prepareLedgerSession(session, requestedCompany);
+    return session;
+}
+
+void prepareLedgerSession(LedgerSession& session, std::optional<int> requestedCompany)
+{
     const int ditta = requestedCompany ? *requestedCompany
                               : session.request.selection.company ? *session.request.selection.company
                                                                   : defaultCompany(*session.connection);
@@ -168,7 +174,6 @@ LedgerSession openLedgerSession(const DatabaseOption& database, const std::strin
         throw CommandFailure(2, "message " + std::to_string(messageFinancialWithoutIntegration) + ": "
                                     + hostText(messageFinancialWithoutIntegration));
     prepareRequest(session);
-    return session;
 }
 
 int runLedgerCommand(const char* command, const std::function<int()>& body)

@@ -41,6 +41,11 @@ struct LedgerSession {
 LedgerSession openLedgerSession(const DatabaseOption& database, const std::string& selectionPath,
                                 std::optional<int> company);
 
+// What openLedgerSession does once the selection is read and the database open: the company's settings,
+// the grids' rows against the window's offer, the movement types, the controls' states and the settings
+// check. Throws CommandFailure, the grids' and the selection's refusals, and db::Error.
+void prepareLedgerSession(LedgerSession& session, std::optional<int> company);
+
 // The text of a host message or caption number in the command line's language (Italian).
 std::string hostText(int number);
 

@@ -19,9 +19,15 @@ namespace quorvane {
 
 namespace {
 
+// A key or value of the file may hold control characters: the message shows them as \uXXXX, so that a NUL
+// cannot cut it short and a line end cannot break it.
 [[noreturn]] void refuse(const QString& key, const QString& why)
 {
-    throw SelectionFileError(QStringLiteral("Selection file: key \"%1\": %2").arg(key, why).toStdString());
+    QString message = QStringLiteral("Selection file: key \"%1\": %2").arg(key, why);
+    for (qsizetype i = message.size() - 1; i >= 0; --i)
+        if (message.at(i).category() == QChar::Other_Control)
+            message.replace(i, 1, QStringLiteral("\\u%1").arg(message.at(i).unicode(), 4, 16, QLatin1Char('0')));
+    throw SelectionFileError(message.toStdString());
 }
 
 // A value as the file writes it, for a refusal to echo: "x" with its quotes, 20245, true, [1, 2].
