@@ -4,6 +4,7 @@
 // company or the host message it is about; never in a crash, a database error or a refusal naming nothing.
 
 #include "LedgerSession.h"
+#include "NamedRefusal.h"
 
 #include "company/CompanySettings.h"
 #include "company/DemoDatabase.h"
@@ -99,15 +100,6 @@ QByteArray mutateBytes(QByteArray text, std::mt19937& random)
         }
     }
     return text;
-}
-
-// A refusal names what it is about: a control, a grid, the company, or a host message.
-bool namesItsSubject(const QString& message)
-{
-    static const QRegularExpression subject(QStringLiteral(
-        "key \"[^\"]*\"|(CBO|TXT|CHK|USR|ADVQ|ADVO)_[A-Z]+|Company \\d+|message \\d+|not valid JSON at offset|"
-        "expected a JSON object"));
-    return subject.match(message).hasMatch();
 }
 
 } // namespace
