@@ -15,7 +15,9 @@ struct Command {
 
 const Command commands[] = {
     {"tsql", runTsqlCommand, "tsql --db PATH [--explain]   run T-SQL from standard input (batches split by GO)"},
-    {"demo-db", runDemoDbCommand, "demo-db PATH [--lines N] [--seed S]   create the demo company database"},
+    {"demo-db", runDemoDbCommand,
+     "demo-db PATH [--lines N] [--seed S] [--replace] | PATH --check   create the demo company database, or "
+     "check that this build made it"},
     {"sql", runSqlCommand, "sql DATABASE --selection FILE [--company N]   print the statements of a selection"},
     {"run", runRunCommand,
      "run DATABASE --selection FILE [--company N] [--format json|text|csv] [--rows]   process a selection"},
