@@ -38,7 +38,7 @@ private slots:
         QTest::newRow("top") << "SELECT TOP 2 NUMREG FROM TESTATA ORDER BY NUMREG DESC" << "R3;R2";
         QTest::newRow("group by with sum count min max")
             << "SELECT NUMREG, SUM(IMPORTO), COUNT(*), MIN(PROGRIGA), MAX(PROGRIGA) FROM CORPO GROUP BY NUMREG ORDER BY NUMREG"
-            << "R1,14.75,2,1,2;R2,7.0,1,1,1";
+            << "R1,14.75,2,1,2;R2,7.00,1,1,1";
         QTest::newRow("star and qualified star")
             << "SELECT C.*, T.DESCR AS TDESCR FROM TESTATA T JOIN CORPO C ON C.NUMREG = T.NUMREG WHERE C.PROGRIGA = 2"
             << "1,R1,2,4.25,b,primo";
