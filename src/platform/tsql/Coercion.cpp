@@ -2,7 +2,6 @@
 
 #include "tsql/ConversionSteps.h"
 #include "tsql/DateStyles.h"
-#include "tsql/Decimal.h"
 #include "tsql/Dialect.h"
 
 namespace tsql {
@@ -62,7 +61,7 @@ void toDate(ExprPtr& expr, const SqlType& target, int style)
         args.push_back(std::move(expr));
         if (style != 0)
             args.push_back(integerLiteral(style, pos));
-        expr = nativeCall("tsql_datetime", std::move(args), target, pos);
+        expr = nativeCall("tsql_datetime", std::move(args), target.base == "DATE" ? SqlType::dateTime() : target, pos);
     }
     if (target.base == "DATE" && expr->type.base != "DATE")
         dropTimeOfDay(expr, target);

@@ -119,6 +119,9 @@ int compareText(std::string_view a, std::string_view b)
 
 bool sameCharacter(char32_t a, char32_t b) { return a == b || upperCase(a) == upperCase(b); }
 
-void registerCollation(sqlite3* db) { sqlite3_create_collation_v2(db, collationName, SQLITE_UTF8, nullptr, collate, nullptr); }
+void registerCollation(sqlite3* db)
+{
+    sqlite3_create_collation_v2(db, collationName, SQLITE_UTF8, nullptr, collate, nullptr);
+}
 
 }  // namespace tsql

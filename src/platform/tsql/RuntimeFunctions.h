@@ -13,10 +13,12 @@ namespace tsql {
 
 void registerRuntimeFunctions(sqlite3* db);
 
-// The three families, each in its own file.
-void registerDateFunctions(sqlite3* db);     // tsql_datetime, tsql_datepart, tsql_datediff, tsql_dateadd, tsql_date_text
-void registerDecimalFunctions(sqlite3* db);  // tsql_decimal_*, tsql_to_decimal, tsql_round, tsql_sum_decimal, tsql_avg_decimal
-void registerTextFunctions(sqlite3* db);     // tsql_like, tsql_charindex, tsql_replace, tsql_substring, tsql_upper, ...
+// The three families, each in its own file: dates (tsql_datetime, tsql_datepart, tsql_date_text, ...),
+// decimals (tsql_decimal_add, tsql_to_decimal, tsql_round, tsql_sum_decimal, ...) and texts (tsql_like,
+// tsql_charindex, tsql_replace, tsql_substring, ...).
+void registerDateFunctions(sqlite3* db);
+void registerDecimalFunctions(sqlite3* db);
+void registerTextFunctions(sqlite3* db);
 
 using SqlFunction = void (*)(sqlite3_context*, int, sqlite3_value**);
 

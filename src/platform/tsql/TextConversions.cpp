@@ -3,7 +3,6 @@
 #include "tsql/Coercion.h"
 #include "tsql/ConversionSteps.h"
 #include "tsql/DateStyles.h"
-#include "tsql/Dialect.h"
 
 namespace tsql {
 
@@ -62,9 +61,9 @@ void fitNumber(ExprPtr& expr, const SqlType& source, const SqlType& target)
         none->checked = true;
         extra.push_back(std::move(none));
     }
-    extra.push_back(stringLiteral("Arithmetic overflow error converting " + (integer ? std::string("expression") : messageName(source))
-                                      + " to data type " + messageName(target) + ".",
-                                  pos));
+    std::string from = integer ? "expression" : messageName(source);
+    extra.push_back(
+        stringLiteral("Arithmetic overflow error converting " + from + " to data type " + messageName(target) + ".", pos));
     callWith(expr, "tsql_fit_number", std::move(extra), target);
 }
 

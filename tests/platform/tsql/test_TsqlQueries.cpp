@@ -42,6 +42,8 @@ private slots:
         QTest::newRow("star and qualified star")
             << "SELECT C.*, T.DESCR AS TDESCR FROM TESTATA T JOIN CORPO C ON C.NUMREG = T.NUMREG WHERE C.PROGRIGA = 2"
             << "1,R1,2,4.25,b,primo";
+        // AVG of DECIMAL(18,2) is DECIMAL(38,6): 21.75 / 3
+        QTest::newRow("average of decimals") << "SELECT AVG(IMPORTO) FROM CORPO WHERE DITTA = 1" << "7.250000";
         QTest::newRow("derived table")
             << "SELECT D.N FROM (SELECT NUMREG AS N, DITTA FROM TESTATA WHERE DITTA = 1) AS D ORDER BY D.N" << "R1;R2";
         QTest::newRow("scalar subqueries without from")
