@@ -100,13 +100,21 @@ int collate(void*, int lengthA, const void* a, int lengthB, const void* b)
 
 }  // namespace
 
-// Codes and descriptions are mostly plain ASCII without hyphens or apostrophes: those compare in one pass
-// by weight, and only a text with anything else goes through the levels.
+// Two texts that begin with the same bytes compare as what follows them does, at every level: the equal
+// start weighs the same on both sides. Codes and descriptions are mostly plain ASCII without hyphens or
+// apostrophes: those compare in one pass by weight, and only a text with anything else goes through the
+// levels.
 int compareText(std::string_view a, std::string_view b)
 {
     a = withoutTrailingBlanks(a);
     b = withoutTrailingBlanks(b);
     std::size_t common = std::min(a.size(), b.size());
+    std::size_t same = static_cast<std::size_t>(std::mismatch(a.begin(), a.begin() + common, b.begin()).first - a.begin());
+    while (same > 0 && same < common && (static_cast<unsigned char>(a[same]) & 0xC0) == 0x80)
+        --same;  // back to the start of the character the difference falls in
+    a.remove_prefix(same);
+    b.remove_prefix(same);
+    common -= same;
     for (std::size_t i = 0; i < common; ++i) {
         auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
         if (x >= 0x80 || y >= 0x80 || ignorable(x) || ignorable(y))

@@ -38,10 +38,6 @@ void binaryFunction(sqlite3_context* context, int, sqlite3_value** argv)
     resultDecimal(context, result);
 }
 
-// Where the value to convert comes from: an exact number at its scale (0 and up), a float, or a text.
-constexpr int fromFloat = -1;
-constexpr int fromText = -2;
-
 // The scale at which a double keeps 15 significant digits.
 int significantScale(double value)
 {
@@ -134,7 +130,6 @@ void toDecimal(sqlite3_context* context, int, sqlite3_value** argv)
     requirePrecision(*value, intArgument(argv[2]), sourceName);
     resultDecimal(context, *value);
 }
-
 
 double roundFloat(double value, int digits, Rounding rounding)
 {

@@ -14,19 +14,32 @@ struct Range {
     char32_t last;
 };
 
-// One step of a compiled pattern; every kind but AnyRun matches exactly one character.
-struct Element {
+}  // namespace
+
+// One step of a compiled pattern; every kind but AnyRun matches exactly one character, a Character in
+// upper case.
+struct LikePattern::Element {
     enum class Kind { Character, AnyOne, AnyRun, Set } kind;
     char32_t character = 0;
     std::vector<Range> ranges;
     bool negated = false;
 };
 
+namespace {
+
+using Element = LikePattern::Element;
+
+std::string_view withoutTrailingBlanks(std::string_view text)
+{
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
 std::vector<char32_t> codePoints(std::string_view text, bool blanksCount)
 {
     if (!blanksCount)
-        while (!text.empty() && text.back() == ' ')
-            text.remove_suffix(1);
+        text = withoutTrailingBlanks(text);
     std::vector<char32_t> characters;
     for (std::size_t pos = 0; pos < text.size();)
         characters.push_back(decodeUtf8(text, pos));
@@ -68,6 +81,7 @@ std::vector<Element> compile(const std::vector<char32_t>& pattern, char32_t esca
             element.kind = Element::Kind::AnyOne;
         else if (c == '[' && !readSet(pattern, i, element))
             element = {Element::Kind::Character, c, {}, false};
+        element.character = upperCase(element.character);
         elements.push_back(std::move(element));
     }
     return elements;
@@ -92,7 +106,7 @@ bool matchesOne(const Element& element, char32_t c)
 {
     switch (element.kind) {
     case Element::Kind::Character:
-        return sameCharacter(element.character, c);
+        return element.character == c || element.character == upperCase(c);
     case Element::Kind::Set: {
         bool found = false;
         for (const Range& range : element.ranges)
@@ -106,31 +120,51 @@ bool matchesOne(const Element& element, char32_t c)
 
 }  // namespace
 
-// On a mismatch the last % takes one more character and matching resumes after it: every other element
-// takes exactly one character, so no other choice needs undoing.
-bool likeMatches(std::string_view text, std::string_view pattern, char32_t escape, bool blanksCount)
+LikePattern::LikePattern(std::string_view pattern, char32_t escape, bool blanksCount)
+    : source_(pattern), escape_(escape), blanksCount_(blanksCount), elements_(compile(codePoints(pattern, blanksCount), escape))
 {
-    std::vector<char32_t> characters = codePoints(text, blanksCount);
-    std::vector<Element> elements = compile(codePoints(pattern, blanksCount), escape);
+}
+
+LikePattern::~LikePattern() = default;
+
+bool LikePattern::readFrom(std::string_view pattern, char32_t escape, bool blanksCount) const
+{
+    return source_ == pattern && escape_ == escape && blanksCount_ == blanksCount;
+}
+
+// On a mismatch the last % takes one more character and matching resumes after it: every other element
+// takes exactly one character, so no other choice needs undoing. The text is read as it goes.
+bool LikePattern::matches(std::string_view text) const
+{
+    if (!blanksCount_)
+        text = withoutTrailingBlanks(text);
     constexpr std::size_t none = static_cast<std::size_t>(-1);
     std::size_t t = 0, e = 0, run = none, runStart = 0;
-    while (t < characters.size()) {
-        if (e < elements.size() && elements[e].kind == Element::Kind::AnyRun) {
+    while (t < text.size()) {
+        std::size_t next = t;
+        char32_t c = decodeUtf8(text, next);
+        if (e < elements_.size() && elements_[e].kind == Element::Kind::AnyRun) {
             run = e++;
             runStart = t;
-        } else if (e < elements.size() && matchesOne(elements[e], characters[t])) {
+        } else if (e < elements_.size() && matchesOne(elements_[e], c)) {
             ++e;
-            ++t;
+            t = next;
         } else if (run != none) {
             e = run + 1;
-            t = ++runStart;
+            decodeUtf8(text, runStart);
+            t = runStart;
         } else {
             return false;
         }
     }
-    while (e < elements.size() && elements[e].kind == Element::Kind::AnyRun)
+    while (e < elements_.size() && elements_[e].kind == Element::Kind::AnyRun)
         ++e;
-    return e == elements.size();
+    return e == elements_.size();
+}
+
+bool likeMatches(std::string_view text, std::string_view pattern, char32_t escape, bool blanksCount)
+{
+    return LikePattern(pattern, escape, blanksCount).matches(text);
 }
 
 std::optional<std::string> fixedPrefix(std::string_view pattern, char32_t escape, bool& whole)

@@ -6,11 +6,30 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tsql {
 
-// `escape` is 0 when there is none. Trailing blanks count when either side is Unicode (NVARCHAR) and are
-// ignored between plain (VARCHAR) texts, as SQL Server does.
+// A pattern read once, for all the rows a statement matches against it. `escape` is 0 when there is
+// none. Trailing blanks count when either side is Unicode (NVARCHAR) and are ignored between plain
+// (VARCHAR) texts, as SQL Server does.
+class LikePattern {
+public:
+    LikePattern(std::string_view pattern, char32_t escape, bool blanksCount);
+    ~LikePattern();
+    bool matches(std::string_view text) const;
+    // Whether the pattern was read from these arguments.
+    bool readFrom(std::string_view pattern, char32_t escape, bool blanksCount) const;
+
+    struct Element;
+
+private:
+    std::string source_;
+    char32_t escape_;
+    bool blanksCount_;
+    std::vector<Element> elements_;
+};
+
 bool likeMatches(std::string_view text, std::string_view pattern, char32_t escape, bool blanksCount);
 
 // The fixed text a pattern starts with when nothing but a final % follows it ("Ro%" gives "Ro"), or the

@@ -5,6 +5,7 @@
 #include "tsql/ConversionSteps.h"
 #include "tsql/Decimal.h"
 #include "tsql/Dialect.h"
+#include "tsql/StoredDecimal.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -13,11 +14,6 @@
 namespace tsql {
 
 namespace {
-
-// Where tsql_to_decimal and tsql_to_integer read a value from: an exact number at its scale (0 and up),
-// a float, or a text.
-constexpr int fromFloat = -1;
-constexpr int fromText = -2;
 
 [[noreturn]] void fail(const std::string& message, Position pos) { throw Error(message, pos.line, pos.column); }
 

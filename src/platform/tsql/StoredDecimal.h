@@ -23,4 +23,9 @@ void resultDecimal(sqlite3_context* context, const Decimal& value);
 enum class StoredForm { Integer, Real, Text };
 StoredForm storedForm(const Decimal& value);
 
+// Where the converting functions (tsql_to_decimal, tsql_to_integer) read a value from: an exact number is
+// given by its scale (0 and up), a float and a text by these.
+constexpr int fromFloat = -1;
+constexpr int fromText = -2;
+
 }  // namespace tsql

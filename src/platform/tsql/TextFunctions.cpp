@@ -6,6 +6,7 @@
 #include "tsql/Unicode.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -57,17 +58,26 @@ struct Characters {
     }
 };
 
-// tsql_like(text, pattern, escape, blanks count)
+// tsql_like(text, pattern, escape, blanks count). The pattern, constant in a statement, is read once and
+// kept with the statement.
 void likeFunction(sqlite3_context* context, int, sqlite3_value** argv)
 {
     if (anyNull(2, argv)) {
         sqlite3_result_null(context);
         return;
     }
-    std::string_view escapeText = textOf(argv[2]);
+    std::string_view pattern = textOf(argv[1]), escapeText = textOf(argv[2]);
     std::size_t pos = 0;
     char32_t escape = escapeText.empty() ? 0 : decodeUtf8(escapeText, pos);
-    sqlite3_result_int(context, likeMatches(textOf(argv[0]), textOf(argv[1]), escape, sqlite3_value_int(argv[3]) != 0));
+    bool blanksCount = sqlite3_value_int(argv[3]) != 0;
+    auto* kept = static_cast<LikePattern*>(sqlite3_get_auxdata(context, 1));
+    if (kept && kept->readFrom(pattern, escape, blanksCount)) {
+        sqlite3_result_int(context, kept->matches(textOf(argv[0])));
+        return;
+    }
+    auto compiled = std::make_unique<LikePattern>(pattern, escape, blanksCount);
+    sqlite3_result_int(context, compiled->matches(textOf(argv[0])));
+    sqlite3_set_auxdata(context, 1, compiled.release(), [](void* p) { delete static_cast<LikePattern*>(p); });
 }
 
 // tsql_charindex(sought, text, start): the position (in characters, from 1) of the first occurrence at or
