@@ -60,7 +60,7 @@ private slots:
                             "INSERT INTO T (A, B, D) VALUES ('Rossi, Mario', 10, '20240229'), ('say \"hi\"', 0.5, NULL),"
                             " (NULL, NULL, '20240101')\nGO\n"
                             "SELECT A, B, D FROM T WITH (NOLOCK)\ngo\nSELECT COUNT(*) AS N FROM T\n";
-        Outcome run = quorvane({"tsql", "--db", db}, script);
+        Outcome run = quorvane({"tsql", "--db", db, "--write"}, script);
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QString("A,B,D\n\"Rossi, Mario\",10.00,2024-02-29\n\"say \"\"hi\"\"\",0.50,\n,,2024-01-01\n"
                                   "N\n3\n"));
@@ -68,9 +68,22 @@ private slots:
 
     void tsqlReportsAnUnsupportedStatementWithItsPosition()
     {
-        Outcome run = quorvane({"tsql", "--db", dir_.filePath("bad.db")}, "SELECT 1\nGO\nSELECT 1 UNION SELECT 2");
+        Outcome run = quorvane({"tsql", "--db", demo_}, "SELECT 1\nGO\nSELECT 1 UNION SELECT 2");
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains("line 1") && run.err.contains("UNION", Qt::CaseInsensitive), qPrintable(run.err));
+    }
+
+    void tsqlChangesTheCompanyFileOnlyWithWrite()
+    {
+        QString company = dir_.filePath("company.db");
+        QVERIFY(QFile::copy(demo_, company));
+        QByteArray create = "SELECT 1 AS A INTO CONTROLLO";
+        Outcome refused = quorvane({"tsql", "--db", company}, create);
+        QCOMPARE(refused.status, 2);
+        QVERIFY2(refused.err.contains("readonly", Qt::CaseInsensitive), qPrintable(refused.err));
+        QCOMPARE(quorvane({"tsql", "--db", company}, "SELECT * FROM CONTROLLO").status, 2);
+        QCOMPARE(quorvane({"tsql", "--db", company, "--write"}, create).status, 0);
+        QCOMPARE(quorvane({"tsql", "--db", company}, "SELECT * FROM CONTROLLO").out, QString("A\n1\n"));
     }
 
     void badArgumentsExitWithStatusOne_data()
