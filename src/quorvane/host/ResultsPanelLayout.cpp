@@ -8,6 +8,7 @@
 #include "controls/LabelField.h"
 #include "controls/SplitterPanel.h"
 #include "controls/ToolbarMenuButton.h"
+#include "engine/SummaryCriteria.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -112,14 +113,8 @@ QFrame* buildSummary(QWidget* parent)
 {
     QFrame* summary = frame(parent, "FRA_RIEPILOGO");
     auto* grid = new QGridLayout(summary);
-    const struct {
-        const char* caption;
-        const char* field;
-    } criteria[] = {{"Conto:", "TXT_RIEPCONTO"},     {"Tipo mov.:", "TXT_RIEPMOV"},
-                    {"Data reg.:", "TXT_RIEPDATAREG"}, {"Competenza:", "TXT_RIEPCOMP"},
-                    {"Importo:", "TXT_RIEPIMPORTO"},   {"Quantità:", "TXT_RIEPQTA"}};
     int i = 0;
-    for (const auto& criterion : criteria) {
+    for (const SummaryCriterion& criterion : summaryCriteria) {
         const int row = i / 2;
         const int column = (i % 2) * 2;
         grid->addWidget(caption(summary, criterion.caption), row, column);
