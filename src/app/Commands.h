@@ -9,3 +9,4 @@ int runTsqlCommand(const std::vector<std::string>& args);
 int runDemoDbCommand(const std::vector<std::string>& args);
 int runSqlCommand(const std::vector<std::string>& args);
 int runRunCommand(const std::vector<std::string>& args);
+int runExportCommand(const std::vector<std::string>& args);

@@ -19,6 +19,8 @@ const Command commands[] = {
     {"sql", runSqlCommand, "sql --db PATH --selection FILE [--company N]   print the statements of a selection"},
     {"run", runRunCommand,
      "run --db PATH --selection FILE [--company N] [--format json|text|csv] [--rows]   process a selection"},
+    {"export", runExportCommand,
+     "export --db PATH --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)   export the ledger"},
 };
 
 int usage()
