@@ -24,7 +24,8 @@ std::vector<controls::DataGridColumn> movementGridColumns(const LedgerSession& s
     grid.amountDecimals = engine.amountDecimals;
     grid.quantityDecimals = engine.quantityDecimals;
     grid.amountFormat = QString::fromStdString(quorvane::amountFormat(engine.amountDecimals));
-    grid.currencyText = hostfw::CostUtilities::currencySymbol(*session.connection, QString::fromStdString(company.currency));
+    grid.currencyText =
+        hostfw::CostUtilities::currencySymbol(*session.connection, QString::fromStdString(company.currency));
     grid.headerAttributes = hostfw::AttributeDefinitions::read(*session.connection, company.company)
                                 .attributes(quorvane::headerAttributeEntity);
     return quorvane::exporting::shownColumns(quorvane::display::movementGridLayout(grid),

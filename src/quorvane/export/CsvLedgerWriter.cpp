@@ -70,7 +70,8 @@ std::string CsvLedgerWriter::number(const db::Value& value, const ExportColumn& 
         return {};
     std::string text = value.toText();
     if (column.kind == CellKind::Measure) {
-        const db::Decimal exact = value.isDecimal() ? value.asDecimal() : db::Decimal::fromDouble(value.toDouble(), column.decimals);
+        const db::Decimal exact =
+            value.isDecimal() ? value.asDecimal() : db::Decimal::fromDouble(value.toDouble(), column.decimals);
         text = exact.rescaled(column.decimals).toString();
     }
     std::replace(text.begin(), text.end(), '.', options_.decimalPoint);

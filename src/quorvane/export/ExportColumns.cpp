@@ -63,7 +63,8 @@ std::vector<controls::DataGridColumn> shownColumns(const display::GridLayout& la
     for (const auto& [key, twips] : layout.widths)
         changeColumn(columns, key, [&](auto& c) { c.widthTwips = twips; });
     for (const QString& key : layout.currencyColumns)
-        changeColumn(columns, key, [&](auto& c) { c.caption = display::captionWithCurrency(c.caption, layout.currencyText); });
+        changeColumn(columns, key,
+                     [&](auto& c) { c.caption = display::captionWithCurrency(c.caption, layout.currencyText); });
     std::erase_if(columns, [&](const controls::DataGridColumn& c) {
         return !c.visible() || (!quantities && c.key == QLatin1String("QUANTITA"));
     });

@@ -32,6 +32,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace db {
@@ -133,6 +134,16 @@ public:
     void TAB_QUORVANE_Click();
     const display::AllocationTraceCommands* traceCommands() const { return traceCommands_.get(); }
 
+    // "Esporta…": the ledger, whole or its current group, to a spreadsheet or (a ".csv" file) to CSV, with
+    // progress and a cancel on long exports. The file is chosen in the file dialog unless the chooser is
+    // replaced (an unattended caller names the file itself); an empty answer exports nothing.
+    using ExportFileChooser = std::function<QString(QWidget* parent)>;
+    void setExportFileChooser(ExportFileChooser chooser) { exportFileChooser_ = std::move(chooser); }
+    void CMD_ESPORTA_ButtonClick(bool currentGroup);
+    // The export to a file already chosen; true when the file was written. Errors are reported with the
+    // file's name and nothing is left under it.
+    bool Esporta(const QString& path, bool currentGroup);
+
     // WindowCommands: what the grids' events do to the rest of the window.
     void disableMovimenti() override;
     void focusElabora() override;
@@ -207,6 +218,11 @@ private:
     void gclsMovimenti_MoveComplete();
     void AbilitaBottoniTracciaRib();
 
+    // Export
+    void setUpExportCommands();
+    void enableCurrentGroupExport(bool enabled);
+    ControlCaptions summaryCaptions() const;
+
     InstanceTag tag_;
     FormControls controls_;
     hostfw::Cinterface* activeInterface_ = nullptr;
@@ -241,6 +257,7 @@ private:
     std::unique_ptr<display::MovementDetail> detail_;
     std::unique_ptr<display::AllocationTraceCommands> traceCommands_;
     display::DetailPaneSwitch detailPane_;
+    ExportFileChooser exportFileChooser_;
 };
 
 } // namespace quorvane::host

@@ -147,6 +147,8 @@ QHBoxLayout* buildCommands(FormControls& c)
     c.CHK_VIEWRIGHE = named(new QCheckBox(QStringLiteral("&Righe del movimento"), p), "CHK_VIEWRIGHE");
     c.CMD_ESPANDI = button(p, "CMD_ESPANDI", "Es&pandi");
     c.CMD_CHIUDI = button(p, "CMD_CHIUDI", "C&hiudi");
+    c.CMD_ESPORTA = named(new controls::ToolbarMenuButton(p), "CMD_ESPORTA");
+    c.CMD_ESPORTA->setText(QStringLiteral("&Esporta…"));
     c.CMD_STAMPA = named(new controls::ToolbarMenuButton(p), "CMD_STAMPA");
     c.CMD_STAMPA->setText(QStringLiteral("&Stampa"));
     c.CMD_MODIFICA = button(p, "CMD_MODIFICA", "&Modifica");
@@ -155,7 +157,8 @@ QHBoxLayout* buildCommands(FormControls& c)
                                                             c.CMD_CHIUDI})
         commands->addWidget(command);
     commands->addStretch(1);
-    for (QWidget* command : std::initializer_list<QWidget*>{c.CMD_STAMPA, c.CMD_MODIFICA, c.CMD_PARAMETRI})
+    for (QWidget* command :
+         std::initializer_list<QWidget*>{c.CMD_ESPORTA, c.CMD_STAMPA, c.CMD_MODIFICA, c.CMD_PARAMETRI})
         commands->addWidget(command);
     return commands;
 }
@@ -165,7 +168,7 @@ void tabInReadingOrder(const FormControls& c)
 {
     const std::initializer_list<QWidget*> order = {c.TRE_GRUPPI, c.GRD_MOVIMENTI, c.GRD_DETTAGLIO, c.CHK_VIEWRIGHE,
                                                    c.CMD_LEFT,   c.CMD_RIGHT,     c.CMD_ESPANDI,   c.CMD_CHIUDI,
-                                                   c.CMD_STAMPA, c.CMD_MODIFICA,  c.CMD_PARAMETRI};
+                                                   c.CMD_ESPORTA, c.CMD_STAMPA, c.CMD_MODIFICA, c.CMD_PARAMETRI};
     chainTabOrder(order);
 }
 

@@ -141,7 +141,8 @@ void LedgerExportTest::initTestCase()
     grid.currencyText = "EUR";
     columns_ = std::make_unique<ExportColumns>(shownColumns(display::movementGridLayout(grid), true));
     texts_ = std::make_unique<CompanyCellTexts>(*connection_, hostfw::Language::Italian);
-    formats_ = std::make_unique<display::CellFormats>(display::CellFormats{display::MovementGrid::Movements, *texts_, 1, 2});
+    formats_ = std::make_unique<display::CellFormats>(
+        display::CellFormats{display::MovementGrid::Movements, *texts_, 1, 2});
 }
 
 ExportOutcome LedgerExportTest::exportTo(const QString& name, ExportRequest request, ExportProgress& progress)
@@ -192,12 +193,12 @@ void LedgerExportTest::cellsAreTypedAsTheGridShowsThem()
     QVERIFY(captions < sheet.rows.size());
     QCOMPARE(sheet.rows[captions].text(column("DARE")), QString("Costi (EUR)"));
     const QByteArray captionsRow = QByteArray::number(sheet.rows[captions].number);
-    QVERIFY(sheet.xml.contains("ySplit=\"" + captionsRow + "\" topLeftCell=\"A" + QByteArray::number(captionsRow.toInt() + 1)));
+    const QByteArray firstLine = QByteArray::number(captionsRow.toInt() + 1);
+    QVERIFY(sheet.xml.contains("ySplit=\"" + captionsRow + "\" topLeftCell=\"A" + firstLine));
     QVERIFY(sheet.xml.contains("state=\"frozen\"") && sheet.xml.contains("<autoFilter ref=\"A" + captionsRow + ":"));
     // The first line with a quantity that names a warehouse: its code is a text with a leading zero.
-    const auto withWarehouse = std::find_if(sheet.rows.begin() + long(captions), sheet.rows.end(), [&](const auto& row) {
-        return row.outlineLevel == 2 && row.text(column("CI13_DEP_MG58")).startsWith('0')
-            && row.cents(column("QUANTITA"));
+    const auto withWarehouse = std::find_if(sheet.rows.begin() + long(captions), sheet.rows.end(), [&](const auto& r) {
+        return r.outlineLevel == 2 && r.text(column("CI13_DEP_MG58")).startsWith('0') && r.cents(column("QUANTITA"));
     });
     QVERIFY(withWarehouse != sheet.rows.end());
     const xlsxtest::Row& line = *withWarehouse;
@@ -299,7 +300,8 @@ void LedgerExportTest::oneGroupExportsItsLinesAndItsTotals()
     const xlsxtest::Sheet sheet = exported("group.xlsx", &first);
     const QString heading = "Gruppo: " + QString::fromStdString(first.text);
     QVERIFY(std::any_of(sheet.rows.begin(), sheet.rows.end(), [&](const auto& row) { return row.text(0) == heading; }));
-    const long lines = std::count_if(sheet.rows.begin(), sheet.rows.end(), [](const auto& row) { return row.outlineLevel == 2; });
+    const long lines =
+        std::count_if(sheet.rows.begin(), sheet.rows.end(), [](const auto& row) { return row.outlineLevel == 2; });
     QCOMPARE(lines, long(databaseSums(first.tag).lines));
     QCOMPARE(sheet.rows.back().text(0), "Totale " + QString::fromStdString(first.text));
 }
