@@ -1,33 +1,29 @@
 #pragma once
-// The ledger as a spreadsheet, written with libxlsxwriter in its constant-memory mode (each row leaves memory
-// as the next one starts, so the memory does not grow with the lines). One sheet "Partitario": the heading,
-// the grid's captions (frozen, with an autofilter over the columns), then each group's header row, its lines
-// and its totals row at outline levels that the spreadsheet collapses, and the selection's totals at the end.
-// A ledger longer than a sheet goes on in "Partitario (2)" and so on; the last row of a full sheet says so.
+// The ledger as a spreadsheet: each group's header row, its lines and its totals row at outline levels that
+// the spreadsheet collapses, and the selection's totals at the end. The rows are prepared from the movement
+// set on the caller's thread and written by the spreadsheet library on a thread of its own, so that reading
+// the lines and writing the file share the processor's cores; the movement set is read on the caller's
+// thread only.
 
-#include "export/ExportHeading.h"
-#include "export/ExportTarget.h"
 #include "export/LedgerSink.h"
 #include "export/LineCells.h"
+#include "export/XlsxSheets.h"
 
-#include <map>
-#include <string>
-
-struct lxw_workbook;
-struct lxw_worksheet;
-struct lxw_format;
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace quorvane::exporting {
 
-// The rows of one sheet of the spreadsheet's file format.
-inline constexpr long sheetRows = 1'048'576;
-
 class XlsxLedgerWriter final : public LedgerSink {
 public:
-    // Writes into the target's temporary file. `lines` tells how large the file will be (very large files
-    // need the zip container's 64-bit extensions). All references stay the caller's.
+    // All references stay the caller's; see XlsxSheets.
     XlsxLedgerWriter(const ExportTarget& target, const ExportHeading& heading, const ExportColumns& columns,
                      const LineCells& cells, long lines, long rowsPerSheet = sheetRows);
+    // An export that did not close stops the writing thread and drops the workbook.
     ~XlsxLedgerWriter() override;
     XlsxLedgerWriter(const XlsxLedgerWriter&) = delete;
     XlsxLedgerWriter& operator=(const XlsxLedgerWriter&) = delete;
@@ -37,42 +33,26 @@ public:
     void groupClosed(const GroupNode& group, int depth, const SelectionTotals& totals) override;
     void ledgerClosed(const SelectionTotals& totals) override;
 
-    // Assembles the file; throws ExportError when it cannot be written.
+    // Writes the rows still waiting and assembles the file; throws ExportError when it cannot be written.
     void close();
 
 private:
-    struct Formats {
-        lxw_format* title = nullptr;
-        lxw_format* bold = nullptr;
-        lxw_format* caption = nullptr;
-        lxw_format* date = nullptr;
-        std::map<int, lxw_format*> measures;        // by decimals
-        std::map<int, lxw_format*> boldMeasures;
-    };
+    SheetRow totalsRow(int level, const std::string& label, const SelectionTotals& totals) const;
+    void hand(SheetRow row);
+    void handBatch();
+    void stopWriting();
+    void writeBatches();
 
-    void createFormats();
-    lxw_format* measureFormat(int decimals, bool bold);
-    void startSheet();
-    void writeHeading();
-    void writeCaptions();
-    void finishSheet();
-    long nextRow(int level);
-    void writeText(long row, std::size_t column, const std::string& text, lxw_format* format);
-    void writeNumber(long row, std::size_t column, double number, lxw_format* format);
-    void writeTotals(long row, const std::string& label, const SelectionTotals& totals);
-    void check(int error) const;
-
-    const ExportTarget& target_;
-    const ExportHeading& heading_;
     const ExportColumns& columns_;
     const LineCells& cells_;
-    const long rowsPerSheet_;
-    lxw_workbook* workbook_ = nullptr;
-    lxw_worksheet* sheet_ = nullptr;
-    Formats formats_;
-    int sheets_ = 0;
-    long row_ = -1;                  // the last row written on the sheet
-    long captionRow_ = 0;
+    XlsxSheets sheets_;
+    std::vector<SheetRow> batch_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::vector<SheetRow>> waiting_;
+    bool ended_ = false;
+    std::exception_ptr failure_;
+    std::thread writer_;
 };
 
 } // namespace quorvane::exporting
