@@ -60,13 +60,14 @@ void FRMCI_QUORVANE::setUpExportCommands()
         const QString& key;
         const char* caption;
         bool currentGroup;
-    } items[] = {{exportItem, "&1 - Esporta…", false},
-                 {exportCurrentGroupItem, "&2 - Esporta solo gruppo corrente…", true}};
+    } items[] = {{exportItem, "Esporta…", false}, {exportCurrentGroupItem, "Esporta solo gruppo corrente…", true}};
     controls_.GRD_MOVIMENTI->setContextMenuPolicy(Qt::ActionsContextMenu);
+    int position = 0;
     for (const auto& item : items) {
-        command->addItem(item.key, QString::fromUtf8(item.caption));
+        const QString caption = QString::fromUtf8(item.caption);
+        command->addItem(item.key, QStringLiteral("&%1 - %2").arg(++position).arg(caption));
         command->item(item.key)->setObjectName(item.key);
-        auto* entry = new QAction(QString::fromUtf8(item.caption).mid(5), controls_.GRD_MOVIMENTI);
+        auto* entry = new QAction(caption, controls_.GRD_MOVIMENTI);
         entry->setObjectName(item.key);
         controls_.GRD_MOVIMENTI->addAction(entry);
         connect(entry, &QAction::triggered, this,
