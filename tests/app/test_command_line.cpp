@@ -189,8 +189,7 @@ private slots:
         const int rows = QJsonDocument::fromJson(quorvane({"run", "--db", demo_, "--selection", sel}).out.toUtf8())
                              .object().value("rows").toInt();
         const QString csv = dir_.filePath("ledger.csv");
-        Outcome run = quorvane(common + QStringList{"--csv", csv, "--csv-separator", ",", "--decimal-point", "."});
-        QCOMPARE(run.status, 0);
+        QCOMPARE(quorvane(common + QStringList{"--csv", csv, "--csv-separator", ",", "--decimal-point", "."}).status, 0);
         QFile lines(csv);
         QVERIFY(rows > 0 && lines.open(QIODevice::ReadOnly));
         const QList<QByteArray> records = lines.readAll().split('\n');
@@ -203,7 +202,7 @@ private slots:
                                            QStringList{"--xlsx", dir_.filePath("none.xlsx"), "--csv", csv + "2"}})
             QCOMPARE(quorvane(common + refused).status, 1);
         const QString unwritable = dir_.filePath("no such folder/ledger.xlsx");
-        run = quorvane(common + QStringList{"--xlsx", unwritable});
+        const Outcome run = quorvane(common + QStringList{"--xlsx", unwritable});
         QCOMPARE(run.status, 4);
         QVERIFY2(run.err.contains(unwritable), qPrintable(run.err));
         QVERIFY(!QFile::exists(dir_.filePath("none.xlsx")) && !QFile::exists(csv + "2"));

@@ -1,6 +1,6 @@
 #pragma once
-// A spreadsheet file read back for a test: the zip opened with libzip, the sheets' XML read with Qt's
-// stream reader into rows of cells, each cell with its type, its value and the number format of its style.
+// A spreadsheet file read back for a test: the zip opened with libzip, each sheet's XML read with Qt's stream
+// reader into rows of cells, each cell with its type, its value and the number format of its style.
 
 #include <zip.h>
 
@@ -41,77 +41,52 @@ struct Sheet {
     QByteArray xml;
 };
 
-class XlsxBook {
-public:
+struct XlsxBook {
     explicit XlsxBook(const QString& path)
     {
-        int error = 0;
-        zip_t* archive = zip_open(path.toLocal8Bit().constData(), ZIP_RDONLY, &error);
+        zip_t* archive = zip_open(path.toLocal8Bit().constData(), ZIP_RDONLY, nullptr);
         if (!archive)
             return;
         readStyles(member(archive, "xl/styles.xml"));
-        const std::vector<QString> names = sheetNames(member(archive, "xl/workbook.xml"));
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const QByteArray xml = member(archive, "xl/worksheets/sheet" + QByteArray::number(int(i) + 1) + ".xml");
-            sheets.push_back({names[i], readRows(xml), xml});
+        int number = 0;
+        for (QXmlStreamReader book(member(archive, "xl/workbook.xml")); !book.atEnd();) {
+            if (book.readNext() == QXmlStreamReader::StartElement && book.name() == QLatin1String("sheet")) {
+                const QByteArray xml = member(archive, "xl/worksheets/sheet" + QByteArray::number(++number) + ".xml");
+                sheets.push_back({book.attributes().value("name").toString(), readRows(xml), xml});
+            }
         }
         zip_close(archive);
-        open = true;
     }
 
-    bool open = false;
     std::vector<Sheet> sheets;
 
 private:
     static QByteArray member(zip_t* archive, const QByteArray& name)
     {
         zip_stat_t stat;
-        zip_file_t* file =
-            zip_stat(archive, name.constData(), 0, &stat) == 0 ? zip_fopen(archive, name.constData(), 0) : nullptr;
-        if (!file)
-            return {};
-        QByteArray data(static_cast<qsizetype>(stat.size), '\0');
-        zip_fread(file, data.data(), stat.size);
-        zip_fclose(file);
+        const bool found = zip_stat(archive, name.constData(), 0, &stat) == 0;
+        zip_file_t* file = found ? zip_fopen(archive, name.constData(), 0) : nullptr;
+        QByteArray data(file ? static_cast<qsizetype>(stat.size) : 0, '\0');
+        if (file && zip_fread(file, data.data(), stat.size) >= 0)
+            zip_fclose(file);
         return data;
     }
 
-    static std::vector<QString> sheetNames(const QByteArray& workbook)
-    {
-        std::vector<QString> names;
-        for (QXmlStreamReader xml(workbook); !xml.atEnd();)
-            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("sheet"))
-                names.push_back(xml.attributes().value("name").toString());
-        return names;
-    }
-
-    // The number format of each cell style (cellXfs), by style index.
+    // The number format of each cell style (the cellXfs' xf elements, in order).
     void readStyles(const QByteArray& styles)
     {
         std::map<int, QString> codes;
-        bool inCellStyles = false;
         for (QXmlStreamReader xml(styles); !xml.atEnd();) {
-            const auto token = xml.readNext();
-            if (token == QXmlStreamReader::StartElement && xml.name() == QLatin1String("numFmt"))
-                codes[xml.attributes().value("numFmtId").toInt()] = xml.attributes().value("formatCode").toString();
-            else if (token == QXmlStreamReader::StartElement && xml.name() == QLatin1String("cellXfs"))
-                inCellStyles = true;
-            else if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("cellXfs"))
-                inCellStyles = false;
-            else if (token == QXmlStreamReader::StartElement && inCellStyles && xml.name() == QLatin1String("xf"))
-                styleFormats_.push_back(codes[xml.attributes().value("numFmtId").toInt()]);
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const int format = xml.attributes().value("numFmtId").toInt();
+            if (xml.name() == QLatin1String("numFmt"))
+                codes[format] = xml.attributes().value("formatCode").toString();
+            else if (xml.name() == QLatin1String("cellXfs"))
+                cellStyles_ = true;
+            else if (xml.name() == QLatin1String("xf") && cellStyles_)
+                styleFormats_.push_back(codes[format]);
         }
-    }
-
-    static int columnOf(QStringView reference)
-    {
-        int column = 0;
-        for (QChar c : reference) {
-            if (!c.isLetter())
-                break;
-            column = column * 26 + (c.unicode() - 'A' + 1);
-        }
-        return column - 1;
     }
 
     std::vector<Row> readRows(const QByteArray& sheet) const
@@ -125,10 +100,12 @@ private:
             if (xml.name() == QLatin1String("row")) {
                 rows.push_back({a.value("r").toInt(), a.value("outlineLevel").toInt(), {}});
             } else if (xml.name() == QLatin1String("c")) {
-                cell = &rows.back().cells[columnOf(a.value("r"))];
+                int column = 0;   // the letters of the cell's reference, in base 26
+                for (QChar c : a.value("r"))
+                    column = c.isLetter() ? column * 26 + (c.unicode() - 'A' + 1) : column;
+                cell = &rows.back().cells[column - 1];
                 cell->type = a.hasAttribute("t") ? a.value("t").toString() : QStringLiteral("n");
-                const int style = a.value("s").toInt();
-                cell->numberFormat = style < int(styleFormats_.size()) ? styleFormats_[std::size_t(style)] : QString();
+                cell->numberFormat = styleFormats_.at(std::size_t(a.value("s").toInt()));
             } else if ((xml.name() == QLatin1String("v") || xml.name() == QLatin1String("t")) && cell) {
                 cell->value = xml.readElementText();
             }
@@ -136,6 +113,7 @@ private:
         return rows;
     }
 
+    bool cellStyles_ = false;
     std::vector<QString> styleFormats_;
 };
 

@@ -22,13 +22,7 @@ quorvane::SelectionParameters groupedLedger()
     s.TXT_DATAREGDA = QDate(2023, 1, 1);
     s.TXT_DATAREGA = QDate(2024, 12, 31);
     s.company = 1;
-    for (auto [caption, period] : {std::pair{"C.d.C.", 8}, std::pair{"Data reg.", 3}}) {
-        quorvane::OrderRow row;
-        row.caption = caption;
-        row.group = true;
-        row.period = period;
-        s.ADVO_ORDINAMENTI.push_back(row);
-    }
+    s.ADVO_ORDINAMENTI = {{"C.d.C.", "ASC", true}, {"Data reg.", "ASC", true, 3}};
     return s;
 }
 
@@ -63,11 +57,18 @@ private:
     QTemporaryDir dir_;
 };
 
+// The window over the demo company with the grouped ledger processed.
+struct ProcessedWindow : paneltest::PanelWindow {
+    ProcessedWindow()
+    {
+        window->applySelection(groupedLedger());
+        window->CMD_ELABORA_ButtonClick();
+    }
+};
+
 void LedgerWindowExportTest::theCommandWritesTheLedgerAsTheGridShowsIt()
 {
-    paneltest::PanelWindow w;
-    w.window->applySelection(groupedLedger());
-    w.window->CMD_ELABORA_ButtonClick();
+    ProcessedWindow w;
     const std::string shownGroup = w.window->movements().filter();
     QString chosen = dir_.filePath("ledger.csv");
     w.window->setExportFileChooser([&](QWidget*) { return chosen; });
@@ -92,9 +93,7 @@ void LedgerWindowExportTest::theCommandWritesTheLedgerAsTheGridShowsIt()
 
 void LedgerWindowExportTest::theGridsMenuExportsTheSelectedGroup()
 {
-    paneltest::PanelWindow w;
-    w.window->applySelection(groupedLedger());
-    w.window->CMD_ELABORA_ButtonClick();
+    ProcessedWindow w;
     w.c().TRE_GRUPPI->expandAll();
     const QModelIndex third = w.c().TRE_GRUPPI->node(QStringLiteral("*3"));
     w.c().TRE_GRUPPI->selectNode(third);
@@ -112,9 +111,7 @@ void LedgerWindowExportTest::theGridsMenuExportsTheSelectedGroup()
 
 void LedgerWindowExportTest::aFileThatCannotBeWrittenIsReportedByNameAndLeavesNothing()
 {
-    paneltest::PanelWindow w;
-    w.window->applySelection(groupedLedger());
-    w.window->CMD_ELABORA_ButtonClick();
+    ProcessedWindow w;
     const QString unwritable = dir_.filePath("no such folder/ledger.xlsx");
     QVERIFY(!w.window->Esporta(unwritable, false));
     QCOMPARE(w.answerer->requests.size(), std::size_t(1));
