@@ -1,7 +1,8 @@
 # make run   — set up, build and run the demo (host window, or the headless demo without a display)
 # make test  — set up, build and run every test
 # make bench — set up, build and run the benchmarks
-# make screenshot — set up, build and save a picture of the ledger inquiry at work (docs/screenshot.png)
+# make screenshot — set up, build and save pictures of the ledger inquiry at work (docs/screenshot.png) and of
+#                   a line's source opened from it (docs/screenshot-source.png)
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 

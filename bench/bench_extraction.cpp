@@ -10,7 +10,6 @@
 #include "engine/CompanyEngineSettings.h"
 #include "engine/ExtractionStatements.h"
 #include "engine/MovementExtraction.h"
-#include "selection/MovementTypeCondition.h"
 
 #include <sqlite3.h>
 
@@ -39,7 +38,7 @@ quorvane::ExtractionRequest everyLineOf(db::Connection& connection)
     const company::CompanySettings settings = company::readCompanySettings(connection, benchCompany);
     quorvane::ExtractionRequest request;
     request.settings = quorvane::engineSettingsOf(settings, hostfw::Language::Italian);
-    request.movementTypeCondition = quorvane::movementTypeCondition(std::nullopt);
+    request.movementTypeCondition = "CGT0_CODICE IS NOT NULL";
     return request;
 }
 

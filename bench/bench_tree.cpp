@@ -16,7 +16,6 @@
 #include "engine/MovementExtraction.h"
 #include "engine/NodeFilter.h"
 #include "engine/NumberFormat.h"
-#include "selection/MovementTypeCondition.h"
 
 #include <QTemporaryDir>
 
@@ -74,7 +73,7 @@ public:
         request_.settings.company = benchCompany;
         request_.settings.costCentreChart = 1;
         request_.settings.expenseItemChart = 2;
-        request_.movementTypeCondition = quorvane::movementTypeCondition(std::nullopt);
+        request_.movementTypeCondition = "CGT0_CODICE IS NOT NULL";
         request_.selection.CHK_QUANTITA = "1";
     }
 
@@ -93,8 +92,8 @@ public:
         const quorvane::GroupCaptions captions({"(nessun valore)", accounts, 1, 2});
         quorvane::NoGroupTreeProgress treeProgress;
         treeSeconds = secondsOf([&] {
-            ledger_.ConfigurazioneVisualizzazioneMovimenti(rows, movements(), translator, captions, progress,
-                                                           treeProgress);
+            ledger_.ConfigurazioneVisualizzazioneMovimenti(rows, movements(), translator, progress);
+            ledger_.CaricamentoTree(movements(), captions, treeProgress);
         });
         totalsSeconds = secondsOf([&] {
             for (std::size_t i = 0; i < ledger_.tree().size(); ++i) {

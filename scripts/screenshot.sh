@@ -2,10 +2,14 @@
 # make screenshot: the ledger inquiry in the host shell on a virtual display, on a fresh demo company
 # database: the first quarter of 2024 grouped by cost centre and by month of registration, "Elabora",
 # then the first cost centre opened and its first month chosen with the keyboard; the host window is
-# saved as a PNG (docs/screenshot.png unless another path is given).
+# saved as a PNG (docs/screenshot.png unless another path is given). A second picture shows the source of
+# a line opened from the ledger: the general-ledger movements of New Year's Day 2022, "Elabora", then
+# "Modifica" on the first line, which opens its journal entry in the host's frame
+# (docs/screenshot-source.png unless another path is given).
 set -euo pipefail
 build=${1:-build}
 picture=${2:-docs/screenshot.png}
+source_picture=${3:-docs/screenshot-source.png}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -32,3 +36,19 @@ mkdir -p "$(dirname "$picture")"
 xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$build/src/app/host/quorvane-host" --db "$work/demo.db" --selection "$work/selection.json" --process \
   --keys Right,Down --screenshot "$picture"
+
+cat > "$work/ledger-movements.json" <<'JSON'
+{
+  "company": 1,
+  "CBO_SELCONTOVDS": "2",
+  "TXT_DATAREGDA": "2022-01-01",
+  "TXT_DATAREGA": "2022-01-01",
+  "CHK_QUANTITA": "1",
+  "ADVQ_LIMITI": [ { "caption": "Causale", "list": ["COGE"] } ]
+}
+JSON
+
+mkdir -p "$(dirname "$source_picture")"
+xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$build/src/app/host/quorvane-host" --db "$work/demo.db" --selection "$work/ledger-movements.json" --process \
+  --command CMD_MODIFICA --screenshot "$source_picture"

@@ -9,4 +9,6 @@ int runTsqlCommand(const std::vector<std::string>& args);
 int runDemoDbCommand(const std::vector<std::string>& args);
 int runSqlCommand(const std::vector<std::string>& args);
 int runRunCommand(const std::vector<std::string>& args);
+int runSourceCommand(const std::vector<std::string>& args);
+int runReportRenderCommand(const std::vector<std::string>& args);
 int runExportCommand(const std::vector<std::string>& args);

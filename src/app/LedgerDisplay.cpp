@@ -1,7 +1,5 @@
 #include "LedgerDisplay.h"
 
-#include "LedgerPanelTexts.h"
-
 #include "engine/ChartAccountFormatting.h"
 #include "engine/Countervalue.h"
 #include "engine/NodeFilter.h"
@@ -9,6 +7,7 @@
 #include "engine/SummaryPanel.h"
 #include "hostfw/Translator.h"
 
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -21,6 +20,20 @@ quorvane::TotalsFormats totalsFormats(const LedgerSession& session)
     const quorvane::EngineSettings& settings = session.request.settings;
     return {quorvane::amountFormat(settings.amountDecimals), quorvane::quantityFormat(settings.quantityDecimals),
             language, session.request.selection.CHK_QUANTITA == "1"};
+}
+
+// The account field's decoder of the account kind's chart; none when the accounts are chosen in the grid.
+std::unique_ptr<hostfw::CostLookupDecode> accountChart(const LedgerSession& session)
+{
+    const std::string& kind = session.request.selection.CBO_SELCONTOVDS;
+    const quorvane::EngineSettings& settings = session.request.settings;
+    if (kind == "0")
+        return std::make_unique<hostfw::CostLookupDecode>(*session.connection, settings.company,
+                                                          settings.costCentreChart, hostfw::AccountKind::CostCentre);
+    if (kind == "1")
+        return std::make_unique<hostfw::CostLookupDecode>(*session.connection, settings.company,
+                                                          settings.expenseItemChart, hostfw::AccountKind::ExpenseItem);
+    return nullptr;
 }
 
 void merge(quorvane::ControlCaptions& into, const quorvane::ControlCaptions& captions)
@@ -40,19 +53,20 @@ LedgerDisplay::LedgerDisplay(const LedgerSession& session, db::Recordset& moveme
     const hostfw::Translator translator(language);
     const quorvane::ChartAccountFormatting accounts(hostfw::ChartDefinitions::read(connection));
     const quorvane::GroupCaptions captions({translator.text(quorvane::textNoValue).toStdString(), accounts,
-                                            settings.costCentreChart, settings.expenseItemChart});
+                                            settings.costCentreChart, settings.expenseItemChart, language});
     quorvane::NoProgress steps;
     quorvane::NoGroupTreeProgress treeProgress;
     try {
-        grouped_.ConfigurazioneVisualizzazioneMovimenti(session.ordering, movements, translator, captions, steps,
-                                                        treeProgress);
+        grouped_.ConfigurazioneVisualizzazioneMovimenti(session.ordering, movements, translator, steps);
+        grouped_.CaricamentoTree(movements, captions, treeProgress);
         const quorvane::TotalsFormats formats = totalsFormats(session);
         const quorvane::Countervalue countervalue(selection, session.company.currency, connection, settings.company);
         captions_ = quorvane::AggiornamentoTotali(movements, formats, countervalue);
         const quorvane::SummaryWords words = quorvane::SummaryWords::of(translator);
+        const std::unique_ptr<hostfw::CostLookupDecode> chart = accountChart(session);
+        const std::string account = quorvane::summaryAccountDescription(chart.get(), selection.TXT_CONTO);
         merge(captions_, quorvane::AggiornamentoSpecchiettoRiepilogativo(
-                             {selection, accountDescription(connection, settings, selection),
-                              movementTypeCaption(connection, selection, words.unrestricted), words,
+                             {selection, account, session.movementTypeCaption, words,
                               translator.text(quorvane::textAdvancedAccountSelection).toStdString(), totals,
                               grouped_.hasGroups(), formats, countervalue}));
         sumEveryNode(movements);

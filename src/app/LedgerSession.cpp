@@ -2,12 +2,14 @@
 
 
 #include "company/DatabaseCheck.h"
+#include "controls/MovementTypeChoice.h"
 #include "db/Error.h"
 #include "engine/AttributeColumns.h"
 #include "engine/CompanyEngineSettings.h"
 #include "engine/StatementText.h"
 #include "hostfw/AttributeDefinitions.h"
 #include "hostfw/Catalogue.h"
+#include "hostfw/MovementTypeCatalogue.h"
 #include "selection/GridOffers.h"
 #include "selection/LimitsCondition.h"
 #include "selection/MovementTypeCondition.h"
@@ -101,12 +103,29 @@ void checkSettings(const LedgerSession& session, const quorvane::FieldStates& fi
     throw CommandFailure(2, "message " + std::to_string(refusal.message) + ": " + hostText(refusal.message) + where);
 }
 
+// The movement types the window's selector would tick for the selection, and its condition and caption.
+void chooseMovementTypes(LedgerSession& session)
+{
+    quorvane::ExtractionRequest& request = session.request;
+    const std::vector<controls::MovementType> types = quorvane::chosenMovementTypes(
+        hostfw::MovementTypeCatalogue(*session.connection).movementTypes(),
+        quorvane::movementTypeRange(request.selection), request.selection.USR_TIPOMOV);
+    std::vector<int> codes;
+    for (const controls::MovementType& type : types)
+        codes.push_back(type.code);
+    request.movementTypeCondition = controls::movementTypeCondition(codes).toStdString();
+    session.movementTypeCaption =
+        controls::movementTypeCaption(types, quorvane::movementTypeCaptionDescription,
+                                      QString::fromLatin1(quorvane::movementTypeCaptionSeparator))
+            .toStdString();
+}
+
 void prepareRequest(LedgerSession& session)
 {
     quorvane::ExtractionRequest& request = session.request;
     db::Connection& connection = *session.connection;
     request.settings = quorvane::engineSettingsOf(session.company, language);
-    request.movementTypeCondition = quorvane::movementTypeCondition(request.selection.USR_TIPOMOV);
+    chooseMovementTypes(session);
     applyGridRows(session);
     quorvane::FieldStates fields;
     fields.baseCurrency = session.company.currency;

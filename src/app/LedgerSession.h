@@ -1,8 +1,8 @@
 #pragma once
 // A ledger processing opened from the command line, as the window opens one: the company database read-only,
 // the company's settings, the selection file, and what the panel's controls would know about it (whether the
-// account and the currency exist, the movement-type condition, the user-defined attributes). The settings
-// check runs here, as it does before every processing in the window.
+// account and the currency exist, the movement types the selector would tick, the user-defined attributes).
+// The settings check runs here, as it does before every processing in the window.
 
 #include "company/CompanySettings.h"
 #include "db/Connection.h"
@@ -33,6 +33,7 @@ struct LedgerSession {
     company::CompanySettings company;
     quorvane::ExtractionRequest request;
     std::vector<quorvane::OrderingColumn> ordering;   // the ordering grid's rows resolved to their columns
+    std::string movementTypeCaption;                  // what the movement-type selector would show
 };
 
 // Throws CommandFailure.

@@ -19,6 +19,9 @@ const Command commands[] = {
     {"sql", runSqlCommand, "sql --db PATH --selection FILE [--company N]   print the statements of a selection"},
     {"run", runRunCommand,
      "run --db PATH --selection FILE [--company N] [--format json|text|csv] [--rows]   process a selection"},
+    {"source", runSourceCommand, "source --db PATH --company N --numreg R [--line L] [--show]   open a line's source"},
+    {"report-render", runReportRenderCommand,
+     "report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
     {"export", runExportCommand,
      "export --db PATH --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)   export the ledger"},
 };

@@ -29,6 +29,7 @@ HostMainWindow::HostMainWindow(std::shared_ptr<hostfw::ClsGlobal> session, const
                        .arg(QString::fromStdString(session_->Company().name)));
     buildMenus();
     statusBar_->setPanelText(1, session_->UserCode());
+    openSourceProgramsHere();
     resize(1100, 700);
 }
 
@@ -36,6 +37,15 @@ HostMainWindow::HostMainWindow(std::shared_ptr<hostfw::ClsGlobal> session, const
 HostMainWindow::~HostMainWindow()
 {
     programs_.clear();
+}
+
+// The programs that show a movement's source open in the MDI area; the journal-entry pool only shows
+// entries; while a program that must be worked on alone is open, the host's menus wait.
+void HostMainWindow::openSourceProgramsHere()
+{
+    session_->setProgramFrame(mdi_);
+    pool_->PbolActiveQuery = true;
+    connect(session_.get(), &hostfw::ClsGlobal::HostInteractionChanged, menuBar(), &QWidget::setEnabled);
 }
 
 void HostMainWindow::buildMenus()

@@ -34,6 +34,7 @@ protected:
 
 private:
     void buildMenus();
+    void openSourceProgramsHere();
     void closeLastProgram();
     void requestCompanyChange();
 

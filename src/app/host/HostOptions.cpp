@@ -37,10 +37,13 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, QStrin
     const QCommandLineOption keys(QStringLiteral("keys"),
                                   QStringLiteral("Then type these keys, separated by commas (e.g. Right,Down)."),
                                   QStringLiteral("KEYS"));
+    const QCommandLineOption command(QStringLiteral("command"),
+                                     QStringLiteral("Then press this command of the window (e.g. CMD_MODIFICA)."),
+                                     QStringLiteral("NAME"));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Then save a picture of the window here, close and leave."),
                                         QStringLiteral("PATH"));
-    parser.addOptions({db, company, lang, user, plugin, open, quit, selection, process, keys, screenshot});
+    parser.addOptions({db, company, lang, user, plugin, open, quit, selection, process, keys, command, screenshot});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -71,6 +74,7 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, QStrin
     options.script.process = parser.isSet(process);
     if (parser.isSet(keys))
         options.script.keys = parser.value(keys).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    options.script.command = parser.value(command);
     options.script.screenshot = parser.value(screenshot);
     options.openAtStart = parser.isSet(open) || options.quitAfterOpen || !options.script.empty();
     return options;

@@ -86,6 +86,9 @@ QString runUserScript(HostMainWindow& host, const UserScript& script)
             return QStringLiteral("\"%1\" is not a key").arg(key);
         QApplication::processEvents();
     }
+    if (!script.command.isEmpty() && !press(window, script.command.toLatin1().constData()))
+        return QStringLiteral("the command %1 could not be pressed").arg(script.command);
+    QApplication::processEvents();
     if (!script.screenshot.isEmpty() && !host.grab().save(script.screenshot))
         return QStringLiteral("the picture could not be saved to %1").arg(script.screenshot);
     return {};

@@ -1,7 +1,7 @@
 #pragma once
 // The host shell driven without a person: what a user would do in the ledger window just opened (open a
-// selection file, press "Elabora", press some keys), then a picture of the host window. It shows the
-// whole inquiry on a display nobody watches, for the documentation's screenshot and for smoke runs.
+// selection file, press "Elabora", press some keys, press a command), then a picture of the host window. It
+// shows the whole inquiry on a display nobody watches, for the documentation's screenshot and for smoke runs.
 
 #include "hostfw/DialogAnswerer.h"
 
@@ -16,9 +16,13 @@ struct UserScript {
     QString selection;      // a selection file, opened as "Apri selezione…" opens it; empty: none
     bool process = false;   // then the processing command "Elabora"
     QStringList keys;       // then these keys ("Right", "Down", "Ctrl+C"…) to the control with the focus
+    QString command;        // then this command button of the window ("CMD_MODIFICA"); empty: none
     QString screenshot;     // then the host window saved as a picture here; empty: none
 
-    bool empty() const { return selection.isEmpty() && !process && keys.isEmpty() && screenshot.isEmpty(); }
+    bool empty() const
+    {
+        return selection.isEmpty() && !process && keys.isEmpty() && command.isEmpty() && screenshot.isEmpty();
+    }
 };
 
 // Runs the script on the last program the host opened, its window filling the host's frame. Answers what

@@ -6,9 +6,9 @@ namespace company::demo {
 const std::vector<AttributeDefinition>& attributeDefinitions()
 {
     static const std::vector<AttributeDefinition> definitions = {
-        {29, "RIFCONTRATTO", 1, "Riferimento contratto"},  {29, "PRIORITA", 2, "Priorità"},
+        {29, "RIFCONTRATTO", 2, "Riferimento contratto"},  {29, "PRIORITA", 1, "Priorità"},
         {29, "DATACONSEGNA", 3, "Data di consegna"},      {29, "URGENTE", 4, "Urgente"},
-        {30, "NOTATECNICA", 1, "Nota tecnica"},           {30, "PERCRICARICO", 2, "Percentuale di ricarico"},
+        {30, "NOTATECNICA", 2, "Nota tecnica"},           {30, "PERCRICARICO", 1, "Percentuale di ricarico"},
         {30, "DATACOLLAUDO", 3, "Data di collaudo"},       {30, "VERIFICATA", 4, "Riga verificata"}};
     return definitions;
 }

@@ -13,6 +13,20 @@ namespace company::demo {
 enum Origin { Manual = 0, Imported = 1, Ledger = 2, LedgerReconciled = 3, Warehouse = 4, SalesDocument = 5,
               Allocation = 6 };
 
+// A movement whose origin and links are set rather than drawn. The first movements of every company run
+// twice through each way the ledger opens a movement's source (a journal entry that may be changed, one
+// printed in the VAT registers, one with a line printed in the journal, none; a document, none; the other
+// origins), so that even a small demo database holds them all among its extracted lines.
+struct SourceCase {
+    int origin;
+    bool linked;                            // to a journal entry (origins 2, 3) or a document (4, 5)
+    bool printedInVatRegisters;
+    bool printedInJournal;                  // its first line
+};
+
+// The case of the movement with this index in its company, or none past the showcase.
+const SourceCase* sourceCase(long movementIndex);
+
 struct MovementHeader {
     std::string number;                     // CI12_NUMREG_CO99
     long day = 0;                           // registration date
@@ -25,6 +39,7 @@ struct MovementHeader {
     bool linkedToLedger = false;
     bool linkedToDocument = false;
     int lineCount = 0;
+    const SourceCase* showcase = nullptr;   // set for the showcase movements
 };
 
 struct LineKey {
@@ -41,6 +56,7 @@ struct MovementTables {
     void flush();
 
     TableWriter headers, lines, journalEntries, journalLines, documents, traces, attributes;
+    TableWriter documentLines;
 };
 
 // The line of a movement; adds its amount to `total` (in the currency's smallest unit).
@@ -57,7 +73,8 @@ public:
 
 private:
     void writeJournalEntry(Prng& random, const MovementHeader& header, const std::vector<std::int64_t>& amounts);
-    void writeDocument(Prng& random, const MovementHeader& header);
+    void writeDocument(Prng& random, const MovementHeader& header, const std::vector<std::int64_t>& amounts);
+    void writeDocumentLines(Prng& random, const MovementHeader& header, const std::vector<std::int64_t>& amounts);
     void writeTraces(Prng& random, const MovementHeader& header);
     void writeAttributeValues(Prng& random, const MovementHeader& header, const std::string& headerGuid,
                               const std::vector<std::string>& lineGuids);

@@ -1,12 +1,12 @@
 #include "company/DemoMovement.h"
 
+#include <cmath>
+
 namespace company::demo {
 
 namespace {
 
 constexpr std::size_t allocationCandidates = 400;   // lines an allocation may draw its origins from
-
-std::int64_t magnitude(std::int64_t amount) { return amount < 0 ? -amount : amount; }
 
 // The ledger account of a movement line: a cost account for a debit, a revenue account for a credit.
 const std::string& ledgerAccountFor(Prng& random, const CompanyMasters& m, bool revenue)
@@ -48,7 +48,7 @@ void MovementLinks::write(Prng& random, const MovementHeader& header, const std:
     if (header.linkedToLedger)
         writeJournalEntry(random, header, amounts);
     if (header.linkedToDocument)
-        writeDocument(random, header);
+        writeDocument(random, header, amounts);
     if (header.origin == Allocation)
         writeTraces(random, header);
     if (masters_.profile->userAttributes)
@@ -56,36 +56,58 @@ void MovementLinks::write(Prng& random, const MovementHeader& header, const std:
     remember(header);
 }
 
-// One ledger line per movement line (same number) and a closing line on the customer, the supplier or the
-// bank. Some entries are printed in the VAT registers, some have a line printed in the journal.
+// One ledger line per movement line (same number, same amount: a reversed cost line is posted in red, with
+// its negative amount) and a closing line on the customer, the supplier or the bank. Some entries are printed
+// in the VAT registers, some have a line printed in the journal.
 void MovementLinks::writeJournalEntry(Prng& random, const MovementHeader& h, const std::vector<std::int64_t>& amounts)
 {
     const int company = masters_.profile->company;
     const int decimals = masters_.amountDecimals;
     bool customer = h.customerOrSupplierKind == db::Value(0);
     bool supplier = h.customerOrSupplierKind == db::Value(1);
+    bool printedInVat = h.showcase ? h.showcase->printedInVatRegisters : random.percent(20);
     tables_.journalEntries.add({company, h.number, customer ? "FV" : supplier ? "FA" : "GC", dateOfDay(h.day),
-                                h.causal->description, random.percent(20)});
-    int printedLine = random.percent(25) ? static_cast<int>(random.between(1, h.lineCount)) : 0;
+                                h.causal->description, printedInVat});
+    int printedLine = 0;
+    if (h.showcase)
+        printedLine = h.showcase->printedInJournal ? 1 : 0;
+    else if (random.percent(25))
+        printedLine = static_cast<int>(random.between(1, h.lineCount));
     std::int64_t total = 0;
     for (int line = 1; line <= h.lineCount; ++line) {
         std::int64_t amount = amounts[static_cast<std::size_t>(line - 1)];
         total += amount;
         tables_.journalLines.add({company, h.number, line, 1, ledgerAccountFor(random, masters_, customer), db::Value(),
-                                  db::Value(), customer ? "A" : "D", db::Decimal{magnitude(amount), decimals},
-                                  line == printedLine});
+                                  db::Value(), customer ? "A" : "D", db::Decimal{amount, decimals}, line == printedLine});
     }
     std::string closing = customer ? "4010010" : supplier ? "4510010" : "3010010";
     tables_.journalLines.add({company, h.number, h.lineCount + 1, 1, closing, h.customerOrSupplierKind,
-                              h.customerOrSupplier, customer ? "D" : "A", db::Decimal{magnitude(total), decimals}, false});
+                              h.customerOrSupplier, customer ? "D" : "A", db::Decimal{total, decimals}, false});
 }
 
-void MovementLinks::writeDocument(Prng& random, const MovementHeader& h)
+// The document key is the document type, blank-padded to its four characters: a sales invoice, a goods
+// receipt from a supplier, or a delivery note.
+void MovementLinks::writeDocument(Prng& random, const MovementHeader& h, const std::vector<std::int64_t>& amounts)
 {
     long day = h.documentDay.isNull() ? h.day : static_cast<long>(h.documentDay.asInt());
-    tables_.documents.add({masters_.profile->company, h.number, h.origin == SalesDocument ? "FTV " : "DDT ",
-                           static_cast<int>(random.between(1, 99999)), dateOfDay(day), h.customerOrSupplierKind,
-                           h.customerOrSupplier});
+    const char* key = h.origin == SalesDocument ? "FTV " : h.customerOrSupplierKind == db::Value(1) ? "BC  " : "DDT ";
+    tables_.documents.add({masters_.profile->company, h.number, key, static_cast<int>(random.between(1, 99999)),
+                           dateOfDay(day), h.customerOrSupplierKind, h.customerOrSupplier});
+    writeDocumentLines(random, h, amounts);
+}
+
+// One document line per movement line, of an article in a warehouse, for the line's amount.
+void MovementLinks::writeDocumentLines(Prng& random, const MovementHeader& h, const std::vector<std::int64_t>& amounts)
+{
+    const int decimals = masters_.amountDecimals;
+    for (int line = 1; line <= h.lineCount; ++line) {
+        const std::int64_t amount = amounts[static_cast<std::size_t>(line - 1)];
+        const long quantity = random.between(1, 50);
+        const double price = static_cast<double>(amount) / static_cast<double>(quantity) / std::pow(10.0, decimals);
+        tables_.documentLines.add({masters_.profile->company, h.number, line, random.pick(masters_.articles).code,
+                                   random.pick(masters_.warehouses), db::Decimal{quantity, 0},
+                                   db::Decimal::fromDouble(price, 4), db::Decimal{amount, decimals}});
+    }
 }
 
 // Each line of an allocation receives one or two shares of lines registered before it; allocation lines

@@ -100,15 +100,19 @@ public:
         h.day = firstDay() + std::min(calendarDays - 1, headers_ * calendarDays / expectedHeaders_);
         h.number = nextNumber(h.day);
         h.lineCount = static_cast<int>(std::min<long>(drawLineCount(random_), lines_ - placed_));
-        bool budget = random_.percent(12);
-        h.origin = budget ? (random_.percent(80) ? Manual : Imported) : drawOrigin(random_);
+        h.showcase = sourceCase(headers_);
+        bool budget = !h.showcase && random_.percent(12);
+        if (h.showcase)
+            h.origin = h.showcase->origin;
+        else
+            h.origin = budget ? (random_.percent(80) ? Manual : Imported) : drawOrigin(random_);
         h.causal = budget ? &random_.pick(masters_.budgetCausals) : causalFor(random_, masters_, h.origin);
         drawCustomerOrSupplier(random_, masters_, h);
         bool withoutDocument = h.origin == Allocation || (h.origin == Manual && random_.percent(25));
         h.documentDay = nullable(!withoutDocument, static_cast<std::int64_t>(h.day - random_.below(20)));
         if (!masters_.sites.empty())
             h.site = static_cast<int>(random_.pick(masters_.sites));
-        bool linkable = random_.percent(85);
+        bool linkable = h.showcase ? h.showcase->linked : random_.percent(85);
         h.linkedToLedger = linkable && (h.origin == Ledger || h.origin == LedgerReconciled);
         h.linkedToDocument = linkable && (h.origin == Warehouse || h.origin == SalesDocument);
         placed_ += h.lineCount;
@@ -196,13 +200,17 @@ MovementTables::MovementTables(db::Connection& connection)
       traces(connection, "CI5C_TRACCIARIB",
              {"CI5C_DITTA_CG18", "CI5C_NUMREGORI_CO99", "CI5C_PROGRIGAORI_CI13", "CI5C_NUMREGDES_CO99",
               "CI5C_PROGRIGADES_CI13", "CI5C_PERCENTUALE"}),
-      attributes(connection, "CO5L_ATTRIBUTIDEN", attributeColumns())
+      attributes(connection, "CO5L_ATTRIBUTIDEN", attributeColumns()),
+      documentLines(connection, "DO30_DOCCORPO",
+                    {"DO30_DITTA_CG18", "DO30_NUMREG_CO99", "DO30_PROGRIGA", "DO30_CODART_MG66", "DO30_DEP_MG58",
+                     "DO30_QTA", "DO30_PREZZO", "DO30_IMPORTO"})
 {
 }
 
 void MovementTables::flush()
 {
-    for (TableWriter* table : {&headers, &lines, &journalEntries, &journalLines, &documents, &traces, &attributes})
+    for (TableWriter* table : {&headers, &lines, &journalEntries, &journalLines, &documents, &traces, &attributes,
+                              &documentLines})
         table->flush();
 }
 

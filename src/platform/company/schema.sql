@@ -242,6 +242,19 @@ CREATE TABLE DO11_DOCTESTATA (
     PRIMARY KEY (DO11_DITTA_CG18, DO11_NUMREG_CO99)
 )
 GO
+-- Warehouse document lines: the article, the warehouse, the quantity at its price and the line's amount.
+CREATE TABLE DO30_DOCCORPO (
+    DO30_DITTA_CG18     INT           NOT NULL,
+    DO30_NUMREG_CO99    NVARCHAR(10)  NOT NULL,
+    DO30_PROGRIGA       INT           NOT NULL,
+    DO30_CODART_MG66    NVARCHAR(20)  NULL,
+    DO30_DEP_MG58       NVARCHAR(2)   NULL,
+    DO30_QTA            DECIMAL(18,6) NOT NULL,
+    DO30_PREZZO         DECIMAL(18,4) NOT NULL,
+    DO30_IMPORTO        DECIMAL(19,4) NOT NULL,
+    PRIMARY KEY (DO30_DITTA_CG18, DO30_NUMREG_CO99, DO30_PROGRIGA)
+)
+GO
 
 ---------------------------------------------------------------------------------------------------------
 -- Cost accounting: charts, natures, causals, movement types
@@ -708,8 +721,8 @@ GO
 -- User-defined attributes
 ---------------------------------------------------------------------------------------------------------
 
--- Attributes a company defines for an entity (29 movement headers, 30 movement lines); CO5K_TIPO 1 text,
--- 2 number, 3 date, 4 yes/no. The name is the column of CO5L_ATTRIBUTIDEN that holds the values.
+-- Attributes a company defines for an entity (29 movement headers, 30 movement lines); CO5K_TIPO 1 number,
+-- 2 text, 3 date, 4 yes/no. The name is the column of CO5L_ATTRIBUTIDEN that holds the values.
 CREATE TABLE CO5K_ATTRIBUTIDEF (
     CO5K_DITTA_CG18     INT           NOT NULL,
     CO5K_ENTITA         INT           NOT NULL,

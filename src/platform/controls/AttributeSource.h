@@ -8,7 +8,8 @@
 
 namespace controls {
 
-enum class AttributeType { Text = 1, Number = 2, Date = 3, YesNo = 4 };
+// By the attribute definitions' type codes.
+enum class AttributeType { Number = 1, Text = 2, Date = 3, YesNo = 4 };
 
 struct AttributeField {
     QString name;                   // the column that holds the attribute's values

@@ -52,6 +52,8 @@ public:
     void refresh();
 
     void setDataFormatter(DataGridModel::CellFormatter formatter);
+    // The separators of the user's language for the numbers the grid shows.
+    void setNumberLocale(const QLocale& locale) { model_->setNumberLocale(locale); }
     DataGridModel* gridModel() const { return model_; }
 
     // The selected rows, one line each, the shown columns' texts joined by tabs, in row order.

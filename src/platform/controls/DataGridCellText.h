@@ -6,11 +6,13 @@
 #include "controls/DataGridColumn.h"
 #include "db/Value.h"
 
+#include <QLocale>
 #include <QString>
 
 namespace controls {
 
-QString cellText(const db::Value& value, const DataGridColumn& column);
+// Numbers take the separators of the locale.
+QString cellText(const db::Value& value, const DataGridColumn& column, const QLocale& locale);
 
 // The column's number format with its decimals replaced: "###,##0.00" with 3 decimals is "###,##0.000".
 QString numberPattern(const QString& format, int decimals);

@@ -62,7 +62,7 @@ QString DataGridModel::cellText(int row, int column) const
 {
     const DataGridColumn& definition = columns_.at(static_cast<std::size_t>(column));
     const int field = fields_.at(static_cast<std::size_t>(column));
-    QString text = field < 0 ? QString() : controls::cellText(rows_->valueAt(row, field), definition);
+    QString text = field < 0 ? QString() : controls::cellText(rows_->valueAt(row, field), definition, numberLocale_);
     if (formatter_)
         formatter_(definition.key, text, DataGridRow(*rows_, row));
     return text;

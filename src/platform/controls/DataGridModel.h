@@ -5,6 +5,7 @@
 
 #include "controls/DataGridColumn.h"
 #include "controls/DataGridRow.h"
+#include "controls/NumberText.h"
 #include "db/Recordset.h"
 
 #include <QAbstractTableModel>
@@ -36,6 +37,8 @@ public:
     void refresh();
 
     void setCellFormatter(CellFormatter formatter) { formatter_ = std::move(formatter); }
+    // The separators numbers are written with; Italian until told otherwise.
+    void setNumberLocale(const QLocale& locale) { numberLocale_ = locale; }
 
     // The text the cell shows, after the formatting callback.
     QString cellText(int row, int column) const;
@@ -54,6 +57,7 @@ private:
     const db::Recordset* rows_ = nullptr;
     long rowCount_ = 0;
     CellFormatter formatter_;
+    QLocale numberLocale_ = italianNumbers();
 };
 
 } // namespace controls

@@ -1,5 +1,7 @@
 #include "controls/MovementTypeSelector.h"
 
+#include "controls/MovementTypeChoice.h"
+
 #include <QListWidget>
 #include <QScopedValueRollback>
 #include <QStringList>
@@ -14,14 +16,6 @@ namespace {
 bool contains(const std::vector<int>& codes, int code)
 {
     return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
-
-// The type is valid somewhere between from and to (open ends reach as far as they like).
-bool validWithin(const MovementType& type, const std::optional<QDate>& from, const std::optional<QDate>& to)
-{
-    const bool startsInTime = !type.validFrom || !to || *type.validFrom <= *to;
-    const bool endsInTime = !type.validTo || !from || *type.validTo >= *from;
-    return startsInTime && endsInTime;
 }
 
 } // namespace
@@ -57,12 +51,7 @@ void MovementTypeSelector::Load()
 
 void MovementTypeSelector::setKindFilter(const QString& kinds)
 {
-    kinds_.reset();
-    if (!kinds.trimmed().isEmpty()) {
-        kinds_.emplace();
-        for (const QString& kind : kinds.split(QLatin1Char(','), Qt::SkipEmptyParts))
-            kinds_->push_back(kind.trimmed().toInt());
-    }
+    kinds_ = kindsOf(kinds);
     refresh();
 }
 
@@ -83,12 +72,11 @@ void MovementTypeSelector::setReferenceDate(const QVariant& date)
 
 bool MovementTypeSelector::offered(const MovementType& type) const
 {
-    if (kinds_ && !contains(*kinds_, type.kind))
-        return false;
     if (hasRange_)
-        return validWithin(type, rangeFrom_, rangeTo_);
+        return isOffered(type, kinds_, rangeFrom_, rangeTo_);
     const QDate reference = referenceDate_.typeId() == QMetaType::QDate ? referenceDate_.toDate() : QDate();
-    return !reference.isValid() || validWithin(type, reference, reference);
+    return reference.isValid() ? isOffered(type, kinds_, reference, reference)
+                               : isOffered(type, kinds_, std::nullopt, std::nullopt);
 }
 
 void MovementTypeSelector::refresh()
@@ -141,12 +129,7 @@ void MovementTypeSelector::setChecked(int code, bool checked)
 
 QString MovementTypeSelector::SQLCondition() const
 {
-    QStringList codes;
-    for (int code : checkedCodes())
-        codes << QString::number(code);
-    // A type code is never NULL: with nothing ticked the condition matches no movement.
-    return codes.isEmpty() ? QStringLiteral("CGT0_CODICE IS NULL")
-                           : QStringLiteral("CGT0_CODICE IN (%1)").arg(codes.join(QLatin1Char(',')));
+    return movementTypeCondition(checkedCodes());
 }
 
 const MovementType* MovementTypeSelector::typeOf(int code) const
@@ -157,14 +140,10 @@ const MovementType* MovementTypeSelector::typeOf(int code) const
 
 QString MovementTypeSelector::Caption() const
 {
-    QStringList descriptions;
-    for (int code : checkedCodes()) {
-        const MovementType* type = typeOf(code);
-        descriptions << (captionDescription_ == 3   ? type->shortDescription
-                         : captionDescription_ == 2 ? type->mediumDescription
-                                                    : type->description);
-    }
-    return descriptions.join(captionSeparator_);
+    std::vector<MovementType> checked;
+    for (int code : checkedCodes())
+        checked.push_back(*typeOf(code));
+    return movementTypeCaption(checked, captionDescription_, captionSeparator_);
 }
 
 } // namespace controls

@@ -1,8 +1,8 @@
 #pragma once
 // A checkable list of the company's movement types. It offers the types of the kinds in its kind filter
 // that are valid somewhere in its validity range (or, without a range, on its reference date); a new
-// load ticks them all. It yields the condition on CGT0_CODICE of the ticked types, never empty (no type
-// ticked matches no movement), and the caption of the choice for the summary.
+// load ticks them all. It yields the condition on CGT0_CODICE of the ticked types, empty when none is
+// ticked (the check before processing refuses that), and the caption of the choice for the summary.
 
 #include "controls/MovementTypeSource.h"
 
@@ -47,7 +47,7 @@ public:
     void setCheckedCodes(const std::optional<std::vector<int>>& codes);
     void setChecked(int code, bool checked);
 
-    // "CGT0_CODICE IN (1,2)"; "CGT0_CODICE IS NULL" when no type is ticked.
+    // "CGT0_CODICE IN (1,2)"; empty when no type is ticked.
     QString SQLCondition() const;
     // The ticked types' descriptions joined by the separator.
     QString Caption() const;

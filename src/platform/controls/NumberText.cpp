@@ -3,15 +3,11 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <charconv>
+
 namespace controls {
 
 namespace {
-
-const QLocale& italian()
-{
-    static const QLocale locale(QLocale::Italian, QLocale::Italy);
-    return locale;
-}
 
 int patternDecimals(const QString& pattern)
 {
@@ -20,6 +16,12 @@ int patternDecimals(const QString& pattern)
 }
 
 } // namespace
+
+const QLocale& italianNumbers()
+{
+    static const QLocale locale(QLocale::Italian, QLocale::Italy);
+    return locale;
+}
 
 std::optional<double> parseTypedNumber(const QString& text)
 {
@@ -37,11 +39,11 @@ std::optional<double> parseTypedNumber(const QString& text)
     return t.toDouble();
 }
 
-QString formatNumber(double value, const QString& pattern)
+QString formatNumber(double value, const QString& pattern, const QLocale& locale)
 {
-    QString text = italian().toString(value, 'f', patternDecimals(pattern));
+    QString text = locale.toString(value, 'f', patternDecimals(pattern));
     if (!pattern.contains(QLatin1Char(',')))
-        text.remove(italian().groupSeparator());
+        text.remove(locale.groupSeparator());
     return text;
 }
 
@@ -50,9 +52,16 @@ QString typingText(double value)
     return plainNumber(value).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
+// Fifteen significant digits, as a double holds them, written out in full: never "1e-05" or "1e+16",
+// which no field or statement reads as a number.
 QString plainNumber(double value)
 {
-    return QString::number(value, 'g', 15);
+    const double rounded = QString::number(value, 'g', 15).toDouble();
+    if (rounded == 0.0)
+        return QStringLiteral("0");
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed);
+    return QString::fromLatin1(buffer, int(result.ptr - buffer));
 }
 
 } // namespace controls

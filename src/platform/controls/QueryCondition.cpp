@@ -112,4 +112,18 @@ QString queryCondition(const QueryRowDefinition& row, const QueryValues& values)
         + sqlLiteral(row, to);
 }
 
+std::vector<QueryConditionRow> conditionRows(const QueryOffer& offer, std::vector<FilledRow> rows)
+{
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const FilledRow& a, const FilledRow& b) { return a.offerRow < b.offerRow; });
+    std::vector<QueryConditionRow> conditions;
+    for (const FilledRow& row : rows) {
+        const QueryRowDefinition& definition = offer.at(static_cast<std::size_t>(row.offerRow));
+        const QString condition = queryCondition(definition, row.values);
+        if (!condition.isEmpty())
+            conditions.push_back({definition.caption, definition.column, condition});
+    }
+    return conditions;
+}
+
 } // namespace controls

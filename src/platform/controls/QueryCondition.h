@@ -38,4 +38,15 @@ QString sqlLiteral(const QueryRowDefinition& row, const QString& value);
 // when a value does not fit or when both a range and a list are given.
 QString queryCondition(const QueryRowDefinition& row, const QueryValues& values);
 
+// The values given to one offered row, named by its position in the offer.
+struct FilledRow {
+    int offerRow = 0;
+    QueryValues values;
+};
+
+// One condition row per filled row with a condition, in the offer's order (rows given to the same offered
+// row in the order given): the grid yields its rows so, and a selection processed without the grid must
+// combine them in the same order to send the same statement. Throws QueryValueError as queryCondition does.
+std::vector<QueryConditionRow> conditionRows(const QueryOffer& offer, std::vector<FilledRow> rows);
+
 } // namespace controls

@@ -155,13 +155,10 @@ QueryValues QueryGrid::valuesOfColumn(const QString& column) const
 
 std::vector<QueryConditionRow> QueryGrid::conditionRows() const
 {
-    std::vector<QueryConditionRow> rows;
-    for (size_t i = 0; i < offer_.size(); ++i) {
-        QString condition = queryCondition(offer_[i], values(int(i)));
-        if (!condition.isEmpty())
-            rows.push_back({offer_[i].caption, offer_[i].column, condition});
-    }
-    return rows;
+    std::vector<FilledRow> rows;
+    for (size_t i = 0; i < offer_.size(); ++i)
+        rows.push_back({int(i), values(int(i))});
+    return controls::conditionRows(offer_, std::move(rows));
 }
 
 void QueryGrid::refuse(const QString& why)

@@ -26,6 +26,10 @@ public:
 
     explicit QueryGrid(QWidget* parent = nullptr);
 
+    // The text the grid's saved layouts are kept under, which tells two grids of one window apart.
+    void setIdentification(const QString& text) { identification_ = text; }
+    QString identification() const { return identification_; }
+
     // The window's handlers; none: no remembering, decoding or lookup.
     void setEvents(QueryGridEvents* events) { events_ = events; }
     // How a lookup lets the user choose; the lookup window unless replaced.
@@ -74,6 +78,7 @@ private:
     void decode(int tableRow);
     void updateVisibility();
 
+    QString identification_;
     QueryGridEvents* events_ = nullptr;
     LookupChooser chooser_;
     QueryOffer offer_;

@@ -17,7 +17,7 @@ bool isColumnName(const QString& name)
 controls::AttributeType attributeType(std::int64_t code)
 {
     switch (code) {
-    case 2: return controls::AttributeType::Number;
+    case 1: return controls::AttributeType::Number;
     case 3: return controls::AttributeType::Date;
     case 4: return controls::AttributeType::YesNo;
     default: return controls::AttributeType::Text;

@@ -8,8 +8,9 @@ namespace {
 
 // Kept sorted by number: lookups use a binary search.
 constexpr std::array catalogue{
-    CatalogueEntry{6029, "Definire almeno un livello di raggruppamento valido nell'ordinamento.",
-                   "Define at least one valid grouping level in the ordering."},
+    CatalogueEntry{6029, "Le righe di descrizione non possono essere livelli di raggruppamento: togliere il "
+                         "raggruppamento dalla riga.",
+                   "A description row cannot be a grouping level: clear the row's grouping mark."},
     CatalogueEntry{7984, "Non si possono definire più di 10 livelli di raggruppamento.",
                    "No more than 10 grouping levels can be defined."},
     // The suffix of a repeated ("bis") document number.
@@ -42,14 +43,16 @@ constexpr std::array catalogue{
     CatalogueEntry{51677, "Selezione avanzata dei conti", "Advanced account selection"},
     CatalogueEntry{58966, "A", "To"},
     CatalogueEntry{59387, "Uscite", "Outflows"},
-    CatalogueEntry{64809, "Non si può raggruppare per progetto escludendo i progetti.",
-                   "The ledger cannot be grouped by project while projects are excluded."},
-    CatalogueEntry{64810, "Non si può raggruppare per commessa escludendo le commesse.",
-                   "The ledger cannot be grouped by job order while job orders are excluded."},
-    CatalogueEntry{64811, "Non si può raggruppare per dipendente, qualifica, reparto, nodo o attività "
-                          "escludendo i versamenti.",
-                   "The ledger cannot be grouped by employee, qualification, department, node or activity "
-                   "while time entries are excluded."},
+    CatalogueEntry{64809, "I dati dei progetti sono esclusi: non si può ordinare per progetto, dati del progetto, "
+                          "dipendente, qualifica, reparto, nodo, attività o spesa di progetto.",
+                   "Project data are excluded: the movements cannot be ordered by project, its data, employee, "
+                   "qualification, department, node, activity or project expense."},
+    CatalogueEntry{64810, "Le commesse sono escluse: non si può ordinare per commessa o sottocommessa.",
+                   "Job orders are excluded: the movements cannot be ordered by job order or sub-order."},
+    CatalogueEntry{64811, "I versamenti tempi sono esclusi: non si può ordinare per dipendente, qualifica, reparto, "
+                          "nodo di riferimento o attività.",
+                   "Time bookings are excluded: the movements cannot be ordered by employee, qualification, "
+                   "department, reference node or activity."},
     CatalogueEntry{69054, "L'esportazione non è disponibile mentre il partitario è in uso.",
                    "Export is not available while the ledger inquiry is in use."},
     CatalogueEntry{71671, "Creazione dei gruppi in corso...", "Building the groups..."},

@@ -41,4 +41,10 @@ void ClsGlobal::NotifyFormClosing()
     emit FormClosing();
 }
 
+void ClsGlobal::EnableHostInteraction(bool enabled)
+{
+    interactionEnabled_ = enabled;
+    emit HostInteractionChanged(enabled);
+}
+
 } // namespace hostfw

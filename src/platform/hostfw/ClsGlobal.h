@@ -11,6 +11,7 @@
 #include "company/CompanySettings.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QVariant>
 
@@ -54,8 +55,18 @@ public:
     // A program window is about to close.
     void NotifyFormClosing();
 
+    // The host's own commands (its menus) are disabled while a program that must be worked on alone is
+    // open, and enabled again when it closes.
+    void EnableHostInteraction(bool enabled);
+    bool HostInteractionEnabled() const { return interactionEnabled_; }
+
+    // Where the host's programs open their windows: its MDI area; none, and they open on their own.
+    QObject* ProgramFrame() const { return programFrame_; }
+    void setProgramFrame(QObject* frame) { programFrame_ = frame; }
+
 signals:
     void FormClosing();
+    void HostInteractionChanged(bool enabled);
 
 private:
     SessionLogin login_;
@@ -65,6 +76,8 @@ private:
     QString applicationTitle_;
     std::shared_ptr<DialogAnswerer> answerer_;
     ClassRegistry classes_;
+    bool interactionEnabled_ = true;
+    QPointer<QObject> programFrame_;
 };
 
 } // namespace hostfw

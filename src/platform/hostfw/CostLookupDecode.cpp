@@ -2,7 +2,23 @@
 
 #include "hostfw/SqlLiteral.h"
 
+#include <stdexcept>
+
 namespace hostfw {
+
+CostLookupDecode::CostLookupDecode(QObject* parent) : QObject(parent) {}
+
+CostLookupDecode::CostLookupDecode(db::Connection& connection, int company, int chart, AccountKind kind)
+    : connection_(&connection), company_(company), chart_(chart), kind_(kind)
+{
+}
+
+db::Connection& CostLookupDecode::chartConnection() const
+{
+    if (!connection_)
+        throw std::logic_error("the cost-accounting connector of the programs reads no chart");
+    return *connection_;
+}
 
 controls::CodeRequest CostLookupDecode::request() const
 {
@@ -20,7 +36,7 @@ std::string CostLookupDecode::chartCondition(const controls::CodeRequest& reques
 
 std::optional<QString> CostLookupDecode::describe(const controls::CodeRequest& request, const QString& code) const
 {
-    db::Recordset rows = connection_.Open("SELECT PC03_DESCR FROM PC03_ANAGPDC WITH (NOLOCK)" + chartCondition(request)
+    db::Recordset rows = chartConnection().Open("SELECT PC03_DESCR FROM PC03_ANAGPDC WITH (NOLOCK)" + chartCondition(request)
                                           + " AND PC03_CONTO = " + sqlQuoted(code));
     if (rows.RecordCount() == 0)
         return std::nullopt;
@@ -34,7 +50,7 @@ std::vector<controls::CodeEntry> CostLookupDecode::entries(const controls::CodeR
     if (!filter.isEmpty())
         where += " AND (PC03_CONTO LIKE " + sqlQuoted(filter + "%") + " OR PC03_DESCR LIKE "
             + sqlQuoted("%" + filter + "%") + ")";
-    db::Recordset rows = connection_.Open("SELECT TOP " + std::to_string(limit)
+    db::Recordset rows = chartConnection().Open("SELECT TOP " + std::to_string(limit)
                                           + " PC03_CONTO, PC03_DESCR FROM PC03_ANAGPDC WITH (NOLOCK)" + where
                                           + " ORDER BY PC03_CONTO");
     std::vector<controls::CodeEntry> entries;

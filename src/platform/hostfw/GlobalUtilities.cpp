@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QTime>
 #include <QWidget>
 
 #include <charconv>
@@ -46,9 +47,17 @@ QString GlobalUtilities::nzText(const QVariant& value)
     return value.isNull() ? QString() : value.toString();
 }
 
+// A date reads as the host writes dates: its short date format, then the time of day when it has one.
 QString GlobalUtilities::nzText(const db::Value& value)
 {
-    return QString::fromStdString(value.toText());
+    if (!value.isDateTime())
+        return QString::fromStdString(value.toText());
+    const db::DateTime& date = value.asDateTime();
+    QString text = QDate(date.year(), date.month(), date.day()).toString(QStringLiteral("dd/MM/yyyy"));
+    const std::int64_t timeOfDay = date.msecs - date.daysSinceEpoch() * 86'400'000;
+    if (timeOfDay != 0)
+        text += QLatin1Char(' ') + QTime::fromMSecsSinceStartOfDay(int(timeOfDay)).toString(QStringLiteral("HH:mm:ss"));
+    return text;
 }
 
 double GlobalUtilities::nzNumber(const QVariant& value)

@@ -17,7 +17,7 @@ class GlobalUtilities {
 public:
     static GlobalUtilities& instance();
 
-    // Text of any value; empty text for NULL.
+    // Text of any value; empty text for NULL; a date as "dd/MM/yyyy" (and "HH:mm:ss" when it has a time).
     static QString nzText(const QVariant& value);
     static QString nzText(const db::Value& value);
 

@@ -9,13 +9,13 @@ struct KindAndWidth {
     int widthTwips;
 };
 
-// By the attribute's type code, as the grid's layout has always read it.
+// Numbers narrow and right-aligned, texts wide, dates as dates; a yes/no shows its text.
 KindAndWidth kindAndWidth(controls::AttributeType type)
 {
-    switch (static_cast<int>(type)) {
-    case 1: return {controls::ColumnKind::Number, 1920};
-    case 2: return {controls::ColumnKind::Text, 6000};
-    case 3: return {controls::ColumnKind::Date, 1200};
+    switch (type) {
+    case controls::AttributeType::Number: return {controls::ColumnKind::Number, 1920};
+    case controls::AttributeType::Text: return {controls::ColumnKind::Text, 6000};
+    case controls::AttributeType::Date: return {controls::ColumnKind::Date, 1200};
     default: return {controls::ColumnKind::Text, 3000};
     }
 }

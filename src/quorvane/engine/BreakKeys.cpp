@@ -36,13 +36,14 @@ void BreakKeys::ConfiguraChiavi(const ArrayRotture& levels, const db::Recordset&
 {
     std::vector<db::FieldInfo> columns;
     for (const Rottura& level : levels) {
-        if (level.Campo.empty())
-            throw std::invalid_argument("the grouping level \"" + level.Caption + "\" has no column: a date level "
-                                        "needs a period");
-        const int movementField = movements.fieldIndex(PulisciNomeCampo(level.Campo));
-        if (movementField < 0)
-            throw std::invalid_argument("the grouping column " + level.Campo + " is not in the movement set");
-        columns.push_back(keyColumn(level.Campo, movements.field(movementField)));
+        const db::FieldInfo* movementField = nullptr;
+        if (!level.Campo.empty()) {
+            const int index = movements.fieldIndex(PulisciNomeCampo(level.Campo));
+            if (index < 0)
+                throw std::invalid_argument("the grouping column " + level.Campo + " is not in the movement set");
+            movementField = &movements.field(index);
+        }
+        columns.push_back(keyColumn(level.Campo, movementField, "LIVELLO" + std::to_string(columns.size() + 1)));
     }
     std::vector<db::FieldInfo> fields = columns;
     fields.push_back(counterColumn());
@@ -84,6 +85,8 @@ GeneratedKey BreakKeys::GenerazioneChiave(int level, bool first, const ArrayRott
         const std::string column = PulisciNomeCampo(levels[i].Campo);
         const std::string text = levels[i].Valore.toText();
         table_.setValue(static_cast<int>(i), storedValue(i, text));
+        if (column.empty())
+            continue;                                   // a level without a column restricts nothing
         if (!filter.empty())
             filter += " AND ";
         if (text.empty())

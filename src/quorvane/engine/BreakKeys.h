@@ -24,7 +24,7 @@ struct GeneratedKey {
 class BreakKeys {
 public:
     // ConfiguraChiavi: an empty table with one column per level, typed after it, then CHIAVE. Throws
-    // std::invalid_argument for a level without a column or with a column the movement set lacks.
+    // std::invalid_argument for a level on a column the movement set lacks.
     void ConfiguraChiavi(const ArrayRotture& levels, const db::Recordset& movements);
 
     // GenerazioneChiave: stores the node of `level` (1-based) for the values now in the levels' Valore and

@@ -1,6 +1,7 @@
 #include "engine/DatePeriods.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -10,12 +11,11 @@
 namespace quorvane {
 namespace {
 
-constexpr std::array<const char*, 12> monthAbbreviations = {"gen", "feb", "mar", "apr", "mag", "giu",
-                                                            "lug", "ago", "set", "ott", "nov", "dic"};
-
-std::string abbreviation(const db::DateTime& date)
+// The three-letter abbreviation of the date's month in the user's language: "gen", "Jan".
+std::string abbreviation(const db::DateTime& date, hostfw::Language language)
 {
-    return monthAbbreviations[static_cast<std::size_t>(date.month() - 1)];
+    const QLocale locale(language == hostfw::Language::English ? QLocale::English : QLocale::Italian);
+    return locale.monthName(date.month(), QLocale::ShortFormat).left(3).toStdString();
 }
 
 std::string year(const db::DateTime& date)
@@ -56,46 +56,46 @@ int sundayWeekOfYear(const db::DateTime& date)
     return static_cast<int>((days - newYear + newYearWeekday) / 7) + 1;
 }
 
-std::string DateToSettimana(const db::Value& value)
+std::string DateToSettimana(const db::Value& value, hostfw::Language)
 {
     const auto date = dateOf(value);
     return date ? "sett. " + std::to_string(sundayWeekOfYear(*date)) + "/" + year(*date) : std::string();
 }
 
-std::string DateToQuindicina(const db::Value& value)
+std::string DateToQuindicina(const db::Value& value, hostfw::Language language)
 {
     const auto date = dateOf(value);
     if (!date)
         return {};
-    return std::string(date->day() <= 15 ? "1" : "2") + " quind. " + abbreviation(*date) + " " + year(*date);
+    return std::string(date->day() <= 15 ? "1" : "2") + " quind. " + abbreviation(*date, language) + " " + year(*date);
 }
 
-std::string DateToMese(const db::Value& value)
+std::string DateToMese(const db::Value& value, hostfw::Language language)
 {
     const auto date = dateOf(value);
-    return date ? abbreviation(*date) + " " + year(*date) : std::string();
+    return date ? abbreviation(*date, language) + " " + year(*date) : std::string();
 }
 
-std::string DateToTrimestre(const db::Value& value)
+std::string DateToTrimestre(const db::Value& value, hostfw::Language)
 {
     const auto date = dateOf(value);
     return date ? periodName(*date, 3, {"gen-mar ", "apr-giu ", "lug-set ", "ott-dic "})
                 : std::string();
 }
 
-std::string DateToQuadrimestre(const db::Value& value)
+std::string DateToQuadrimestre(const db::Value& value, hostfw::Language)
 {
     const auto date = dateOf(value);
     return date ? periodName(*date, 4, {"gen-apr ", "mag-ago ", "set-dic "}) : std::string();
 }
 
-std::string DateToSemestre(const db::Value& value)
+std::string DateToSemestre(const db::Value& value, hostfw::Language)
 {
     const auto date = dateOf(value);
     return date ? periodName(*date, 6, {"gen-giu ", "lug-dic "}) : std::string();
 }
 
-std::string DateToAnno(const db::Value& value)
+std::string DateToAnno(const db::Value& value, hostfw::Language)
 {
     const auto date = dateOf(value);
     return date ? "anno " + year(*date) : std::string();

@@ -23,8 +23,8 @@ struct DisplayConfiguration {
 };
 
 // Reads the chosen rows in order. A grouping row's caption is translated into the user's language; a
-// grouping on a date takes the column of its period (a date row without a period gets an empty column,
-// which no tree can be built on, and no sort entry).
+// grouping on a date takes the column of its period (a date row without a period is a level without a
+// column, whose one group holds every row of its parent, and has no sort entry).
 DisplayConfiguration configureDisplay(const std::vector<OrderingColumn>& rows, const hostfw::Translator& translator);
 
 // GetFirstRaggruppamento: the position (from 1) of the first grouping row, 0 when none groups.

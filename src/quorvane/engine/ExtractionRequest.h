@@ -14,7 +14,7 @@ namespace quorvane {
 struct ExtractionRequest {
     SelectionParameters selection;
     EngineSettings settings;
-    std::string movementTypeCondition;      // written on CGT0_CODICE; never empty
+    std::string movementTypeCondition;      // written on CGT0_CODICE; the check refuses an empty one
     std::string limitsCondition;            // "" when the limits grid yields none
     std::string accountFilterCondition;     // "" when the account filter grid yields none
     std::vector<std::string> headerAttributes;  // attribute names of the movement headers, in order

@@ -2,6 +2,7 @@
 
 #include "engine/FieldNames.h"
 #include "engine/PeriodColumns.h"
+#include "hostfw/GlobalUtilities.h"
 
 namespace quorvane {
 
@@ -9,7 +10,7 @@ std::string GroupCaptions::shownValue(const std::string& column, const std::stri
                                       const db::Recordset& movements) const
 {
     if (const auto period = periodCaptionOf(column))
-        return period->caption(movements.value(period->dateColumn));
+        return period->caption(movements.value(period->dateColumn), sources_.language);
     if (column == "CI13_CONTO_PC03")
         return sources_.accounts.formatAccount(text, sources_.costCentreChart);
     if (column == "CI13_VDS_PC03")
@@ -22,7 +23,8 @@ std::string GroupCaptions::shownValue(const std::string& column, const std::stri
 std::string GroupCaptions::caption(const Rottura& level, const db::Recordset& movements) const
 {
     const std::string column = PulisciNomeCampo(level.Campo);
-    const std::string text = movements.value(column).toText();
+    const std::string text =
+        column.empty() ? std::string() : hostfw::GlobalUtilities::nzText(movements.value(column)).toStdString();
     if (text.empty())
         return level.Caption + ": " + sources_.noValueText;
     std::string caption = level.Caption + ": \"" + shownValue(column, text, movements) + "\"";

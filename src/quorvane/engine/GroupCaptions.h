@@ -1,11 +1,13 @@
 #pragma once
 // The caption of a group node: the level's caption, ": " and the group's value between double quotes
-// (a period caption for a period column, a formatted account for an account column), then " - " and the
-// value's description when the level has one; an empty value reads as the host's "no value" text.
+// (a period caption for a period column, a formatted account for an account column, a plain date as the
+// host writes dates), then " - " and the value's description when the level has one; an empty value, and
+// a level without a column, read as the host's "no value" text.
 
 #include "db/Recordset.h"
 #include "engine/AccountFormatting.h"
 #include "engine/BreakLevels.h"
+#include "hostfw/Language.h"
 
 #include <string>
 
@@ -18,6 +20,7 @@ struct GroupCaptionSources {
     const AccountFormatting& accounts;
     int costCentreChart = 0;
     int expenseItemChart = 0;
+    hostfw::Language language = hostfw::Language::Italian;   // of the month abbreviations
 };
 
 class GroupCaptions {

@@ -22,9 +22,9 @@ GroupTreeLoader::GroupTreeLoader(db::Recordset& movements, ArrayRotture& levels,
     : movements_(movements), levels_(levels), keys_(keys), tree_(tree), captions_(captions), progress_(progress)
 {
     for (const Rottura& level : levels_) {
-        valueColumns_.push_back(requiredColumn(movements_, PulisciNomeCampo(level.Campo)));
-        descriptionColumns_.push_back(level.CampoDescrizione.empty() ? -1
-                                                                     : requiredColumn(movements_, level.CampoDescrizione));
+        valueColumns_.push_back(level.Campo.empty() ? -1 : requiredColumn(movements_, PulisciNomeCampo(level.Campo)));
+        descriptionColumns_.push_back(
+            level.CampoDescrizione.empty() ? -1 : requiredColumn(movements_, level.CampoDescrizione));
     }
 }
 
@@ -52,15 +52,18 @@ void GroupTreeLoader::CaricamentoTree()
 void GroupTreeLoader::ValorizzaArrayRotture()
 {
     for (std::size_t i = 0; i < levels_.size(); ++i) {
-        levels_[i].Valore = movements_.value(valueColumns_[i]);
+        levels_[i].Valore = valueColumns_[i] < 0 ? db::Value() : movements_.value(valueColumns_[i]);
         if (descriptionColumns_[i] >= 0)
             levels_[i].Descrizione = movements_.value(descriptionColumns_[i]).toText();
     }
 }
 
-// Values are compared as their null-safe texts, exactly and with case: NULL and empty text are equal.
+// Values are compared as their null-safe texts, exactly and with case: NULL and empty text are equal. A
+// level without a column never changes.
 bool GroupTreeLoader::differs(std::size_t levelIndex) const
 {
+    if (valueColumns_[levelIndex] < 0)
+        return false;
     const db::Value current = movements_.value(valueColumns_[levelIndex]);
     const db::Value& open = levels_[levelIndex].Valore;
     return !(current == open) && current.toText() != open.toText();

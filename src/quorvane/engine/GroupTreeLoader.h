@@ -43,7 +43,7 @@ private:
     GroupTree& tree_;
     const GroupCaptions& captions_;
     GroupTreeProgress& progress_;
-    std::vector<int> valueColumns_;          // the movement set's column of each level
+    std::vector<int> valueColumns_;          // the movement set's column of each level; -1 for none
     std::vector<int> descriptionColumns_;    // and of its description; -1 when the level has none
 };
 

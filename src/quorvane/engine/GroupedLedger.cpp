@@ -11,13 +11,16 @@ void GroupedLedger::SvuotaTree()
 
 void GroupedLedger::ConfigurazioneVisualizzazioneMovimenti(const std::vector<OrderingColumn>& rows,
                                                            db::Recordset& movements,
-                                                           const hostfw::Translator& translator,
-                                                           const GroupCaptions& captions, ProgressSink& steps,
-                                                           GroupTreeProgress& treeProgress)
+                                                           const hostfw::Translator& translator, ProgressSink& steps)
 {
     configuration_ = configureDisplay(rows, translator);
     steps.progress(progressPreparingDisplay, textPreparingDisplay);
     movements.Sort(configuration_.movementSort());
+}
+
+void GroupedLedger::CaricamentoTree(db::Recordset& movements, const GroupCaptions& captions,
+                                    GroupTreeProgress& treeProgress)
+{
     if (!configuration_.hasGroups)
         return;
     keys_.ConfiguraChiavi(configuration_.levels, movements);

@@ -10,7 +10,7 @@ namespace {
 struct Period {
     int code;
     const char* suffix;                         // of the key column: DATAREG + suffix, DATADOC + suffix
-    std::string (*caption)(const db::Value&);
+    std::string (*caption)(const db::Value&, hostfw::Language);
 };
 
 constexpr std::array<Period, 7> periods = {{{2, "SETT", DateToSettimana},

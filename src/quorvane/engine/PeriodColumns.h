@@ -4,6 +4,7 @@
 // (DATAREGSETT … DATADOCANNO); its tree caption is the period's caption of the row's date.
 
 #include "db/Value.h"
+#include "hostfw/Language.h"
 
 #include <optional>
 #include <string>
@@ -27,7 +28,7 @@ std::string periodColumn(std::string_view dateColumn, int periodCode);
 // A period key column's caption of a movement row: which date it reads and the caption function.
 struct PeriodCaption {
     const char* dateColumn;
-    std::string (*caption)(const db::Value& date);
+    std::string (*caption)(const db::Value& date, hostfw::Language language);
 };
 
 // The caption of a period key column (DATAREGSETT … DATADOCANNO); none for any other column.

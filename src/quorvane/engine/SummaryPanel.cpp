@@ -94,6 +94,13 @@ SummaryWords SummaryWords::of(const hostfw::Translator& translator)
     return {text(textUnrestricted), text(textExact), text(textFrom), text(textTo), text(textRange)};
 }
 
+std::string summaryAccountDescription(const hostfw::CostLookupDecode* chart, const std::string& code)
+{
+    if (!chart || code.empty())
+        return {};
+    return chart->Decode(QString::fromStdString(code)).value_or(QString()).toStdString();
+}
+
 std::string accountSummary(const std::string& code, const std::string& description)
 {
     const QString text = QString::fromStdString("\"" + code + "\" - " + description);

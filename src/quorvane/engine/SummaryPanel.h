@@ -7,6 +7,7 @@
 #include "engine/Countervalue.h"
 #include "engine/SelectionTotals.h"
 #include "engine/TotalsCaptions.h"
+#include "hostfw/CostLookupDecode.h"
 #include "hostfw/Translator.h"
 #include "selection/SelectionParameters.h"
 
@@ -30,7 +31,7 @@ struct SummaryWords {
 
 struct SummarySources {
     const SelectionParameters& selection;
-    std::string accountDescription;      // TXT_DESCRCONTO
+    std::string accountDescription;      // see summaryAccountDescription
     std::string movementTypeCaption;     // the caption of the movement-type selector USR_TIPOMOV
     SummaryWords words;
     std::string advancedAccountText;     // the user-language text of host message 51677
@@ -44,6 +45,11 @@ struct SummarySources {
 // none of 0, 1, 2: the field keeps its caption), TXT_RIEPMOV, TXT_RIEPDATAREG, TXT_RIEPIMPORTO,
 // TXT_RIEPQTA, TXT_RIEPCOMP, LBL_TOTVAL, LBL_PARTVAL and the four whole-selection totals fields.
 ControlCaptions AggiornamentoSpecchiettoRiepilogativo(const SummarySources& sources);
+
+// The account's description in the summary: what the account field's decoder says of the code, for a
+// level above the accounts as well (whose description field is a search box, not a description); "" for
+// no chart or a code the chart does not hold.
+std::string summaryAccountDescription(const hostfw::CostLookupDecode* chart, const std::string& code);
 
 // "\"code\" - description" cut to 49 characters; a longer text keeps 45 and ends with " ...".
 std::string accountSummary(const std::string& code, const std::string& description);

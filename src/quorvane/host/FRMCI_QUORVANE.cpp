@@ -216,11 +216,14 @@ void FRMCI_QUORVANE::Form_Unload()
             controls_.ADVQ_LIMITI->setEvents(nullptr);
             controls_.ADVQ_SELCONTI->setEvents(nullptr);
             controls_.USR_TIPOMOV->setSource(nullptr);
+            trappedLimitsEvents_.reset();
+            trappedAccountFilterEvents_.reset();
             limitsEvents_.reset();
             accountFilterEvents_.reset();
             lookupService_.reset();
             panel_.reset();
         },
+        [&] { releaseSourceConnectors(); },
         [&] {
             services_.siteDecode.reset();
             services_.siteLookup.reset();

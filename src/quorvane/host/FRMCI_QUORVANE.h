@@ -7,6 +7,7 @@
 #include "FormControls.h"
 #include "InstanceTag.h"
 #include "ServiceObjects.h"
+#include "TrappedGridEvents.h"
 #include "WindowSettings.h"
 
 #include "controls/LookupChooser.h"
@@ -42,6 +43,7 @@ class Connection;
 namespace hostfw {
 class AttributeDefinitions;
 class Cinterface;
+class CostLookupDecode;
 }
 
 namespace quorvane::host {
@@ -114,9 +116,11 @@ public:
 
     // The processing command: the check, the extraction, the display of its results.
     void CMD_ELABORA_ButtonClick();
-    // Extracts the movements into the working table and reads them back with their totals; true when
-    // at least one line was extracted.
-    bool SelezioneMovimenti();
+    // What an extraction came to: lines, none matching the selection, or stopped by a grid's condition
+    // that could not be combined (its error was reported).
+    enum class Extraction { Lines, Nothing, Stopped };
+    // Extracts the movements into the working table and reads them back with their totals.
+    Extraction SelezioneMovimenti();
     bool isProcessing() const { return processing_; }
     // The movement set of the last processing (closed before the first) and its grouped view.
     db::Recordset& movements() { return extraction_->movements(); }
@@ -133,6 +137,10 @@ public:
     void CMD_MOVIMENTI_ButtonClick();
     void TAB_QUORVANE_Click();
     const display::AllocationTraceCommands* traceCommands() const { return traceCommands_.get(); }
+
+    // The modify command: the current line's movement opened in the host program that owns it, the window
+    // hidden until that program closes.
+    void CMD_MODIFICA_ButtonClick();
 
     // "Esporta…": the ledger, whole or its current group, to a spreadsheet or (a ".csv" file) to CSV, with
     // progress and a cancel on long exports. The file is chosen in the file dialog unless the chooser is
@@ -190,8 +198,12 @@ private:
     std::unique_ptr<QObject> createByName(const char* className);
 
     // Processing
+    struct GridConditions {
+        std::string limits, accountFilter;
+    };
     EngineSettings engineSettings() const;
-    ExtractionRequest extractionRequest() const;
+    std::optional<GridConditions> gridConditions();
+    ExtractionRequest extractionRequest(const GridConditions& conditions) const;
     void showQuantityColumns();
     void CaricaVisualizzazioneMovimenti();
     void showResults();
@@ -206,6 +218,7 @@ private:
     void disconnectResultCommands();
     void GRD_MOVIMENTI_GotFocus();
     void ConfigurazioneVisualizzazioneMovimenti();
+    void CaricamentoTree();
     void applyResultsLayout();
     void applySplitterLayout();
     TotalsFormats totalsFormats() const;
@@ -217,6 +230,21 @@ private:
     void AggiornaDettaglioMovimenti();
     void gclsMovimenti_MoveComplete();
     void AbilitaBottoniTracciaRib();
+
+    // Drill-through to the source of the current line
+    void setUpSourceCommands();
+    void releaseSourceConnectors();
+    void GestioneMovimentoCOIN();
+    void EseguiProgrammaMovimentiCOIN(const QString& reason, int company, const QString& number);
+    void EseguiProgrammaQuadratura(int company, const QString& number);
+    void runCostProgram(const QString& procedure, const QString* reason, int company, const QString& number,
+                        void (hostfw::CostLookupDecode::*program)());
+    void EseguiProgrammaMovimentiCOGE(const QString& ledgerReason, int company, const QString& number);
+    void PreparaPoolPrimaNota();
+    void ApriDocumentoCollegato(const QString& number, const QString& documentKey);
+    void hideWhileSourceIsOpen();
+    void PclsConnectCOAN_ChiusuraMovimentiContabilitaIndustriale();
+    void gclsConnectMagazzino_CloseForm(int programCode);
 
     // Export
     void setUpExportCommands();
@@ -245,6 +273,8 @@ private:
     std::unique_ptr<hostfw::LookupService> lookupService_;
     std::unique_ptr<LimitsGridEvents> limitsEvents_;
     std::unique_ptr<AccountFilterEvents> accountFilterEvents_;
+    std::unique_ptr<TrappedGridEvents> trappedLimitsEvents_;
+    std::unique_ptr<TrappedGridEvents> trappedAccountFilterEvents_;
 
     // The last processing: the working table with its movement set and totals, the grouped view, and
     // the flag that holds back the trace commands while it runs.
@@ -257,6 +287,9 @@ private:
     std::unique_ptr<display::MovementDetail> detail_;
     std::unique_ptr<display::AllocationTraceCommands> traceCommands_;
     display::DetailPaneSwitch detailPane_;
+
+    // The cost-accounting connector of the programs, made at its first use and let go when its program closes.
+    QPointer<hostfw::CostLookupDecode> PclsConnectCOAN;
     ExportFileChooser exportFileChooser_;
 };
 

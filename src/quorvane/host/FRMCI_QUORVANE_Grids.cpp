@@ -31,8 +31,16 @@ void FRMCI_QUORVANE::setUpGrids()
         services[group] = lookupService_.get();
     limitsEvents_ = std::make_unique<LimitsGridEvents>(std::move(services));
     accountFilterEvents_ = std::make_unique<AccountFilterEvents>(*lookupService_);
-    controls_.ADVQ_LIMITI->setEvents(limitsEvents_.get());
-    controls_.ADVQ_SELCONTI->setEvents(accountFilterEvents_.get());
+    // Both grids are bound under the window's name; the account filter grid takes its own when configured.
+    controls_.ADVQ_LIMITI->setIdentification(formName);
+    controls_.ADVQ_SELCONTI->setIdentification(formName);
+    const TrappedGridEvents::Trap windowTrap = [this](const QString& procedure) { return trap(procedure); };
+    trappedLimitsEvents_ =
+        std::make_unique<TrappedGridEvents>(*limitsEvents_, QStringLiteral("ADVQ_LIMITI"), windowTrap);
+    trappedAccountFilterEvents_ =
+        std::make_unique<TrappedGridEvents>(*accountFilterEvents_, QStringLiteral("ADVQ_SELCONTI"), windowTrap);
+    controls_.ADVQ_LIMITI->setEvents(trappedLimitsEvents_.get());
+    controls_.ADVQ_SELCONTI->setEvents(trappedAccountFilterEvents_.get());
 
     connect(controls_.ADVQ_LIMITI, &controls::QueryGrid::CurrentRecordChanged, this,
             [this] { ADVQ_LIMITI_CurrentRecordChanged(*this); });
@@ -51,6 +59,7 @@ void FRMCI_QUORVANE::rebuildGrids()
     const hostfw::Translator& translator = session.translator();
     const OfferSources sources{session.Company(), attributes, [&](int number) { return translator.text(number); }};
     hostfw::runUnderTrap(trap(QStringLiteral("ConfigurazioneAdvancedQuerySelConti")), [&] {
+        controls_.ADVQ_SELCONTI->setIdentification(QString::fromLatin1(accountFilterGridName));
         controls_.ADVQ_SELCONTI->setOffer(ConfigurazioneAdvancedQuerySelConti(sources));
     });
     hostfw::runUnderTrap(trap(QStringLiteral("ConfigurazioneAdvancedQuery")),

@@ -56,17 +56,34 @@ EngineSettings FRMCI_QUORVANE::engineSettings() const
 
 // The extraction is built from what the panel and the grids hold now; the movement-type selector's
 // condition is the one the settings check has just given its range.
-ExtractionRequest FRMCI_QUORVANE::extractionRequest() const
+ExtractionRequest FRMCI_QUORVANE::extractionRequest(const GridConditions& conditions) const
 {
     ExtractionRequest request;
     request.selection = selection();
     request.settings = engineSettings();
     request.movementTypeCondition = controls_.USR_TIPOMOV->SQLCondition().toStdString();
-    request.limitsCondition = ProcessaLimitiAdvancedQuery(controls_.ADVQ_LIMITI->conditionRows());
-    request.accountFilterCondition = ProcessaLimitiSelezionaAvanzata(controls_.ADVQ_SELCONTI->conditionRows());
+    request.limitsCondition = conditions.limits;
+    request.accountFilterCondition = conditions.accountFilter;
     request.headerAttributes = headerAttributes_;
     request.lineAttributes = lineAttributes_;
     return request;
+}
+
+// Each grid's condition is combined under its own procedure's trap; nothing when one could not be (its
+// error is reported), since an extraction without a limit the user set would show lines they excluded.
+std::optional<FRMCI_QUORVANE::GridConditions> FRMCI_QUORVANE::gridConditions()
+{
+    GridConditions conditions;
+    const bool limits = hostfw::runUnderTrap(trap(QStringLiteral("ProcessaLimitiAdvancedQuery")), [&] {
+        conditions.limits = ProcessaLimitiAdvancedQuery(controls_.ADVQ_LIMITI->conditionRows());
+    });
+    // The account filter grid counts only when the accounts are chosen in it.
+    const bool accounts = controls_.CBO_SELCONTOVDS->Value() != QLatin1String("2")
+                       || hostfw::runUnderTrap(trap(QStringLiteral("ProcessaLimitiSelezionaAvanzata")), [&] {
+                              conditions.accountFilter =
+                                  ProcessaLimitiSelezionaAvanzata(controls_.ADVQ_SELCONTI->conditionRows());
+                          });
+    return limits && accounts ? std::optional(conditions) : std::nullopt;
 }
 
 void FRMCI_QUORVANE::CMD_ELABORA_ButtonClick()
@@ -80,10 +97,10 @@ void FRMCI_QUORVANE::CMD_ELABORA_ButtonClick()
         },
         [&] { return CheckImpostazioni() ? hostfw::StepFlow::Next : hostfw::StepFlow::Leave; },
         [&] {
-            if (SelezioneMovimenti())
-                return hostfw::StepFlow::Next;
-            costUtilities_->showMessage(hostfw::messageKindNotice, messageNothingExtracted);
-            return hostfw::StepFlow::Leave;
+            const Extraction extraction = SelezioneMovimenti();
+            if (extraction == Extraction::Nothing)
+                costUtilities_->showMessage(hostfw::messageKindNotice, messageNothingExtracted);
+            return extraction == Extraction::Lines ? hostfw::StepFlow::Next : hostfw::StepFlow::Leave;
         },
         [&] { showQuantityColumns(); }, [&] { CaricaVisualizzazioneMovimenti(); }, [&] { showResults(); },
         [&] { showFirstGroup(); });
@@ -92,17 +109,20 @@ void FRMCI_QUORVANE::CMD_ELABORA_ButtonClick()
     applySplitterLayout();
 }
 
-bool FRMCI_QUORVANE::SelezioneMovimenti()
+FRMCI_QUORVANE::Extraction FRMCI_QUORVANE::SelezioneMovimenti()
 {
+    const std::optional<GridConditions> conditions = gridConditions();
+    if (!conditions)
+        return Extraction::Stopped;
     bool extracted = false;
     const WaitCursor wait;
     hostfw::runUnderTrap(trap(QStringLiteral("SelezioneMovimenti")), [&] {
         ProcessingProgress progress(*controls_.PBARSELEZIONE, activeInterface_->ClsGlobal()->translator(), *this);
-        extracted = extraction_->run(extractionRequest(), progress);
+        extracted = extraction_->run(extractionRequest(*conditions), progress);
         // The new set is a new object: it reports its row changes to the trace commands as the old one did.
         extraction_->movements().setMoveCompleteHandler([this] { gclsMovimenti_MoveComplete(); });
     });
-    return extracted;
+    return extracted ? Extraction::Lines : Extraction::Nothing;
 }
 
 // The quantity column follows the quantity box of the processing that filled the grids.

@@ -11,9 +11,9 @@
 #include "controls/LabelField.h"
 #include "controls/MovementTypeSelector.h"
 #include "controls/NumberField.h"
+#include "controls/NumberText.h"
 #include "controls/OrderGrid.h"
 #include "controls/SplitterPanel.h"
-#include "controls/TextFieldM.h"
 #include "controls/ToolbarMenuButton.h"
 #include "display/CellFormats.h"
 #include "display/GridLayoutApplication.h"
@@ -31,6 +31,7 @@
 #include "GridFontScale.h"
 #include "ProcessingProgress.h"
 #include "ResultsPanelLayout.h"
+#include "SelectionPanel.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -84,6 +85,12 @@ void FRMCI_QUORVANE::InitGrid()
     display::layOutGrid(*controls_.GRD_DETTAGLIO, display::detailGridLayout(grid));
     scaleColumnsToFont(*controls_.GRD_MOVIMENTI);
     scaleColumnsToFont(*controls_.GRD_DETTAGLIO);
+    // The grids' numbers read as the totals beside them do, in the user's language.
+    const QLocale numbers = hostfw::languageFromCode(settings_.userLanguage.toString()) == hostfw::Language::English
+                                ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                : controls::italianNumbers();
+    controls_.GRD_MOVIMENTI->setNumberLocale(numbers);
+    controls_.GRD_DETTAGLIO->setNumberLocale(numbers);
 
     controls::AccountMaskField* ledgerAccount = controls_.TXT_FORMATCONTOCOGE;
     cellTexts_ = std::make_unique<display::CostUtilitiesCellTexts>(*costUtilities_, [ledgerAccount](const QString& code) {
@@ -102,22 +109,34 @@ void FRMCI_QUORVANE::InitGrid()
 }
 
 // ConfigurazioneVisualizzazioneMovimenti: the break levels and sorts from the ordering grid, the tree when
-// the ledger is grouped, the panes for it, then the totals and the summary.
+// the ledger is grouped, the panes for it, then the totals and the summary. The tree, the totals and the
+// summary each report their own errors: a tree that stops half-way still leaves the figures shown.
 void FRMCI_QUORVANE::ConfigurazioneVisualizzazioneMovimenti()
 {
-    hostfw::runUnderTrap(trap(QStringLiteral("ConfigurazioneVisualizzazioneMovimenti")), [&] {
+    const hostfw::ClsGlobal& session = *activeInterface_->ClsGlobal();
+    hostfw::runUnderTrap(
+        trap(QStringLiteral("ConfigurazioneVisualizzazioneMovimenti")),
+        [&] {
+            const std::vector<OrderingColumn> ordering =
+                orderingColumns(selection().ADVO_ORDINAMENTI, controls_.ADVO_ORDINAMENTI->offer());
+            ProcessingProgress progress(*controls_.PBARSELEZIONE, session.translator(), *this);
+            ledger_.ConfigurazioneVisualizzazioneMovimenti(ordering, extraction_->movements(), session.translator(),
+                                                           progress);
+        },
+        [&] { CaricamentoTree(); }, [&] { applyResultsLayout(); }, [&] { AggiornamentoTotali(); },
+        [&] { AggiornamentoSpecchiettoRiepilogativo(); });
+}
+
+void FRMCI_QUORVANE::CaricamentoTree()
+{
+    hostfw::runUnderTrap(trap(QStringLiteral("CaricamentoTree")), [&] {
         const hostfw::ClsGlobal& session = *activeInterface_->ClsGlobal();
-        const std::vector<OrderingColumn> ordering =
-            orderingColumns(selection().ADVO_ORDINAMENTI, controls_.ADVO_ORDINAMENTI->offer());
         const ChartAccountFormatting accounts(session.Charts());
         const GroupCaptions captions({settings_.noValueText.toStdString(), accounts, settings_.costCentreChart.toInt(),
-                                      settings_.expenseItemChart.toInt()});
+                                      settings_.expenseItemChart.toInt(),
+                                      hostfw::languageFromCode(settings_.userLanguage.toString())});
         ProcessingProgress progress(*controls_.PBARSELEZIONE, session.translator(), *this);
-        ledger_.ConfigurazioneVisualizzazioneMovimenti(ordering, extraction_->movements(), session.translator(),
-                                                       captions, progress, progress);
-        applyResultsLayout();
-        AggiornamentoTotali();
-        AggiornamentoSpecchiettoRiepilogativo();
+        ledger_.CaricamentoTree(extraction_->movements(), captions, progress);
     });
 }
 
@@ -186,8 +205,9 @@ void FRMCI_QUORVANE::AggiornamentoSpecchiettoRiepilogativo()
         const hostfw::Translator& translator = activeInterface_->ClsGlobal()->translator();
         const SelectionParameters record = selection();
         const Countervalue converter = countervalue(record);
+        const hostfw::CostLookupDecode* chart = panel_->chartOf(QString::fromStdString(record.CBO_SELCONTOVDS));
         setCaptions(quorvane::AggiornamentoSpecchiettoRiepilogativo(
-            {record, controls_.TXT_DESCRCONTO->Value().toStdString(), controls_.USR_TIPOMOV->Caption().toStdString(),
+            {record, summaryAccountDescription(chart, record.TXT_CONTO), controls_.USR_TIPOMOV->Caption().toStdString(),
              SummaryWords::of(translator), translator.text(textAdvancedAccountSelection).toStdString(),
              extraction_->totals(), ledger_.hasGroups(), totalsFormats(), converter}));
     });

@@ -217,7 +217,8 @@ void FRMCI_QUORVANE::applySelection(const SelectionParameters& s)
     c.CBO_SELPERQTA->setValue(text(s.CBO_SELPERQTA));
     c.TXT_QUANTITA->setValue(text(s.TXT_QUANTITA));
     c.TXT_PERCQTA->setValue(text(s.TXT_PERCQTA));
-    c.TXT_CODICEVALUTA->setValue(text(s.TXT_CODICEVALUTA));
+    // A selection without a currency shows the company's own, as a new window does.
+    c.TXT_CODICEVALUTA->setValue(s.TXT_CODICEVALUTA.empty() ? settings_.currency : text(s.TXT_CODICEVALUTA));
     c.TXT_CODICEVALUTA->StartDecode();
     c.TXT_DATACAMBIO->setDate(s.TXT_DATACAMBIO);
     panel_->AggiornaCambio();

@@ -65,7 +65,7 @@ void FRMCI_QUORVANE::runFirstActivation()
         [&] { buildNumberFormats(); }, [&] { buildPrintMenu(); }, [&] { SetOggettiCoanFinanziaria(); },
         [&] { controls_.TXT_FORMATCONTOCOGE->setSegments(controls::AccountSegments({generalLedgerAccountLength})); },
         [&] { setUpGrids(); }, [&] { showStartingField(); }, [&] { setCompetenceDateExpression(); },
-        [&] { setUpResultsPanel(); });
+        [&] { setUpResultsPanel(); }, [&] { setUpSourceCommands(); });
     if (completed)
         activated_ = true;
 }
@@ -120,6 +120,7 @@ std::unique_ptr<QObject> FRMCI_QUORVANE::createByName(const char* className)
 // global object the QEV integration counts as off.
 void FRMCI_QUORVANE::createServiceObjects()
 {
+    services_.warehouseConnector = std::make_unique<hostfw::StockLookupDecode>();
     services_.siteDecode = createByName(siteDecodeClassName);
     services_.siteLookup = createByName(siteLookupClassName);
     services_.qevGlobal = createByName(hostfw::qevGlobalClassName);

@@ -15,6 +15,7 @@
 #include "hostfw/ChartDefinitions.h"
 #include "hostfw/ChartOfAccountsLookup.h"
 #include "hostfw/HostPrograms.h"
+#include "selection/MovementTypeCondition.h"
 #include "selection/PanelRules.h"
 
 #include <QPushButton>
@@ -108,12 +109,14 @@ void SelectionPanel::setUp()
     c_.USR_TIPOMOV->setSource(&movementTypes_);
     c_.USR_TIPOMOV->setVisibleRows(3);
     c_.USR_TIPOMOV->setDateColumn(QStringLiteral("CI12_DATAREG"));
-    c_.USR_TIPOMOV->setCaptionSeparator(QStringLiteral("| "));
-    c_.USR_TIPOMOV->setCaptionDescription(2);
+    c_.USR_TIPOMOV->setCaptionSeparator(QString::fromLatin1(movementTypeCaptionSeparator));
+    c_.USR_TIPOMOV->setCaptionDescription(movementTypeCaptionDescription);
     c_.USR_TIPOMOV->Load();
-    c_.USR_TIPOMOV->setKindFilter(QStringLiteral("0,1"));
+    c_.USR_TIPOMOV->setKindFilter(QString::fromLatin1(offeredMovementKinds));
 
-    c_.TXT_CODICEVALUTA->setValue(QStringLiteral("EURO"));
+    // Amounts show in the company's own currency until the user asks for another ("EURO" when the company
+    // names none): a company keeping its books in another currency needs no exchange rate to start with.
+    c_.TXT_CODICEVALUTA->setValue(QString::fromStdString(settings_.currency));
     TXT_CODICEVALUTA_StartDecode();
     AggiornaCambio();
     c_.CMD_MOVIMENTI->setEnabled(false);
@@ -294,6 +297,7 @@ void SelectionPanel::CBO_SELCONTOVDS_ChangeRow()
         return;
     c_.TAB_QUORVANE->setTabAvailable(filterTab, false);
     c_.TXT_CONTO->setValue(QString());
+    c_.TXT_DESCRCONTO->setValue(QString());       // the description went with its code
     const bool single = isAccountKind(kind);
     c_.TXT_CONTO->setVisible(single);
     c_.TXT_DESCRCONTO->setVisible(single);

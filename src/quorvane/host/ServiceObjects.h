@@ -4,6 +4,7 @@
 // stay empty and the window goes on without them.
 
 #include "hostfw/FormManager.h"
+#include "hostfw/StockLookupDecode.h"
 
 #include <QObject>
 
@@ -16,6 +17,7 @@ struct ServiceObjects {
     std::unique_ptr<QObject> siteDecode;
     std::unique_ptr<QObject> siteLookup;
     std::unique_ptr<QObject> qevGlobal;
+    std::unique_ptr<hostfw::StockLookupDecode> warehouseConnector; // opens the warehouse document program
 };
 
 } // namespace quorvane::host

@@ -57,24 +57,23 @@ QString combined(const std::vector<controls::QueryConditionRow>& rows, Part part
 
 } // namespace
 
+// Each row's values go to the offered row it names, as the window fills its grid from the record.
 std::vector<controls::QueryConditionRow> conditionRows(const std::vector<LimitRow>& rows,
                                                        const controls::QueryOffer& offer, const char* gridName)
 {
-    std::vector<controls::QueryConditionRow> result;
+    std::vector<controls::FilledRow> filled;
     for (const LimitRow& row : rows) {
-        const controls::QueryRowDefinition& definition = offeredQueryRow(offer, row, gridName);
-        controls::QueryValues values{QString::fromStdString(row.from), QString::fromStdString(row.to), {}};
+        controls::FilledRow& values = filled.emplace_back();
+        values.offerRow = int(&offeredQueryRow(offer, row, gridName) - offer.data());
+        values.values = {QString::fromStdString(row.from), QString::fromStdString(row.to), {}};
         for (const std::string& item : row.list)
-            values.list << QString::fromStdString(item);
-        try {
-            QString condition = controls::queryCondition(definition, values);
-            if (!condition.isEmpty())
-                result.push_back({definition.caption, definition.column, condition});
-        } catch (const controls::QueryValueError& e) {
-            throw GridRowError(std::string(gridName) + ": " + e.what());
-        }
+            values.values.list << QString::fromStdString(item);
     }
-    return result;
+    try {
+        return controls::conditionRows(offer, std::move(filled));
+    } catch (const controls::QueryValueError& e) {
+        throw GridRowError(std::string(gridName) + ": " + e.what());
+    }
 }
 
 std::string ProcessaLimitiAdvancedQuery(const std::vector<controls::QueryConditionRow>& rows)

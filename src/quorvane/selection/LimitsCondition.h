@@ -11,7 +11,8 @@
 
 namespace quorvane {
 
-// The grid's condition rows for the record's filled rows, in order; rows without a value yield none.
+// The grid's condition rows for the record's filled rows, in the grid's order whatever the record's, as
+// the window yields them; rows without a value yield none.
 // Throws GridRowError for a caption the offer lacks and for a value its row refuses.
 std::vector<controls::QueryConditionRow> conditionRows(const std::vector<LimitRow>& rows,
                                                        const controls::QueryOffer& offer, const char* gridName);

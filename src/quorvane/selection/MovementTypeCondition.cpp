@@ -1,37 +1,42 @@
 #include "selection/MovementTypeCondition.h"
 
+#include "controls/MovementTypeChoice.h"
+
+#include <QString>
+
 #include <algorithm>
-#include <cctype>
 #include <stdexcept>
 
 namespace quorvane {
 
 namespace {
 
-bool isWholeNumber(const std::string& code)
+std::vector<int> codesOf(const std::vector<std::string>& codes)
 {
-    const std::size_t digits = !code.empty() && code.front() == '-' ? 1 : 0;
-    return code.size() > digits && std::all_of(code.begin() + digits, code.end(), [](char c) {
-               return std::isdigit(static_cast<unsigned char>(c));
-           });
+    std::vector<int> numbers;
+    for (const std::string& code : codes) {
+        bool ok = false;
+        numbers.push_back(QString::fromStdString(code).toInt(&ok));
+        if (!ok)
+            throw std::invalid_argument("the movement type \"" + code + "\" is not a movement-type code");
+    }
+    return numbers;
 }
 
 } // namespace
 
-std::string movementTypeCondition(const std::optional<std::vector<std::string>>& codes)
+std::vector<controls::MovementType> chosenMovementTypes(const std::vector<controls::MovementType>& types,
+                                                        const MovementTypeRange& range,
+                                                        const std::optional<std::vector<std::string>>& codes)
 {
-    if (!codes)
-        return "CGT0_CODICE IS NOT NULL";
-    // A type code is never NULL, so this matches no movement.
-    if (codes->empty())
-        return "CGT0_CODICE IS NULL";
-    std::string list;
-    for (const std::string& code : *codes) {
-        if (!isWholeNumber(code))
-            throw std::invalid_argument("the movement type \"" + code + "\" is not a movement-type code");
-        list += (list.empty() ? "" : ",") + code;
-    }
-    return "CGT0_CODICE IN (" + list + ")";
+    const std::optional<std::vector<int>> listed = codes ? std::optional(codesOf(*codes)) : std::nullopt;
+    const std::optional<std::vector<int>> kinds = controls::kindsOf(QString::fromLatin1(offeredMovementKinds));
+    std::vector<controls::MovementType> chosen;
+    for (const controls::MovementType& type : types)
+        if (controls::isOffered(type, kinds, range.from, range.to)
+            && (!listed || std::find(listed->begin(), listed->end(), type.code) != listed->end()))
+            chosen.push_back(type);
+    return chosen;
 }
 
 } // namespace quorvane

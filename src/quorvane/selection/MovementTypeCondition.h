@@ -1,7 +1,11 @@
 #pragma once
-// The movement-type selector's condition: one SQL condition over CGT0_CODICE (the extraction renames the
-// column to the movement's own type column). It is never empty: no choice at all means every type, an
-// empty choice means none.
+// The movement types a selection extracts, worked out without the window's selector as the selector works
+// them out: the types of actual and budget movements valid within the range the check before processing
+// gives, ticked all unless the selection lists its own. The selector's settings live here, so that the
+// window sets them and the command line reads them from one place.
+
+#include "controls/MovementTypeSource.h"
+#include "selection/SettingsCheck.h"
 
 #include <optional>
 #include <string>
@@ -9,8 +13,15 @@
 
 namespace quorvane {
 
-// Movement-type codes are whole numbers; any other code is refused with std::invalid_argument so that
-// nothing but numbers reaches the statement.
-std::string movementTypeCondition(const std::optional<std::vector<std::string>>& codes);
+inline constexpr const char* offeredMovementKinds = "0,1";      // actual and budget, never simulations
+inline constexpr const char* movementTypeCaptionSeparator = "| ";
+inline constexpr int movementTypeCaptionDescription = 2;        // the medium description
+
+// Of the company's types, those the selector offers for the range, and of those only the listed codes
+// when the selection lists any (an empty list chooses none). Throws std::invalid_argument for a code that
+// is no whole number, so that nothing but numbers reaches the statement.
+std::vector<controls::MovementType> chosenMovementTypes(const std::vector<controls::MovementType>& types,
+                                                        const MovementTypeRange& range,
+                                                        const std::optional<std::vector<std::string>>& codes);
 
 } // namespace quorvane

@@ -1,5 +1,7 @@
 #include "selection/SelectionFile.h"
 
+#include "controls/NumberText.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -66,7 +68,7 @@ FieldCodec number(const char* key, std::string SelectionParameters::*member, int
                 double d = v.toDouble();
                 if (wholeDigits > 0 && (d != std::floor(d) || d < 0 || QString::number(d, 'f', 0).size() > wholeDigits))
                     refuse(k, QStringLiteral("expected a whole number of at most %1 digits").arg(wholeDigits));
-                s.*member = QString::number(d, 'g', 15).toStdString();
+                s.*member = controls::plainNumber(d).toStdString();
             },
             [member](const SelectionParameters& s) {
                 return (s.*member).empty() ? QJsonValue(QJsonValue::Undefined)

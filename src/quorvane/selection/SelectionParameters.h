@@ -40,13 +40,13 @@ struct SelectionParameters {
     std::string CHK_PERIODOCOMP = "0";
     std::string CBO_MESELI = "-1", TXT_ANNOLI;
     std::string CBO_MESELS = "-1", TXT_ANNOLS;
-    // Movement-type codes chosen in the selector; none given means every type.
+    // Movement-type codes chosen in the selector; none given means every type the selector offers.
     std::optional<std::vector<std::string>> USR_TIPOMOV;
     std::string CBO_INDOPERAZIONE = "0";  // "0" actual, "1" budget
     std::string CBO_SELPERIMP = "0", TXT_IMPORTO, TXT_PERC;
     std::string CHK_QUANTITA = "0";
     std::string CBO_SELPERQTA = "0", TXT_QUANTITA, TXT_PERCQTA;
-    std::string TXT_CODICEVALUTA = "EURO";
+    std::string TXT_CODICEVALUTA;        // the display currency; "" is the company's own currency
     std::optional<QDate> TXT_DATACAMBIO;
     std::string TXT_CAMBIO;
     std::string CHK_NO_PROGETTI = "0", CHK_NO_COMMESSE = "0", CHK_NO_VERSAMENTI = "0";

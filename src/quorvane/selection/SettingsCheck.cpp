@@ -14,9 +14,9 @@ constexpr int messageRequired = 9638;         // a required value is missing or 
 constexpr int messageParentLevel = 43650;     // a project sub-level needs the project level before it
 constexpr int messageSubOrder = 43681;        // a sub-order needs the job-order level before it
 constexpr int messageInvalidGroup = 6029;     // a grouping level on a row that cannot group
-constexpr int messageProjects = 64809;
-constexpr int messageJobOrders = 64810;
-constexpr int messageTimeBookings = 64811;
+constexpr int messageProjects = 64809;        // an ordering on project data while projects are left out
+constexpr int messageJobOrders = 64810;       // the same for job orders
+constexpr int messageTimeBookings = 64811;    // the same for time bookings
 constexpr int messageTooManyLevels = 7984;
 constexpr std::size_t maximumGroupingLevels = 10;
 
@@ -38,6 +38,8 @@ std::optional<QDate> firstDayOfMonth(const std::string& year, const std::string&
     return day.isValid() ? std::optional<QDate>(day) : std::nullopt;
 }
 
+} // namespace
+
 MovementTypeRange movementTypeRange(const SelectionParameters& s)
 {
     if (s.CHK_PERIODOCOMP == "1") {
@@ -50,6 +52,8 @@ MovementTypeRange movementTypeRange(const SelectionParameters& s)
         from = QDate(s.TXT_DATAREGA->year(), 1, 1);
     return {from, s.TXT_DATAREGA};
 }
+
+namespace {
 
 bool isYear(const std::string& text)
 {
@@ -117,12 +121,16 @@ bool anyRowOn(const std::vector<OrderingColumn>& rows, std::initializer_list<std
                        [&](const OrderingColumn& row) { return isOneOf(row.column, columns); });
 }
 
-// An ordering, grouping or not, on a dimension the user chose to leave out.
+// An ordering, grouping or not, on a dimension the user chose to leave out. Leaving the projects out also
+// leaves out what is booked on them (employee, qualification, department, nodes, activity, project
+// expense): the extraction fetches none of those columns, so an ordering on them is refused as well.
 Refusal checkExcludedDimensions(const SelectionParameters& s, const std::vector<OrderingColumn>& rows)
 {
     if (s.CHK_NO_PROGETTI == "1"
         && anyRowOn(rows, {"CI13_PROGETTO_PD68", "CI13_SPROGETTO_PD69", "PD68_TIPO_PD1D", "PD68_STATO_PD1E",
-                           "PD68_DATACHIUPROG", "PD68_CLASSEA_PD1F", "PD68_CLASSEB_PD1G", "PD68_CLASSEC_PD1H"}))
+                           "PD68_DATACHIUPROG", "PD68_CLASSEA_PD1F", "PD68_CLASSEB_PD1G", "PD68_CLASSEC_PD1H",
+                           "CI13_DIPENDENTE_PD06", "CI13_QUALIFICA_PD04", "CI13_REPARTO_PD07", "CI13_NODO_PD0C",
+                           "CI13_NODORIF_PD0C", "CI13_ATTIVITA_PD0D", "CI13_SPESAGEN_PD59"}))
         return onOrderingTab(messageProjects);
     if (s.CHK_NO_COMMESSE == "1" && anyRowOn(rows, {"CI13_COMMESSA_PD25", "CI13_SCOMMESSA_PD25"}))
         return onOrderingTab(messageJobOrders);

@@ -22,7 +22,7 @@ struct FieldStates {
     bool dateToValid = true;              // the same for TXT_DATAREGA
     bool currencyValid = true;            // TXT_CODICEVALUTA holds a known currency
     std::string baseCurrency = "EURO";    // the company's currency: no exchange rate needed for it
-    std::string movementTypeCondition;    // the selector's condition; empty when it has none
+    std::string movementTypeCondition;    // the selector's condition; empty when no type is chosen
 };
 
 inline constexpr int orderingTab = 2;     // "&Ordinamenti e raggruppamenti"
@@ -45,6 +45,9 @@ struct SettingsCheckResult {
     MovementTypeRange movementTypeRange;
     bool ok() const { return !refusal; }
 };
+
+// The range of the movement types to offer: the registration dates, or the competence period when it is on.
+MovementTypeRange movementTypeRange(const SelectionParameters& selection);
 
 // `ordering` is the ordering grid's chosen rows resolved to their columns (see orderingColumns).
 SettingsCheckResult CheckImpostazioni(const SelectionParameters& selection, const FieldStates& fields,

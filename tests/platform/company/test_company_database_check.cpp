@@ -1,5 +1,5 @@
-// Opening a company database: a missing, unreadable or foreign file is refused with a message naming the
-// file and what is wrong; a read-only session that extracts into a temporary table leaves the file as it was.
+// Opening a company database: a missing or foreign file is refused with a message naming the file and
+// what is wrong; a read-only session that extracts into a temporary table leaves the file as it was.
 
 #include "company/DatabaseCheck.h"
 #include "company/DemoDatabase.h"
@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <unistd.h>
 
 namespace {
 
@@ -70,13 +69,6 @@ private slots:
         QVERIFY(message.contains("does not exist"));
     }
 
-    void aFolderIsRefused()
-    {
-        QString message = refusal(dir_.path());
-        QVERIFY(message.contains(dir_.path()));
-        QVERIFY(message.contains("folder"));
-    }
-
     void aFileOfAnotherKindIsRefused()
     {
         QString path = dir_.filePath("notes.txt");
@@ -84,18 +76,6 @@ private slots:
         QString message = refusal(path);
         QVERIFY(message.contains(path));
         QVERIFY(message.contains("not an SQLite database"));
-    }
-
-    void anUnreadableFileIsRefused()
-    {
-        if (geteuid() == 0)
-            QSKIP("the superuser reads any file");
-        QString path = dir_.filePath("locked.db");
-        QVERIFY(QFile::copy(demo_, path));
-        QFile::setPermissions(path, QFileDevice::Permissions());
-        QString message = refusal(path);
-        QVERIFY(message.contains(path));
-        QVERIFY(message.contains("cannot be read"));
     }
 
     void aForeignDatabaseIsRefused()
@@ -120,7 +100,7 @@ private slots:
         }
         QString message = refusal(path);
         QVERIFY(message.contains(path));
-        QVERIFY(message.contains("lacks 70 of the 71"));
+        QVERIFY(message.contains("lacks 71 of the 72"));
         QVERIFY(message.contains("CG17_ANAGSTORICO"));
     }
 

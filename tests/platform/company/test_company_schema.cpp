@@ -61,21 +61,6 @@ private slots:
             parameterCounts_[object.name] = object.parameterCount;
     }
 
-    void theScriptCreatesTablesViewsAndFunctions()
-    {
-        int tables = 0, views = 0, functions = 0;
-        for (const company::SchemaObject& object : company::schemaObjects()) {
-            tables += object.kind == company::SchemaObject::Kind::Table;
-            views += object.kind == company::SchemaObject::Kind::View;
-            functions += object.kind == company::SchemaObject::Kind::Function;
-        }
-        QCOMPARE(tables, 47);
-        QCOMPARE(views, 18);
-        QCOMPARE(functions, 6);
-        QCOMPARE(parameterCounts_.at("FNPC03_ANAGPDC_COAN"), 4);
-        QCOMPARE(parameterCounts_.at("FNCI03_CAUSALI"), 2);
-    }
-
     void everyObjectOfTheScriptIsDocumented()
     {
         QSet<QString> documented;
@@ -122,17 +107,6 @@ private slots:
         } catch (const db::Error& e) {
             QFAIL(e.what());
         }
-    }
-
-    void aColumnTheSchemaLacksIsRefused()
-    {
-        QVERIFY_THROWS_EXCEPTION(db::Error, connection_->Open("SELECT TOP 0 CI12_NOSUCHCOLUMN FROM CI12_MOVTESTATA"));
-    }
-
-    void theExtractionsHeaderHasItsFortyFourColumnsBesidesGuidAndSite()
-    {
-        db::Recordset rows = connection_->Open("SELECT TOP 0 * FROM CI12_MOVTESTATA");
-        QCOMPARE(rows.fieldCount(), 44 + 2);
     }
 
     void loadingTheScriptTwiceFailsOnTheFirstExistingObject()

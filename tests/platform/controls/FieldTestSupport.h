@@ -13,6 +13,23 @@
 
 namespace fieldtest {
 
+// Gives the field the focus as the Tab key does, and lets the window hear of it.
+inline void enter(QWidget* field)
+{
+    field->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+}
+
+// Enters the field, replaces its text by typing, and leaves it for `elsewhere`.
+inline void type(controls::EditField* field, const QString& text, QWidget* elsewhere)
+{
+    enter(field);
+    QTest::keyClick(field->editor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field->editor(), Qt::Key_Delete);
+    QTest::keyClicks(field->editor(), text);
+    enter(elsewhere);
+}
+
 class FieldWindow {
 public:
     template <class Field, class... Args>
@@ -29,25 +46,9 @@ public:
         QApplication::setActiveWindow(&window);
         return QTest::qWaitForWindowActive(&window);
     }
-    void enter(QWidget* field)
-    {
-        field->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
-    void leave()
-    {
-        elsewhere->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
-    // Enters the field, replaces its text by typing and leaves it.
-    void type(controls::EditField* field, const QString& text)
-    {
-        enter(field);
-        QTest::keyClick(field->editor(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(field->editor(), Qt::Key_Delete);
-        QTest::keyClicks(field->editor(), text);
-        leave();
-    }
+    void enter(QWidget* field) { fieldtest::enter(field); }
+    void leave() { fieldtest::enter(elsewhere); }
+    void type(controls::EditField* field, const QString& text) { fieldtest::type(field, text, elsewhere); }
 
     QWidget window;
     QVBoxLayout* layout = new QVBoxLayout(&window);

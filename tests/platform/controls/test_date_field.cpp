@@ -1,5 +1,4 @@
-// Dates typed the way accountants type them, written out in full when the field is left, and text that
-// is no date kept for the settings check to point at.
+// Dates typed the way accountants type them, and text that is no date read as none.
 
 #include "FieldTestSupport.h"
 
@@ -55,41 +54,6 @@ private slots:
         QCOMPARE(controls::parseItalianDate(typed, today), std::nullopt);
     }
 
-    void leavingWritesTheDateInFull()
-    {
-        fieldtest::FieldWindow w;
-        auto* field = w.add<DateFieldM>();
-        field->setToday([] { return today; });
-        QVERIFY(w.show());
-        w.type(field, QStringLiteral("150324"));
-        QCOMPARE(field->Value(), QStringLiteral("15/03/2024"));
-        QCOMPARE(field->date(), std::optional<QDate>(QDate(2024, 3, 15)));
-        QVERIFY(field->isValid());
-        w.type(field, QStringLiteral("15/3"));
-        QCOMPARE(field->Value(), QStringLiteral("15/03/2024"));
-    }
-
-    void aWrongDateStaysAsTypedAndIsNotValid()
-    {
-        fieldtest::FieldWindow w;
-        auto* field = w.add<DateFieldM>();
-        QVERIFY(w.show());
-        w.type(field, QStringLiteral("31/02/2024"));
-        QCOMPARE(field->Value(), QStringLiteral("31/02/2024"));
-        QVERIFY(!field->isValid());
-        QCOMPARE(field->date(), std::nullopt);
-        w.type(field, QString());
-        QVERIFY(field->isValid());
-    }
-
-    void theProgramSetsIsoOrShortDates()
-    {
-        DateFieldM field;
-        field.setValue(QStringLiteral("2024-02-29"));
-        QCOMPARE(field.Value(), QStringLiteral("29/02/2024"));
-        field.setDate(std::nullopt);
-        QCOMPARE(field.Value(), QString());
-    }
 };
 
 QTEST_MAIN(DateFieldTest)

@@ -83,19 +83,6 @@ private slots:
         QCOMPARE(combo.Value(), QString());
     }
 
-    void aSortedComboOrdersItsItemsByText()
-    {
-        ComboField combo;
-        combo.AddItem(QStringLiteral("2"), QStringLiteral("Marzo"));
-        combo.AddItem(QStringLiteral("1"), QStringLiteral("Aprile"));
-        QCOMPARE(combo.itemText(0), QStringLiteral("Aprile"));
-        combo.Clear();
-        combo.setSorted(false);
-        combo.AddItem(QStringLiteral("2"), QStringLiteral("Marzo"));
-        combo.AddItem(QStringLiteral("1"), QStringLiteral("Aprile"));
-        QCOMPARE(combo.itemText(0), QStringLiteral("Marzo"));
-    }
-
     void aCheckBoxReadsZeroOrOneAndClicksOnEveryChange()
     {
         CheckField box(QStringLiteral("Gestione quantità"));
@@ -127,20 +114,7 @@ private slots:
         QCOMPARE(lookups, 1);
     }
 
-    void secondFlagAndMandatoryMark()
-    {
-        fieldtest::FieldWindow w;
-        auto* field = w.add<TextFieldM>();
-        field->setMandatory(true);
-        QVERIFY(w.show());
-        QVERIFY(field->isMandatory());
-        field->setSecondFlag(false);
-        QCOMPARE(field->editor()->focusPolicy(), Qt::ClickFocus);   // Tab passes it by
-        field->setSecondFlag(true);
-        QCOMPARE(field->editor()->focusPolicy(), Qt::StrongFocus);
-    }
-
-    void upperCaseTextAndLooks()
+    void upperCaseTextCutToItsLength()
     {
         fieldtest::FieldWindow w;
         auto* field = w.add<TextFieldM>();
@@ -149,10 +123,6 @@ private slots:
         QVERIFY(w.show());
         w.type(field, QStringLiteral("usdollar"));
         QCOMPARE(field->Value(), QStringLiteral("USDO"));
-        field->setReadOnlyLook(true);
-        QVERIFY(field->hasReadOnlyLook());
-        field->setSearchLook(QStringLiteral("Cerca"));
-        QVERIFY(!field->hasReadOnlyLook());
     }
 };
 

@@ -1,5 +1,5 @@
-// Numbers typed with the accountants' comma, shown in the field's display format once left, passed on
-// with a point; masked fields take whole numbers of their digits only.
+// Numbers typed with the accountants' comma, shown in a display format, passed on with a point and no
+// exponent; masked fields take whole numbers of their digits only.
 
 #include "FieldTestSupport.h"
 
@@ -48,18 +48,21 @@ private slots:
         QCOMPARE(controls::formatNumber(value, pattern), expected);
     }
 
-    void leavingShowsTheFormatAndTheValueKeepsThePoint()
+    void numbersArePassedOnInFull_data()
     {
-        fieldtest::FieldWindow w;
-        auto* field = w.add<NumberField>();
-        field->setDigits(11);
-        field->setFormat(QStringLiteral("###,###,###,##0.00"));
-        QVERIFY(w.show());
-        w.type(field, QStringLiteral("1234,5"));
-        QCOMPARE(field->lineEdit()->text(), QStringLiteral("1.234,50"));
-        QCOMPARE(field->Value(), QStringLiteral("1234.5"));
-        w.enter(field);
-        QCOMPARE(field->lineEdit()->text(), QStringLiteral("1234,5"));
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a small quantity, never 1e-05") << 0.00001 << "0.00001";
+        QTest::newRow("a large amount, never 1e+16") << 1e16 << "10000000000000000";
+        QTest::newRow("fifteen significant digits") << 0.1 + 0.2 << "0.3";
+        QTest::newRow("negative") << -1234.5 << "-1234.5";
+    }
+    void numbersArePassedOnInFull()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, expected);
+        QCOMPARE(controls::plainNumber(value), expected);
+        QCOMPARE(controls::parseTypedNumber(controls::plainNumber(value)), std::optional<double>(expected.toDouble()));
     }
 
     void aMaskedFieldTakesItsDigitsOnly()
@@ -76,17 +79,6 @@ private slots:
         QCOMPARE(year->Value(), QStringLiteral("1234"));
     }
 
-    void theFormatIsAProperty()
-    {
-        NumberField field;
-        field.setProperty("Format", QStringLiteral("###,##0.0"));
-        field.setValue(QStringLiteral("1500"));
-        QCOMPARE(field.format(), QStringLiteral("###,##0.0"));
-        QCOMPARE(field.lineEdit()->text(), QStringLiteral("1.500,0"));
-        field.setValue(QString());
-        QCOMPARE(field.Value(), QString());
-        QVERIFY(field.isValid());
-    }
 };
 
 QTEST_MAIN(NumberFieldTest)

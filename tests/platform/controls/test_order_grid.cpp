@@ -1,6 +1,6 @@
-// The ordering grid as a user meets it: offered rows chosen into an ordered list, moved with the keyboard,
-// marked with a direction, a grouping level, a period for dates and a page break; descriptions cannot group
-// and only dates take a period.
+// The ordering grid as a user meets it: offered rows in their sections, chosen rows marked with a
+// direction, a grouping level, a period for dates and a page break; descriptions cannot group and only
+// dates take a period.
 
 #include "controls/OrderGrid.h"
 
@@ -55,30 +55,6 @@ private slots:
         grid_.setShowAllRows(false);
     }
 
-    void chosenRowsKeepTheUsersOrder()
-    {
-        for (int i : {3, 0, 2, 0})
-            grid_.choose(i);
-        QCOMPARE(captions(grid_), (QStringList{"C.d.C.", "Causale", "Data reg."}));
-        grid_.chosenTable()->setCurrentCell(2, 0);
-        QTest::keyClick(grid_.chosenTable(), Qt::Key_Up, Qt::ControlModifier);
-        QTest::keyClick(grid_.chosenTable(), Qt::Key_Up, Qt::ControlModifier);
-        QTest::keyClick(grid_.chosenTable(), Qt::Key_Up, Qt::ControlModifier);   // already first
-        QCOMPARE(captions(grid_), (QStringList{"Data reg.", "C.d.C.", "Causale"}));
-        QCOMPARE(grid_.chosenTable()->currentRow(), 0);
-        grid_.chosenTable()->setCurrentCell(1, 0);
-        QTest::keyClick(grid_.chosenTable(), Qt::Key_Delete);
-        QCOMPARE(captions(grid_), (QStringList{"Data reg.", "Causale"}));
-    }
-
-    void choosingWithEnterOnTheOfferedRow()
-    {
-        grid_.offered()->setCurrentItem(grid_.offered()->topLevelItem(1)->child(0));
-        QTest::keyClick(grid_.offered(), Qt::Key_Return);
-        QCOMPARE(captions(grid_), QStringList{"C.d.C."});
-        QCOMPARE(grid_.chosenRows().front().column, QString("CI13_CONTO_PC03"));
-    }
-
     void rowEditorsSetTheMarks()
     {
         grid_.choose(2);
@@ -107,15 +83,6 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, grid_.setChosenRows({{"Data registrazione", {}}}));
         QCOMPARE(captions(grid_), (QStringList{"Descr. causale", "Causale"}));
         QVERIFY(!grid_.chosenRows().front().group);
-    }
-
-    void anOfferRebuiltTwiceHoldsNoDuplicates()
-    {
-        grid_.choose(0);
-        grid_.setOffer(offer);
-        grid_.setOffer(offer);
-        QCOMPARE(grid_.offered()->topLevelItem(0)->childCount(), 3);
-        QVERIFY(grid_.chosenRows().empty());
     }
 
     void gridReportsChangesAndTheLastTab()

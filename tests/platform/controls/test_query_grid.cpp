@@ -2,6 +2,8 @@
 // and looked up through the window, a pasted column of codes filling a row's list, and the filled rows'
 // conditions in the offer's order.
 
+#include "FieldTestSupport.h"
+
 #include "controls/QueryGrid.h"
 
 #include <QApplication>
@@ -34,22 +36,6 @@ const QueryOffer offer{row(0, "Causale", "CI12_CODCAUS_CI03", true, ValueKind::T
                        row(1, "Data doc.", "CI12_DATADOC", false, ValueKind::Date),
                        row(1, "Commessa", "CI13_COMMESSA_PD25", true, ValueKind::Text, 25)};
 
-// A small list of causals: the grid's services as the host would give them.
-class Causals final : public CodeLookup {
-public:
-    std::optional<QString> describe(const CodeRequest&, const QString& code) const override
-    {
-        for (const CodeEntry& e : entries({}, {}, 10))
-            if (e.code == code)
-                return e.description;
-        return std::nullopt;
-    }
-    std::vector<CodeEntry> entries(const CodeRequest&, const QString&, int) const override
-    {
-        return {{"ACQ", "Acquisti"}, {"VEN", "Vendite"}};
-    }
-};
-
 class WindowHandlers final : public QueryGridEvents {
 public:
     void AqValidate(const QString& caption, ValueBox box, const QString& value) override
@@ -66,7 +52,7 @@ public:
     {
         return LookupTarget{&causals, {caption, 0, {}, {}}};
     }
-    Causals causals;
+    fieldtest::ListLookup causals{{{"ACQ", "Acquisti"}, {"VEN", "Vendite"}}};   // as the host would give them
     QStringList validated;
 };
 

@@ -1,6 +1,5 @@
 // The allocation-trace viewer on the demo company: for a line, its origins or its destinations as the trace
-// table records them, each with the listed line's account and amount; a viewer without session or
-// connection refuses to show.
+// table records them, each with the listed line's account and amount.
 
 #include "HostTestSupport.h"
 
@@ -18,7 +17,6 @@ class AllocationTraceViewerTest : public QObject {
 private slots:
     void eachSideListsItsTraceRowsWithTheirAmounts_data();
     void eachSideListsItsTraceRowsWithTheirAmounts();
-    void aViewerWithoutSessionRefusesToShow();
 };
 
 void AllocationTraceViewerTest::eachSideListsItsTraceRowsWithTheirAmounts_data()
@@ -68,14 +66,6 @@ void AllocationTraceViewerTest::eachSideListsItsTraceRowsWithTheirAmounts()
         QCOMPARE(item->text(1), QString::fromStdString(expected.value(1).toText()));
         QCOMPARE(item->text(5), QLocale(QLocale::Italian).toString(expected.value(2).toDouble(), 'f', decimals));
     }
-}
-
-void AllocationTraceViewerTest::aViewerWithoutSessionRefusesToShow()
-{
-    AllocationTraceViewer viewer;
-    viewer.setLine(QStringLiteral("1"), 1, TraceDirection::Origins);
-    QVERIFY_THROWS_EXCEPTION(std::logic_error, viewer.Show());
-    QVERIFY(!viewer.isVisible());
 }
 
 QTEST_MAIN(AllocationTraceViewerTest)

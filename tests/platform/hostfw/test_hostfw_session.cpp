@@ -1,12 +1,9 @@
-// The session over a company database: what it reads of the company and its charts, how account codes
-// are written with the chart's segments, and how numbered messages reach the user.
+// The session over a company database: what it reads of the company and its charts, and the refusal of a
+// company the database does not hold.
 
 #include "HostTestSupport.h"
 
 #include "db/Error.h"
-#include "hostfw/Catalogue.h"
-#include "hostfw/ChartDefinitions.h"
-#include "hostfw/MessageService.h"
 
 #include <QtTest>
 
@@ -18,10 +15,6 @@ private slots:
     void theSessionReadsTheCompanyAndItsCharts_data();
     void theSessionReadsTheCompanyAndItsCharts();
     void aCompanyTheDatabaseDoesNotHoldIsRefused();
-    void accountCodesWrittenWithTheChartsSegments_data();
-    void accountCodesWrittenWithTheChartsSegments();
-    void messagesByKind_data();
-    void messagesByKind();
 };
 
 void SessionTest::theSessionReadsTheCompanyAndItsCharts_data()
@@ -60,31 +53,6 @@ void SessionTest::aCompanyTheDatabaseDoesNotHoldIsRefused()
     QVERIFY_THROWS_EXCEPTION(db::Error, ClsGlobal::open(hosttest::demoLogin(99)));
 }
 
-void SessionTest::accountCodesWrittenWithTheChartsSegments_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<int>("chart");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("every level") << "0102003" << 1 << "01.02.003";
-    QTest::newRow("a ledger code") << "01" << 1 << "01";
-    QTest::newRow("an intermediate code") << "0102" << 1 << "01.02";
-    QTest::newRow("a longer code keeps its tail last") << "01020030" << 1 << "01.02.0030";
-    QTest::newRow("trailing blanks go") << "0102003   " << 1 << "01.02.003";
-    QTest::newRow("already written") << "01.02.003" << 1 << "01.02.003";
-    QTest::newRow("single segment") << "123456" << 5 << "123456";
-    QTest::newRow("unknown chart") << "0102003" << 99 << "0102003";
-    QTest::newRow("empty") << "" << 1 << "";
-}
-
-void SessionTest::accountCodesWrittenWithTheChartsSegments()
-{
-    QFETCH(QString, code);
-    QFETCH(int, chart);
-    QFETCH(QString, written);
-    const ChartDefinitions charts({{1, {2, 2, 3}}, {5, {6}}});
-    QCOMPARE(charts.format(code, chart), written);
-}
-
 namespace {
 
 class Recorder : public DialogAnswerer {
@@ -98,34 +66,6 @@ public:
 };
 
 } // namespace
-
-void SessionTest::messagesByKind_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("extra");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<QString>("text");
-    const QString refusal = Catalogue::text(9638, Language::English);
-    QTest::newRow("2 is a refusal") << 2 << "" << int(DialogIcon::Warning) << refusal;
-    QTest::newRow("3 is a notice") << 3 << "" << int(DialogIcon::Information) << refusal;
-    QTest::newRow("extra text on its own line") << 3 << "TXT_CONTO" << int(DialogIcon::Information)
-                                                 << refusal + "\nTXT_CONTO";
-}
-
-void SessionTest::messagesByKind()
-{
-    QFETCH(int, kind);
-    QFETCH(QString, extra);
-    QFETCH(int, icon);
-    QFETCH(QString, text);
-    Recorder recorder;
-    const Translator english(Language::English);
-    MessageService(english, recorder).show(kind, 9638, extra, QStringLiteral("Partitario"));
-    QCOMPARE(int(recorder.last.icon), icon);
-    QCOMPARE(recorder.last.buttons, DialogButtons::Ok);
-    QCOMPARE(recorder.last.text, text);
-    QCOMPARE(recorder.last.title, QStringLiteral("Partitario"));
-}
 
 QTEST_MAIN(SessionTest)
 #include "test_hostfw_session.moc"

@@ -9,7 +9,6 @@
 #include "engine/CompanyEngineSettings.h"
 #include "engine/MovementExtraction.h"
 #include "hostfw/AttributeDefinitions.h"
-#include "selection/MovementTypeCondition.h"
 
 #include <QTemporaryDir>
 
@@ -51,7 +50,7 @@ inline quorvane::ExtractionRequest everyMovement(db::Connection& connection, int
 {
     quorvane::ExtractionRequest request;
     request.settings = engineSettings(connection, company);
-    request.movementTypeCondition = quorvane::movementTypeCondition(std::nullopt);
+    request.movementTypeCondition = "CGT0_CODICE IS NOT NULL";
     const hostfw::AttributeDefinitions attributes = hostfw::AttributeDefinitions::read(connection, company);
     request.headerAttributes = attributes.names(quorvane::headerAttributeEntity);
     request.lineAttributes = attributes.names(quorvane::lineAttributeEntity);

@@ -58,15 +58,11 @@ void CellFormatsTest::eachColumnFollowsItsRule_data()
     QTest::newRow("null or empty account unchanged") << false << "CI13_CONTO_PC03" << "" << false << "";
     QTest::newRow("general-ledger account") << true << "CG42_CONTOPAR_CG24" << "6010" << false << "ledger 6010";
     QTest::newRow("document type") << false << "CI12_TIPODOC" << "3" << false << "document type 3";
-    QTest::newRow("movement type") << false << "CI12_INDTIPOMOV" << "12" << false << "movement type 12";
     QTest::newRow("no document type rule in the detail") << true << "CI12_TIPODOC" << "3" << false << "3";
-    QTest::newRow("no movement type rule in the detail") << true << "CI12_INDTIPOMOV" << "12" << false << "12";
     QTest::newRow("origin from the row") << false << "DES_CI12_INDPROVENIENZA" << "" << false << "origin 4";
-    QTest::newRow("origin in the detail") << true << "DES_CI12_INDPROVENIENZA" << "" << false << "origin 4";
     QTest::newRow("no origin in the row") << false << "DES_CI12_INDPROVENIENZA" << "x" << true << "x";
     QTest::newRow("kind of the expense item's nature") << false << "DES_PC04_INDCOSTORIC" << "" << false << "kind 2";
     QTest::newRow("kind of the detail row's nature") << true << "DES_PC04_INDCOSTORIC" << "" << false << "kind 3";
-    QTest::newRow("no kind in the row") << true << "DES_PC04_INDCOSTORIC" << "" << true << "";
     QTest::newRow("other columns untouched") << false << "DESCRCONTO" << "Magazzino" << false << "Magazzino";
 }
 

@@ -81,7 +81,6 @@ private slots:
     void competenceSharesAreThoseOfTheLedgersRows();
     void aRowWithoutRegistrationNumberEmptiesThePane_data();
     void aRowWithoutRegistrationNumberEmptiesThePane();
-    void noCurrentRowLeavesThePaneAsItIs();
 
 private:
     std::unique_ptr<db::Connection> connection_;
@@ -202,21 +201,6 @@ void DetailRowsTest::aRowWithoutRegistrationNumberEmptiesThePane()
     QCOMPARE(grid.model()->rowCount(), 0);
     QCOMPARE(grid.recordset(), nullptr);
     QVERIFY(!detail.rows().isOpen());
-}
-
-void DetailRowsTest::noCurrentRowLeavesThePaneAsItIs()
-{
-    const DetailRowsRequest request = requestFor(*connection_, 1);
-    db::Recordset first = connection_->Open("SELECT TOP 1 CI12_NUMREG_CO99 FROM CI12_MOVTESTATA WHERE CI12_DITTA_CG18 = 1");
-    MovementDetail detail(*connection_);
-    db::Recordset movement = currentRowWith(first.value(0));
-    detail.AggiornaDettaglioMovimenti(&movement, request, nullptr);
-    const long shown = detail.rows().RecordCount();
-    QVERIFY(shown > 0);
-    movement.MoveNext();   // past the last row
-    detail.AggiornaDettaglioMovimenti(&movement, request, nullptr);
-    detail.AggiornaDettaglioMovimenti(nullptr, request, nullptr);
-    QCOMPARE(detail.rows().RecordCount(), shown);
 }
 
 QTEST_MAIN(DetailRowsTest)

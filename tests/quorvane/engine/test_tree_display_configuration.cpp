@@ -38,8 +38,6 @@ private slots:
     void sortsAndLevelsFromTheRows_data();
     void sortsAndLevelsFromTheRows();
     void levelCaptionsAreTranslated();
-    void firstGroupingRowPosition_data();
-    void firstGroupingRowPosition();
 };
 
 void TreeDisplayConfigurationTest::sortsAndLevelsFromTheRows_data()
@@ -61,12 +59,6 @@ void TreeDisplayConfigurationTest::sortsAndLevelsFromTheRows_data()
         << QStringList{"Nr. doc.:CI12_NUMDOC", "V.d.S.:CI13_VDS_PC03:G:DESC", "Data doc.:CI12_DATADOC:G:1"}
         << "CI13_VDS_PC03 DESC,CI12_DATADOC ASC, CI12_NUMDOC ASC, CI12_NUMREG_CO99, CI13_PROGRIGA" << true
         << QStringList{"CI13_VDS_PC03|DESCRVDS|0", "CI12_DATADOC||1"};
-    QTest::newRow("every period of the document date")
-        << QStringList{"a:CI12_DATADOC:G:2", "b:CI12_DATADOC:G:9", "c:CI12_DATADOC:G:4", "d:CI12_DATADOC:G:5",
-                       "e:CI12_DATADOC:G:6", "f:CI12_DATADOC:G:7"}
-        << "DATADOCSETT ASC,DATADOCQUIND ASC,DATADOCTRIM ASC,DATADOCQUAD ASC,DATADOCSEM ASC,DATADOCANNO ASC" << true
-        << QStringList{"DATADOCSETT||0", "DATADOCQUIND||0", "DATADOCTRIM||0", "DATADOCQUAD||0", "DATADOCSEM||0",
-                       "DATADOCANNO||0"};
     QTest::newRow("attribute columns lose their qualifier in the sort, keep it in the level")
         << QStringList{"Contratto:CO5L_CI12.CONTRATTO:G", "Peso:CO5L_CI13.PESO"}
         << "CONTRATTO ASC, PESO ASC, CI12_NUMREG_CO99, CI13_PROGRIGA" << true
@@ -105,21 +97,6 @@ void TreeDisplayConfigurationTest::levelCaptionsAreTranslated()
              std::string("C.d.C."));
     QCOMPARE(quorvane::configureDisplay(rows, hostfw::Translator(hostfw::Language::English)).levels[1].Caption,
              std::string());
-}
-
-void TreeDisplayConfigurationTest::firstGroupingRowPosition_data()
-{
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<int>("position");
-    QTest::newRow("none groups") << QStringList{"Nr. doc.:CI12_NUMDOC"} << 0;
-    QTest::newRow("third row") << QStringList{"a:CI12_NUMDOC", "b:CI12_SEZDOC", "c:NATURA:G", "d:CLIENTE:G"} << 3;
-}
-
-void TreeDisplayConfigurationTest::firstGroupingRowPosition()
-{
-    QFETCH(QStringList, rows);
-    QFETCH(int, position);
-    QCOMPARE(int(quorvane::GetFirstRaggruppamento(rowsOf(rows))), position);
 }
 
 QTEST_GUILESS_MAIN(TreeDisplayConfigurationTest)

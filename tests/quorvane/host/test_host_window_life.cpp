@@ -7,8 +7,6 @@
 #include "host/CLSCI_QUORVANE.h"
 #include "host/FRMCI_QUORVANE.h"
 #include "host/HostMessages.h"
-#include "host/NumberFormats.h"
-#include "host/ResizeCodes.h"
 
 #include "controls/LabelField.h"
 #include "controls/NumberField.h"
@@ -58,11 +56,9 @@ struct OpenWindow {
     CLSCI_QUORVANE program;
 };
 
-std::shared_ptr<hostfw::ClsGlobal> demoSession(int company, const QVariant& language = QStringLiteral("ITA "))
+std::shared_ptr<hostfw::ClsGlobal> demoSession(int company)
 {
-    hostfw::SessionLogin login = hosttest::demoLogin(company);
-    login.language = language;
-    return hostfw::ClsGlobal::open(login);
+    return hostfw::ClsGlobal::open(hosttest::demoLogin(company));
 }
 
 } // namespace
@@ -72,17 +68,11 @@ class WindowLifeTest : public QObject {
 private slots:
     void theFirstActivationReadsTheCompany_data();
     void theFirstActivationReadsTheCompany();
-    void numberFormats_data();
-    void numberFormats();
-    void aCurrencyWithThreeDecimals();
-    void textsInTheUsersLanguage_data();
-    void textsInTheUsersLanguage();
     void theSetUpOfPanelsMenuAndResizer();
     void aSecondActivationChangesNothing();
     void aFinancialCompanyWithoutQevTellsTheUserAndCloses();
     void aDialogDuringTheSetUpDoesNotStartTheSetUpAgain();
     void withoutTheVerticalModuleItsObjectsStayEmptyAndNothingIsShown();
-    void theWindowWorksOnItsOwnConnectionHandedBackToTheHost();
     void closingDropsTheWorkingTable();
     void formScriptsHearOpenAndClose();
     void theWindowSitsInTheHostFrameAndWritesOnPanelTwo();
@@ -101,8 +91,6 @@ void WindowLifeTest::theFirstActivationReadsTheCompany_data()
     QTest::addColumn<bool>("intercompany");
     QTest::addColumn<QString>("competence");
     QTest::addColumn<QString>("debitCaption");
-    QTest::newRow("plain company") << 1 << 1 << 2 << "EURO" << "###,###,###,##0.00" << "###,###,###,##0.00" << false
-                                   << false << "ISNULL(CI12_DATADOC, CI12_DATAREG)" << "Costi";
     QTest::newRow("financial with QEV") << 2 << 3 << 4 << "EURO" << "###,###,###,##0.00" << "###,###,###,##0.000"
                                         << true << true << "ISNULL(CI12_DATAREG, CI12_DATADOC)" << "Uscite";
     QTest::newRow("no decimals anywhere") << 3 << 5 << 6 << "LIT" << "###,###,###,##0" << "###,###,###,##0." << false
@@ -142,58 +130,6 @@ void WindowLifeTest::theFirstActivationReadsTheCompany()
     QVERIFY(open.answerer->requests.empty());
 }
 
-void WindowLifeTest::numberFormats_data()
-{
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<QString>("amount");
-    QTest::addColumn<QString>("quantity");
-    QTest::newRow("0") << 0 << "###,###,###,##0" << "###,###,###,##0.";
-    QTest::newRow("2") << 2 << "###,###,###,##0.00" << "###,###,###,##0.00";
-    QTest::newRow("3") << 3 << "###,###,###,##0.000" << "###,###,###,##0.000";
-}
-
-void WindowLifeTest::numberFormats()
-{
-    QFETCH(int, decimals);
-    QFETCH(QString, amount);
-    QFETCH(QString, quantity);
-    QCOMPARE(amountFormat(decimals), amount);
-    QCOMPARE(quantityFormat(decimals), quantity);
-}
-
-void WindowLifeTest::aCurrencyWithThreeDecimals()
-{
-    OpenWindow open(hosttest::changedSession(1, [](company::CompanySettings& s) { s.amountDecimals = 3; }));
-    FRMCI_QUORVANE* window = open.show();
-    QCOMPARE(window->settings().amountDecimals, qint16(3));
-    QCOMPARE(window->settings().amountFormat, QStringLiteral("###,###,###,##0.000"));
-}
-
-void WindowLifeTest::textsInTheUsersLanguage_data()
-{
-    QTest::addColumn<QVariant>("language");
-    QTest::addColumn<QString>("userLanguage");
-    QTest::addColumn<int>("catalogueLanguage");
-    QTest::newRow("English") << QVariant(QStringLiteral("ENG ")) << "ENG " << int(Language::English);
-    QTest::newRow("none given: Italian") << QVariant() << "ITA " << int(Language::Italian);
-}
-
-void WindowLifeTest::textsInTheUsersLanguage()
-{
-    QFETCH(QVariant, language);
-    QFETCH(QString, userLanguage);
-    QFETCH(int, catalogueLanguage);
-    const auto in = Language(catalogueLanguage);
-    OpenWindow open(demoSession(1, language));
-    const WindowSettings& s = open.show()->settings();
-    QCOMPARE(s.userLanguage.toString(), userLanguage);
-    QCOMPARE(s.debitCaption, Catalogue::text(texts::costSide, in));
-    QCOMPARE(s.creditCaption, Catalogue::text(texts::revenueSide, in));
-    QCOMPARE(s.noValueText, Catalogue::text(texts::noValue, in));
-    QCOMPARE(s.rangeText, Catalogue::text(texts::range, in));
-    QCOMPARE(s.repeatedDocumentSuffix, QLatin1Char('/') + Catalogue::text(texts::repeatedDocument, in));
-}
-
 void WindowLifeTest::theSetUpOfPanelsMenuAndResizer()
 {
     OpenWindow open(demoSession(1));
@@ -210,12 +146,6 @@ void WindowLifeTest::theSetUpOfPanelsMenuAndResizer()
     QCOMPARE(items[0]->objectName(), QStringLiteral("Key_StampaGruppoCorrente"));
     QCOMPARE(items[1]->text(), QStringLiteral("&1 - Stampa"));
     QCOMPARE(items[1]->objectName(), QStringLiteral("Key_Stampa"));
-
-    for (const ResizeCode& entry : resizeCodes()) {
-        QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(entry.control));
-        QVERIFY2(control, entry.control);
-        QCOMPARE(control->property("resizeCode").toInt(), entry.code);
-    }
 }
 
 void WindowLifeTest::aSecondActivationChangesNothing()
@@ -267,15 +197,6 @@ void WindowLifeTest::withoutTheVerticalModuleItsObjectsStayEmptyAndNothingIsShow
     QVERIFY(plainWindow->services().qevGlobal);
     QVERIFY(plainWindow->isActivated());
     QVERIFY(plain.answerer->requests.empty());
-}
-
-void WindowLifeTest::theWindowWorksOnItsOwnConnectionHandedBackToTheHost()
-{
-    OpenWindow open(demoSession(1));
-    FRMCI_QUORVANE* window = open.show();
-    QVERIFY(window->connection() && window->connection()->isOpen());
-    QCOMPARE(open.program.Connection(), window->connection());
-    QCOMPARE(QString::fromStdString(window->connection()->connectionString()), open.session->ConnectionString());
 }
 
 void WindowLifeTest::closingDropsTheWorkingTable()

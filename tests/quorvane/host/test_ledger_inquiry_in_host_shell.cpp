@@ -3,16 +3,14 @@
 // clicks one of its months; the grid then lists exactly that month's lines of that cost centre and the
 // group's totals are the database's own sums, to the cent.
 
-#include "../../platform/hostfw/HostTestSupport.h"
+#include "PanelTestSupport.h"
 
 #include "HostMainWindow.h"
-#include "ScriptedUser.h"
 
 #include "host/FRMCI_QUORVANE.h"
 
 #include "controls/DataGrid.h"
 #include "controls/GroupTreeView.h"
-#include "controls/LabelField.h"
 #include "controls/ProgressField.h"
 #include "db/Connection.h"
 #include "engine/NodeFilter.h"
@@ -28,6 +26,8 @@
 #include <set>
 
 using quorvane::host::FRMCI_QUORVANE;
+
+using paneltest::caption;
 
 namespace {
 
@@ -80,28 +80,12 @@ qint64 centsOf(double value)
     return qRound64(value * 100);
 }
 
-int columnOf(const controls::DataGrid& grid, const QString& key)
-{
-    const auto& columns = grid.columns();
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        if (columns[i].key == key)
-            return static_cast<int>(i);
-    return -1;
-}
-
-QString caption(const QWidget* window, const char* field)
-{
-    const auto* label = window->findChild<controls::LabelField*>(QString::fromLatin1(field));
-    return label ? label->Value() : QStringLiteral("(no field %1)").arg(QString::fromLatin1(field));
-}
-
 } // namespace
 
 class LedgerInquiryInHostShellTest : public QObject {
     Q_OBJECT
 private slots:
     void aSecondLevelGroupShowsItsLinesAndTheDatabaseSums();
-    void anUnattendedUserWalksTheTreeWithTheKeyboardAndTakesAPicture();
 };
 
 void LedgerInquiryInHostShellTest::aSecondLevelGroupShowsItsLinesAndTheDatabaseSums()
@@ -159,7 +143,7 @@ void LedgerInquiryInHostShellTest::aSecondLevelGroupShowsItsLinesAndTheDatabaseS
         credit += server.value("AVERE").toDouble();
         quantity += server.value("QUANTITA").toDouble();
     }
-    const int numberColumn = columnOf(grid, QStringLiteral("CI13_NUMREG_CO99"));
+    const int numberColumn = grid.gridModel()->columnOf(QStringLiteral("CI13_NUMREG_CO99"));
     std::set<QString> shown;
     for (int row = 0; row < rows.rowCount(); ++row)
         shown.insert(rows.index(row, numberColumn).data().toString().trimmed());
@@ -177,39 +161,6 @@ void LedgerInquiryInHostShellTest::aSecondLevelGroupShowsItsLinesAndTheDatabaseS
     QVERIFY2(caption(window, "TXT_RIEPDATAREG").contains(QStringLiteral("01/01/2023 / 31/12/2024")),
              qPrintable(caption(window, "TXT_RIEPDATAREG")));
 
-    QVERIFY(host.closePrograms());
-}
-
-// The scripted user of `make screenshot`: the selection file, "Elabora", Right to open the first cost centre,
-// Down to its first month (a node click from the keyboard), then the picture.
-void LedgerInquiryInHostShellTest::anUnattendedUserWalksTheTreeWithTheKeyboardAndTakesAPicture()
-{
-    const auto session = hostfw::ClsGlobal::open(hosttest::demoLogin(1));
-    const auto answerer = hosttest::answerDialogs(*session);
-    hostshell::HostMainWindow host(session, QStringLiteral(QUORVANE_PLUGIN_FILE));
-    host.show();
-    QVERIFY(host.openLedgerInquiry());
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("selection.json")));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(twoLevelSelection) > 0);
-    file.close();
-    hostshell::UserScript script;
-    script.selection = file.fileName();
-    script.process = true;
-    script.keys = QStringList{"Right", "Down"};
-    script.screenshot = dir.filePath(QStringLiteral("ledger.png"));
-
-    QCOMPARE(hostshell::runUserScript(host, script), QString());
-    QVERIFY(answerer->requests.empty());
-    auto* window = static_cast<FRMCI_QUORVANE*>(host.mdiArea()->subWindowList().constFirst()->widget());
-    const controls::GroupTreeView& tree = *window->controls().TRE_GRUPPI;
-    QCOMPARE(tree.selectedNode(), tree.model()->index(0, 0, tree.node(QStringLiteral("*1"))));
-    QCOMPARE(window->movements().filter(), quorvane::movementFilterOf(tree.tag(tree.selectedNode()).toStdString()));
-    QVERIFY(!QImage(script.screenshot).isNull());
-
-    script = {};
-    script.keys = QStringList{"NoSuchKey"};
-    QVERIFY(hostshell::runUserScript(host, script).contains(QStringLiteral("not a key")));
     QVERIFY(host.closePrograms());
 }
 

@@ -1,20 +1,25 @@
 // The processing command and the results panel of the ledger window on the demo company: what a refused
 // or empty selection leaves, a processing run twice, an ungrouped ledger, the detail pane, the movement's
-// lines under the current line, the way back to the parameters and forth to the results.
+// lines under the current line, the way back to the parameters and forth to the results; errors of the
+// tree, of a limit and of a grid's decode each reported under their own procedure; an English user.
 
 #include "PanelTestSupport.h"
 
 #include "controls/DataGrid.h"
 #include "controls/GroupTreeView.h"
-#include "controls/LabelField.h"
+#include "controls/OrderGrid.h"
 #include "controls/ProgressField.h"
+#include "controls/QueryGrid.h"
 #include "controls/SplitterPanel.h"
 #include "controls/ToolbarMenuButton.h"
-#include "engine/NodeFilter.h"
 #include "hostfw/Catalogue.h"
+
+#include <QTableWidget>
 
 using quorvane::OrderRow;
 using quorvane::SelectionParameters;
+
+using paneltest::caption;
 
 namespace {
 
@@ -47,20 +52,6 @@ SelectionParameters grouped()
     return ledger({row("C.d.C.", true), row("Data reg.", true, 3)});
 }
 
-QString caption(const QWidget* window, const char* field)
-{
-    return window->findChild<controls::LabelField*>(QString::fromLatin1(field))->Value();
-}
-
-int columnOf(const controls::DataGrid& grid, const QString& key)
-{
-    const auto& columns = grid.columns();
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        if (columns[i].key == key)
-            return static_cast<int>(i);
-    return -1;
-}
-
 QString hostText(int number)
 {
     return hostfw::Catalogue::text(number, hostfw::Language::Italian);
@@ -80,7 +71,10 @@ private slots:
     void theDetailPaneClosesAndOpensWhereItWas();
     void theCurrentLineBringsItsMovementsLines();
     void theCommandsGoBackToTheParametersAndForthToTheResults();
-    void theKeyboardMovesBetweenTheTreeAndTheGrid();
+    void aTreeThatStopsLeavesTheTotalsAndTheSummary();
+    void aLimitThatCannotBeCombinedStopsUnderItsOwnName();
+    void aDatabaseErrorWhileDescribingACodeIsReportedUnderTheGridsEvent();
+    void anEnglishUserReadsNumbersAndMonthsInEnglish();
 };
 
 void LedgerWindowProcessingTest::nothingExtractedKeepsTheParametersShown()
@@ -155,12 +149,15 @@ void LedgerWindowProcessingTest::anUngroupedLedgerHidesTheTreeAndOffersNoGroupPr
     QVERIFY(!w.c().FME_TOTALIGEN->isVisible());
     QVERIFY(w.c().FME_TOTALINOGRUPPO->isVisible());
     QVERIFY(!w.c().CMD_ESPANDI->isEnabled());
-    QVERIFY(!w.c().CMD_CHIUDI->isEnabled());
     QVERIFY(!w.c().CMD_STAMPA->isItemEnabled(printCurrentGroup));
-    QVERIFY(w.c().CMD_STAMPA->isItemEnabled(QStringLiteral("Key_Stampa")));
     QCOMPARE(QApplication::focusWidget(), w.c().GRD_MOVIMENTI);
     QCOMPARE(long(w.c().GRD_MOVIMENTI->model()->rowCount()), w.window->movements().RecordCount());
     QVERIFY(!caption(w.window, "TXT_TOTNOGRUPPODARE").trimmed().isEmpty());
+    // "01" is a ledger above the cost centres: the summary still says what it is.
+    db::Recordset ledgerAccount = w.window->connection()->Open(
+        "SELECT PC03_DESCR FROM PC03_ANAGPDC WHERE PC03_DITTA_CG18 = 1 AND PC03_CODICE_PC01 = 1 AND PC03_CONTO = '01'");
+    QCOMPARE(caption(w.window, "TXT_RIEPCONTO"),
+             "\"01\" - " + QString::fromStdString(ledgerAccount.value("PC03_DESCR").toText()) + " ");
     // Before any group the group totals are the selection's.
     QCOMPARE(caption(w.window, "TXT_TOTDARE"), caption(w.window, "TXT_TOTNOGRUPPODARE"));
 
@@ -189,7 +186,7 @@ void LedgerWindowProcessingTest::theQuantityColumnFollowsTheQuantityBox()
     w.window->applySelection(s);
     w.window->CMD_ELABORA_ButtonClick();
     for (controls::DataGrid* grid : {w.c().GRD_MOVIMENTI, w.c().GRD_DETTAGLIO})
-        QCOMPARE(grid->isColumnHidden(columnOf(*grid, QStringLiteral("QUANTITA"))), !shown);
+        QCOMPARE(grid->isColumnHidden(grid->gridModel()->columnOf(QStringLiteral("QUANTITA"))), !shown);
     QCOMPARE(caption(w.window, "TXT_TOTQUANTITA").isEmpty(), !shown);
 }
 
@@ -225,7 +222,7 @@ void LedgerWindowProcessingTest::theCurrentLineBringsItsMovementsLines()
     controls::DataGrid& detail = *w.c().GRD_DETTAGLIO;
     QVERIFY(detail.recordset() != nullptr);
     QVERIFY(detail.model()->rowCount() > 0);
-    const int numberColumn = columnOf(detail, QStringLiteral("CI13_NUMREG_CO99"));
+    const int numberColumn = detail.gridModel()->columnOf(QStringLiteral("CI13_NUMREG_CO99"));
     for (int line = 0; line < detail.model()->rowCount(); ++line)
         QCOMPARE(detail.model()->index(line, numberColumn).data().toString().trimmed(), number);
     // The trace commands are shown exactly when they can be used.
@@ -248,24 +245,76 @@ void LedgerWindowProcessingTest::theCommandsGoBackToTheParametersAndForthToTheRe
     QCOMPARE(QApplication::focusWidget(), w.c().TRE_GRUPPI);
 }
 
-void LedgerWindowProcessingTest::theKeyboardMovesBetweenTheTreeAndTheGrid()
+// A level whose description column the working table lacks stops the tree; the figures still follow.
+void LedgerWindowProcessingTest::aTreeThatStopsLeavesTheTotalsAndTheSummary()
 {
     paneltest::PanelWindow w;
-    QVERIFY(w.active());
+    controls::OrderGrid& ordering = *w.c().ADVO_ORDINAMENTI;
+    controls::OrderOffer offer = ordering.offer();
+    offer.push_back({0, offer.front().sectionTitle, QStringLiteral("Linea"), QStringLiteral("CI13_LINEA_PD01"), true,
+                     qint16(offer.size() + 1), true, false});
+    ordering.setOffer(offer);
+    w.window->applySelection(grouped());
+    ordering.choose(int(offer.size()) - 1);
+    ordering.setGroup(2, true);   // the line, after the cost centre and the month
+    w.window->CMD_ELABORA_ButtonClick();
+    QCOMPARE(w.answerer->requests.size(), std::size_t(1));
+    QVERIFY(w.answerer->texts().constFirst().contains(QStringLiteral("CaricamentoTree")));
+    QVERIFY(w.c().FRA_RISULTATI->isVisible());
+    QVERIFY(!caption(w.window, "TXT_TOTGENDARE").trimmed().isEmpty());
+    QVERIFY(!caption(w.window, "TXT_TOTDARE").trimmed().isEmpty());
+    QVERIFY(!caption(w.window, "TXT_RIEPDATAREG").trimmed().isEmpty());
+}
+
+// A cause typed both as a range and as a list makes no condition: the processing stops with that error
+// alone, not with "nothing found".
+void LedgerWindowProcessingTest::aLimitThatCannotBeCombinedStopsUnderItsOwnName()
+{
+    paneltest::PanelWindow w;
+    w.window->applySelection(grouped());
+    controls::QueryGrid& limits = *w.c().ADVQ_LIMITI;
+    const auto cause = std::find_if(limits.offer().begin(), limits.offer().end(),
+                                    [](const auto& r) { return r.caption == QLatin1String("Causale"); });
+    limits.setValues(int(cause - limits.offer().begin()), {QStringLiteral("C1"), {}, {}});
+    limits.setCurrentCell(int(cause - limits.offer().begin()), controls::QueryGrid::ListColumn);
+    limits.table()->currentItem()->setText(QStringLiteral("C2"));
+    w.window->CMD_ELABORA_ButtonClick();
+    QCOMPARE(w.answerer->requests.size(), std::size_t(1));
+    QVERIFY(w.answerer->texts().constFirst().contains(QStringLiteral("ProcessaLimitiAdvancedQuery")));
+    QVERIFY(w.c().FRAME_PARAMETRI->isVisible());
+}
+
+void LedgerWindowProcessingTest::aDatabaseErrorWhileDescribingACodeIsReportedUnderTheGridsEvent()
+{
+    paneltest::PanelWindow w;
+    controls::QueryGrid& limits = *w.c().ADVQ_LIMITI;
+    const auto cause = std::find_if(limits.offer().begin(), limits.offer().end(),
+                                    [](const auto& r) { return r.caption == QLatin1String("Causale"); });
+    w.window->connection()->Close();
+    limits.setCurrentCell(int(cause - limits.offer().begin()), controls::QueryGrid::FromColumn);
+    limits.table()->currentItem()->setText(QStringLiteral("C1"));
+    QCOMPARE(w.answerer->requests.size(), std::size_t(1));
+    QVERIFY(w.answerer->texts().constFirst().contains(QStringLiteral("ADVQ_LIMITI_StartDecode")));
+    QCOMPARE(limits.values(int(cause - limits.offer().begin())).from, QStringLiteral("C1"));
+}
+
+void LedgerWindowProcessingTest::anEnglishUserReadsNumbersAndMonthsInEnglish()
+{
+    paneltest::PanelWindow w(1, QStringLiteral("ENG "));
     w.window->applySelection(grouped());
     w.window->CMD_ELABORA_ButtonClick();
-    controls::GroupTreeView& tree = *w.c().TRE_GRUPPI;
-    QCOMPARE(QApplication::focusWidget(), &tree);
-
-    // Down shows the next cost centre (the first is closed) as a click would.
-    QTest::keyClick(&tree, Qt::Key_Down);
-    QCOMPARE(tree.selectedNode(), tree.model()->index(1, 0));
-    QCOMPARE(w.window->movements().filter(),
-             quorvane::movementFilterOf(tree.tag(tree.selectedNode()).toStdString()));
-    QTest::keyClick(&tree, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w.c().GRD_MOVIMENTI);
-    QTest::keyClick(w.c().GRD_MOVIMENTI, Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), &tree);
+    const QRegularExpression english(QStringLiteral("^-?\\d{1,3}(,\\d{3})*\\.\\d{2} $"));
+    const QString total = caption(w.window, "TXT_TOTGENDARE");
+    QVERIFY2(english.match(total).hasMatch(), qPrintable(total));
+    controls::DataGrid& grid = *w.c().GRD_MOVIMENTI;
+    const int amount = grid.gridModel()->columnOf(QStringLiteral("IMPORTO"));
+    const QString cell = grid.model()->index(0, amount).data().toString() + " ";
+    QVERIFY2(english.match(cell).hasMatch(), qPrintable(cell));
+    const quorvane::GroupNode& month = w.window->ledger().tree().node(1);   // the first cost centre's first month
+    QCOMPARE(month.level, 2);
+    QVERIFY2(QRegularExpression(QStringLiteral("\"(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) 20\\d\\d\""))
+                 .match(QString::fromStdString(month.text)).hasMatch(),
+             month.text.c_str());
 }
 
 QTEST_MAIN(LedgerWindowProcessingTest)

@@ -92,9 +92,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("key");
-        QTest::newRow("unknown key") << QByteArray(R"({"TXT_CONTO": "0101001", "TXT_NONE": 1})") << "TXT_NONE";
-        QTest::newRow("value outside its domain") << QByteArray(R"({"CBO_SELPERIMP": "7"})") << "CBO_SELPERIMP";
-        QTest::newRow("wrong type") << QByteArray(R"({"TXT_DATAREGDA": 20240101})") << "TXT_DATAREGDA";
         QTest::newRow("a caption the grid lacks") << QByteArray(R"({"ADVQ_LIMITI": [{"caption": "Nessuna"}]})")
                                                   << "ADVQ_LIMITI[0]";
         QTest::newRow("a value its row refuses")

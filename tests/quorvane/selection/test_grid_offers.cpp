@@ -5,7 +5,6 @@
 #include "selection/AccountFilterOffer.h"
 #include "selection/LimitsOffer.h"
 #include "selection/OrderingOffer.h"
-#include "selection/SectionCounter.h"
 
 #include <QtTest>
 
@@ -58,33 +57,6 @@ class GridOffersTest : public QObject {
 
 private slots:
     void initTestCase() { companies_ = std::make_unique<GridTestCompanies>(); }
-
-    void plainCompanyGetsEveryAlwaysOfferedLimitRowInEachSection()
-    {
-        CompanyOffer plain = company(1);
-        controls::QueryOffer offer = ConfigurazioneAdvancedQuery(plain.sources());
-        const QStringList header{
-            "A1 Causale T", "A2 Descr. causale T", "A3 Sez. doc. T", "A4 Data doc. T", "A5 Nr. doc. T",
-            "A6 Nr. doc. orig. T", "A7 Codice cliente T", "A8 Codice fornitore T", "A9 Descr. agg. testata T",
-            "A10 Conto contabile T", "A12 C.d.C. F", "A13 V.d.S. F", "A14 Conto contabile F",
-            "A16 Data inizio competenza F", "A17 Data fine competenza F", "A18 Descr. agg. corpo F",
-            "A19 Commessa F", "A20 Sottocommessa F", "A21 Progetto F", "A22 Sottoprogetto F",
-            "A23 Tipo progetto F", "A24 Stato progetto F", "A25 Classe A progetto F", "A26 Classe B progetto F",
-            "A27 Classe C progetto F", "A28 Nodo F", "A29 Nodo riferimento F", "A30 Attività progetto F",
-            "A31 Spese progetto F", "A32 Reparto F", "A33 Dipendente F", "A34 Qualifica F", "A35 Articolo F",
-            "A36 Variante F", "A37 Deposito F"};
-        QCOMPARE(rendered(offer, 0), header);
-        QStringList lines = rendered(offer, 1);
-        QCOMPARE(lines.first(), QString("B1 Causale F"));
-        QVERIFY(lines.contains("B10 Conto contabile F"));
-        QVERIFY(lines.contains("B14 Conto contabile T"));
-        const QStringList projectRows{"B24 Stato progetto T", "B25 Data chiusura progetto T",
-                                      "B26 Classe A progetto T"};
-        QCOMPARE(lines.mid(lines.indexOf("B24 Stato progetto T"), 3), projectRows);
-        QCOMPARE(lines.last(), QString("B38 Deposito T"));
-        QCOMPARE(offer.front().sectionTitle, italianText(headerSectionMessage));
-        QCOMPARE(offer.back().sectionTitle, italianText(lineSectionMessage));
-    }
 
     void limitRowsFollowTheCompanySettings_data()
     {
@@ -170,15 +142,10 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         QTest::newRow("one level")
             << 1 << 1 << QStringList{"1 C.d.C.", "2 V.d.S.", "3 V.d.S. - Natura"};
-        QTest::newRow("three and two levels")
-            << 3 << 2
-            << QStringList{"1 C.d.C. - Mastro", "2 C.d.C. - Intermedio1", "3 C.d.C.", "4 V.d.S. - Mastro",
-                           "5 V.d.S.", "6 V.d.S. - Natura"};
         const QStringList allLevels{"1 C.d.C. - Mastro", "2 C.d.C. - Intermedio1", "3 C.d.C. - Intermedio2",
                                     "4 C.d.C. - Intermedio3", "5 C.d.C.", "6 V.d.S. - Mastro",
                                     "7 V.d.S. - Intermedio1", "8 V.d.S. - Intermedio2", "9 V.d.S. - Intermedio3",
                                     "10 V.d.S.", "11 V.d.S. - Natura"};
-        QTest::newRow("five levels") << 5 << 5 << allLevels;
         QTest::newRow("deeper than five") << 7 << 6 << allLevels;
     }
 
@@ -200,49 +167,6 @@ private slots:
         QCOMPARE(offered, rows);
     }
 
-    void accountFilterFollowsTheDemoCharts_data()
-    {
-        QTest::addColumn<int>("company");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("one-level charts") << 3 << 3;
-        QTest::newRow("five-level charts") << 2 << 11;
-    }
-
-    void accountFilterFollowsTheDemoCharts()
-    {
-        QFETCH(int, company);
-        QFETCH(int, rows);
-        CompanyOffer c = this->company(company);
-        controls::QueryOffer offer = ConfigurazioneAdvancedQuerySelConti(c.sources());
-        QCOMPARE(int(offer.size()), rows);
-        QCOMPARE(offer.back().caption, QString("V.d.S. - Natura"));
-        QCOMPARE(offer.back().column, QString("VDS.PC03_NATURA_PC04"));
-        QCOMPARE(offer[offer.size() - 2].caption, QString("V.d.S."));
-    }
-
-    void companyWithoutOptionsOrdersFromTheCausal()
-    {
-        CompanyOffer c = company(1);
-        c.settings.projectStructure = 2;
-        controls::OrderOffer offer = ConfigurazioneAdvancedOrder(c.sources());
-        const QStringList header{
-            "A1 Causale T", "A2 Descr. causale T", "A3 Sez. doc. T", "A4 Data reg. T", "A5 Data doc. T",
-            "A6 Tipo movimento T", "A7 Nr. doc. T", "A8 Nr. doc. orig. T", "A9 Codice cliente T",
-            "A10 Codice fornitore T", "A11 Descr. agg. testata T", "A12 C.d.C. F", "A13 V.d.S. F",
-            "A14 Natura costo F", "A15 C/contabile T", "A16 Descr. c/contabile T", "A17 Descr. agg. corpo F",
-            "A18 Commessa F", "A19 Sottocommessa F", "A20 Progetto F", "A21 Sottoprogetto F",
-            "A22 Tipo progetto F", "A23 Stato progetto F", "A24 Classe A progetto F", "A25 Classe B progetto F",
-            "A26 Classe C progetto F", "A27 Reparto F", "A28 Dipendente F", "A29 Qualifica F", "A30 Articolo F",
-            "A31 Variante F", "A32 Deposito F"};
-        QCOMPARE(rendered(offer, 0), header);
-        QStringList lines = rendered(offer, 1);
-        QCOMPARE(lines.size(), header.size() - 1);
-        QCOMPARE(lines.first(), QString("B1 Causale F"));
-        QCOMPARE(lines[11], QString("B12 C.d.C. T"));
-        QCOMPARE(lines[16], QString("B17 Commessa F"));
-        QCOMPARE(lines.last(), QString("B31 Deposito F"));
-    }
-
     void orderingSectionsFollowTheCompanySettings()
     {
         CompanyOffer everything = company(2);
@@ -253,16 +177,6 @@ private slots:
             QVERIFY(!rows.contains("Nodo"));
             QVERIFY(!rows.contains("Spesa progetto"));
             QCOMPARE(rows.contains("Descr. agg. corpo"), section == 0);
-        }
-    }
-
-    void orderRowsKnowWhichMayGroupAndWhichTakeAPeriod()
-    {
-        CompanyOffer plain = company(1);
-        for (const controls::OrderRowDefinition& row : ConfigurazioneAdvancedOrder(plain.sources())) {
-            QCOMPARE(row.groupable, !row.caption.startsWith("Descr."));
-            QCOMPARE(row.dateRow, row.caption == "Data reg." || row.caption == "Data doc.");
-            QCOMPARE(QString::fromUtf8(orderingColumnOf(row.caption.toStdString())), row.column);
         }
     }
 
@@ -277,22 +191,6 @@ private slots:
         QCOMPARE(rendered(limits, 1).first(), QString("B38 Causale F"));
     }
 
-    void theSectionCounterOverflowsPastSixteenBits()
-    {
-        SectionCounter counter("InserisciRigaOrdinamento");
-        for (int i = 1; i < 32767; ++i)
-            counter.next("Testata");
-        QCOMPARE(counter.next("Testata"), qint16(32767));
-        QCOMPARE(counter.next("Righe"), qint16(1));
-        for (int i = 2; i <= 32767; ++i)
-            counter.next("Righe");
-        try {
-            counter.next("Righe");
-            QFAIL("the 32,768th row of a section was numbered");
-        } catch (const GridOfferError& e) {
-            QVERIFY(QString(e.what()).startsWith("InserisciRigaOrdinamento:"));
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(GridOffersTest)

@@ -75,8 +75,6 @@ private slots:
         QTest::addColumn<QString>("parentTo");
         QTest::addColumn<bool>("personnelLookup");
         QTest::newRow("sub-project, looked up by the personnel service") << "Sottoprogetto" << "P1" << "P9" << true;
-        QTest::newRow("reference node") << "Nodo riferimento" << "P1" << "P9" << false;
-        QTest::newRow("project expenses") << "Spese progetto" << "P1" << "P9" << false;
         QTest::newRow("unit-price item within the grid's projects") << "Codice articolo EPU" << "G1" << "" << false;
         QTest::newRow("independent row") << "Causale" << "" << "" << false;
     }
@@ -105,25 +103,6 @@ private slots:
         QVERIFY(!events.StartLookup("Descr. causale", {}));
         QVERIFY(!events.StartLookup("Variante", {}));
         QVERIFY(!LimitsGridEvents({}).StartLookup("Causale", {}));
-    }
-
-    void accountFilterRowsNameTheirChartAndLevel_data()
-    {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<int>("level");
-        QTest::newRow("ledger") << "C.d.C. - Mastro" << "C.d.C." << 1;
-        QTest::newRow("third intermediate") << "V.d.S. - Intermedio3" << "V.d.S." << 4;
-        QTest::newRow("account") << "V.d.S." << "V.d.S." << 0;
-        QTest::newRow("nature") << "V.d.S. - Natura" << "V.d.S. - Natura" << 0;
-    }
-
-    void accountFilterRowsNameTheirChartAndLevel()
-    {
-        QFETCH(QString, caption);
-        QFETCH(QString, list);
-        QFETCH(int, level);
-        QCOMPARE(AccountFilterEvents::requestOf(caption), (controls::CodeRequest{list, level, {}, {}}));
     }
 
     void accountFilterDescribesChartCodes()

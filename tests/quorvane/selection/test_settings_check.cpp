@@ -1,6 +1,7 @@
 // The check before processing: rules in their fixed order, each refusal with its message, the field that
 // takes the focus and, for the ordering rules, the ordering tab; and the movement types' date range.
 
+#include "hostfw/Catalogue.h"
 #include "selection/SettingsCheck.h"
 
 #include <QTest>
@@ -52,6 +53,8 @@ private slots:
     void refusesWithMessageAndFocus_data();
     void refusesWithMessageAndFocus();
     void onlyTheFirstFailingRuleIsReported();
+    void messagesSpeakOfTheRuleThatRaisesThem_data();
+    void messagesSpeakOfTheRuleThatRaisesThem();
     void movementTypeRangeFollowsTheDates_data();
     void movementTypeRangeFollowsTheDates();
 };
@@ -66,7 +69,6 @@ void SettingsCheckTest::refusesWithMessageAndFocus_data()
     QTest::newRow("account that does not exist") << "unknown account" << 9638 << "TXT_CONTO" << -1;
     QTest::newRow("empty account") << "empty account" << 9638 << "TXT_CONTO" << -1;
     QTest::newRow("account filter grid: the account field is not checked") << "account filter" << 0 << "" << -1;
-    QTest::newRow("no movement-type condition") << "no types" << 9638 << "USR_TIPOMOV" << -1;
     QTest::newRow("start date that is not a date") << "bad start" << 9638 << "TXT_DATAREGDA" << -1;
     QTest::newRow("end date that is not a date") << "bad end" << 9638 << "TXT_DATAREGA" << -1;
     QTest::newRow("competence without a from-year") << "no from-year" << 9638 << "TXT_ANNOLI" << -1;
@@ -79,6 +81,8 @@ void SettingsCheckTest::refusesWithMessageAndFocus_data()
     QTest::newRow("sub-order level without the job order above it") << "sub-order alone" << 43681 << "" << 2;
     QTest::newRow("grouping on a description row") << "group on description" << 6029 << "" << 2;
     QTest::newRow("ordering by project while projects are excluded") << "project excluded" << 64809 << "" << 2;
+    QTest::newRow("ordering by employee while projects are excluded") << "employee without projects" << 64809 << "" << 2;
+    QTest::newRow("ordering by project expense while projects are excluded") << "expense without projects" << 64809 << "" << 2;
     QTest::newRow("ordering by job order while job orders are excluded") << "job order excluded" << 64810 << "" << 2;
     QTest::newRow("ordering by employee while time bookings are excluded") << "employee excluded" << 64811 << "" << 2;
     QTest::newRow("eleven grouping levels") << "eleven levels" << 7984 << "" << 2;
@@ -100,7 +104,6 @@ void SettingsCheckTest::refusesWithMessageAndFocus()
     if (change == "unknown account") fields.accountValid = false;
     if (change == "empty account") s.TXT_CONTO.clear();
     if (change == "account filter") { s.CBO_SELCONTOVDS = "2"; s.TXT_CONTO.clear(); fields.accountValid = false; }
-    if (change == "no types") fields.movementTypeCondition.clear();
     if (change == "bad start") fields.dateFromValid = false;
     if (change == "bad end") fields.dateToValid = false;
     if (change == "no from-year" || change == "short to-year") {
@@ -119,6 +122,8 @@ void SettingsCheckTest::refusesWithMessageAndFocus()
     if (change == "sub-order alone") ordering = {groupBy("CI13_SCOMMESSA_PD25"), groupBy("CI13_COMMESSA_PD25")};
     if (change == "group on description") ordering = {groupBy("DESCRANAGRAFICACAUSALE", false)};
     if (change == "project excluded") { s.CHK_NO_PROGETTI = "1"; ordering = {orderBy("PD68_CLASSEA_PD1F")}; }
+    if (change == "employee without projects") { s.CHK_NO_PROGETTI = "1"; ordering = {orderBy("CI13_DIPENDENTE_PD06")}; }
+    if (change == "expense without projects") { s.CHK_NO_PROGETTI = "1"; ordering = {orderBy("CI13_SPESAGEN_PD59")}; }
     if (change == "job order excluded") { s.CHK_NO_COMMESSE = "1"; ordering = {orderBy("CI13_SCOMMESSA_PD25")}; }
     if (change == "employee excluded") { s.CHK_NO_VERSAMENTI = "1"; ordering = {groupBy("CI13_DIPENDENTE_PD06")}; }
     if (change == "eleven levels" || change == "ten levels")
@@ -147,6 +152,28 @@ void SettingsCheckTest::onlyTheFirstFailingRuleIsReported()
     fields.dateToValid = fields.currencyValid = true;
     // The grouping check comes before the excluded dimensions.
     QCOMPARE(quorvane::CheckImpostazioni(s, fields, ordering).refusal->message, 43650);
+}
+
+// The excluded dimensions refuse plain ordering rows as well as grouping ones, and 6029 refuses a grouping
+// mark on a description row: their texts must say so.
+void SettingsCheckTest::messagesSpeakOfTheRuleThatRaisesThem_data()
+{
+    QTest::addColumn<int>("message");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("never");
+    QTest::newRow("projects excluded") << 64809 << "ordinare" << "raggruppare";
+    QTest::newRow("job orders excluded") << 64810 << "ordinare" << "raggruppare";
+    QTest::newRow("time bookings excluded") << 64811 << "ordinare" << "raggruppare";
+    QTest::newRow("a description row cannot group") << 6029 << "descrizione" << "almeno";
+}
+
+void SettingsCheckTest::messagesSpeakOfTheRuleThatRaisesThem()
+{
+    QFETCH(int, message);
+    QFETCH(QString, says);
+    QFETCH(QString, never);
+    const QString text = hostfw::Catalogue::text(message, hostfw::Language::Italian);
+    QVERIFY2(text.contains(says) && !text.contains(never), qPrintable(text));
 }
 
 void SettingsCheckTest::movementTypeRangeFollowsTheDates_data()

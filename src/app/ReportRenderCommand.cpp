@@ -1,0 +1,176 @@
+// quorvane report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--company N]
+//                        [--param NAME=VALUE]… [--formula NAME=TEXT]… [--formula-file NAME=PATH]…
+//                        [--sort K=0|1]… [--area GHn=0|1]…
+// Prints a report file over a statement to a PDF, for checking a report file by hand: the values given
+// are written into the report document just before printing, as a caller of the report service does.
+
+#include "CommandLine.h"
+#include "Commands.h"
+#include "LedgerSession.h"
+
+#include "db/Connection.h"
+#include "report/ReportEngine.h"
+
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+
+#include <iostream>
+#include <map>
+
+namespace {
+
+constexpr const char* usageText =
+    "usage: quorvane report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--company N]\n"
+    "         [--param NAME=VALUE]... [--formula NAME=TEXT]... [--formula-file NAME=PATH]...\n"
+    "         [--sort K=0|1]... [--area GHn=0|1]...";
+
+using Assignments = std::vector<std::pair<QString, QString>>;
+
+// Every "NAME=VALUE" given to a repeated option, in order.
+Assignments assignments(const std::vector<std::string>& args, const std::string& option)
+{
+    Assignments found;
+    for (std::size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == option) {
+            const QString text = QString::fromStdString(args[++i]);
+            const qsizetype equals = text.indexOf(QLatin1Char('='));
+            if (equals <= 0)
+                throw CommandFailure(1, option + " takes NAME=VALUE, not \"" + args[i] + "\"");
+            found.emplace_back(text.left(equals), text.mid(equals + 1));
+        }
+    return found;
+}
+
+QString fileText(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw CommandFailure(1, "cannot read " + path.toStdString());
+    return QString::fromUtf8(file.readAll());
+}
+
+// A parameter's text as the value of its declared type.
+QVariant parameterValue(const report::ParameterFieldDefinition& p, const QString& text)
+{
+    using report::formula::ValueType;
+    switch (p.type()) {
+    case ValueType::Boolean: return QVariant(text == QLatin1String("1") || text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0);
+    case ValueType::Number: return QVariant(text.toInt());
+    case ValueType::Date: return QVariant(QDate::fromString(text, Qt::ISODate));
+    default: return QVariant(text);
+    }
+}
+
+struct DocumentChanges {
+    Assignments parameters, formulas, sorts, areas;
+};
+
+void applyChanges(report::ReportDocument& document, const DocumentChanges& changes)
+{
+    for (const auto& [name, text] : changes.formulas) {
+        bool found = false;
+        for (report::FormulaFieldDefinition& f : document.FormulaFields())
+            if (f.FormulaFieldName().compare(name, Qt::CaseInsensitive) == 0) {
+                f.setText(text);
+                found = true;
+            }
+        if (!found)
+            std::cerr << "quorvane report-render: the report has no formula " << name.toStdString() << '\n';
+    }
+    for (const auto& [name, text] : changes.parameters) {
+        bool found = false;
+        for (report::ParameterFieldDefinition& p : document.ParameterFields())
+            if (p.ParameterFieldName() == name) {
+                p.AddCurrentValue(parameterValue(p, text));
+                found = true;
+            }
+        if (!found)
+            std::cerr << "quorvane report-render: the report has no parameter " << name.toStdString() << '\n';
+    }
+    for (const auto& [k, direction] : changes.sorts)
+        if (auto* field = document.RecordSortFields().Item(k.toInt()))
+            field->setSortDirection(direction.toInt());
+    for (const auto& [area, direction] : changes.areas)
+        if (auto* a = document.Areas(area))
+            a->setSortDirection(direction.toInt());
+}
+
+// The heading's company values, from the company's registry.
+void setHeading(report::ReportEngine& report, db::Connection& connection, int company)
+{
+    db::Recordset row = connection.Open(
+        "SELECT CG16_RAGSOANAG, CG16_INDIRIZZO, CG16_CITTA, CG16_PARTIVA FROM CG18_ANADITTABASE WITH (NOLOCK) "
+        "INNER JOIN CG16_ANAGGEN WITH (NOLOCK) ON CG16_CODICE = CG18_CODICE_CG16 WHERE CG18_DITTA = "
+        + std::to_string(company));
+    if (row.EOF_())
+        throw CommandFailure(1, "there is no company " + std::to_string(company));
+    auto text = [&row](const char* column) { return QString::fromStdString(row.value(column).toText()); };
+    report.setCompanyName(text("CG16_RAGSOANAG"));
+    report.setCompanyAddress(text("CG16_INDIRIZZO"));
+    report.setCompanyTown(text("CG16_CITTA"));
+    report.setCompanyVatNumber(text("CG16_PARTIVA"));
+}
+
+int render(const CommandLine& line, const DocumentChanges& changes)
+{
+    std::shared_ptr<db::Connection> connection =
+        db::Connection::open("Provider=SQLite;Data Source=" + *line.option("--db") + ";Mode=ReadOnly");
+    report::ReportEngine report;
+    report.setConnection(connection);
+    report.setCaller(QStringLiteral("quorvane report-render"));
+    const QFileInfo file(QString::fromStdString(*line.option("--report")));
+    if (!report.OpenReport({}, file.fileName(), file.absolutePath(), report::ReportEngine::PdfFile, 1)) {
+        std::cerr << "quorvane report-render: " << report.errorText().toStdString() << '\n';
+        return 2;
+    }
+    if (auto company = companyOption(line.option("--company")))
+        setHeading(report, *connection, *company);
+    report.setUserName(QString::fromLocal8Bit(qgetenv("USER")));
+    report.setSql(fileText(QString::fromStdString(*line.option("--sql-file"))));
+    report.setPdfFile(QString::fromStdString(*line.option("--pdf")));
+    QObject::connect(&report, &report::ReportEngine::BeforePrintReport,
+                     [&changes](report::ReportDocument* document) { applyChanges(*document, changes); });
+    report.Print();
+    for (const QString& warning : report.warnings())
+        std::cerr << "warning: " << warning.toStdString() << '\n';
+    if (report.failed()) {
+        std::cerr << "quorvane report-render: " << report.errorText().toStdString() << '\n';
+        return 2;
+    }
+    std::cout << report.pageCount() << " pages written to " << *line.option("--pdf") << '\n';
+    return 0;
+}
+
+} // namespace
+
+int runReportRenderCommand(const std::vector<std::string>& args)
+{
+    CommandLine line(args,
+                     {"--db", "--report", "--sql-file", "--pdf", "--company", "--param", "--formula", "--formula-file",
+                      "--sort", "--area"},
+                     {});
+    if (!line.error().empty() || !line.option("--db") || !line.option("--report") || !line.option("--sql-file")
+        || !line.option("--pdf") || !line.positional().empty()) {
+        std::cerr << usageText << (line.error().empty() ? "" : "\n  (" + line.error() + ")") << '\n';
+        return 1;
+    }
+    // Fonts and the PDF writer need a GUI application; the page is drawn off screen, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "quorvane";
+    char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+    // The command writes the report's errors and warnings itself.
+    QLoggingCategory::setFilterRules(QStringLiteral("quorvane.report.warning=false"));
+    return runLedgerCommand("report-render", [&] {
+        DocumentChanges changes{assignments(args, "--param"), assignments(args, "--formula"), assignments(args, "--sort"),
+                                assignments(args, "--area")};
+        for (const auto& [name, path] : assignments(args, "--formula-file"))
+            changes.formulas.emplace_back(name, fileText(path));
+        return render(line, changes);
+    });
+}

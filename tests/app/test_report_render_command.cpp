@@ -1,0 +1,54 @@
+// quorvane report-render as a user checks a report file by hand: a ledger file printed over the ledger's
+// statement with parameters and formulas given on the command line, and a formula that does not parse
+// refused with its place and exit status 2.
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QString out, err;
+};
+
+Outcome quorvane(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral(QUORVANE_EXECUTABLE), args);
+    if (!process.waitForFinished(120000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class ReportRenderCommandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printsALedgerAndRefusesABrokenFormula()
+    {
+        QTemporaryDir dir;
+        const QString demo = dir.filePath(QStringLiteral("demo.db")), pdf = dir.filePath(QStringLiteral("ledger.pdf"));
+        QCOMPARE(quorvane({QStringLiteral("demo-db"), demo, QStringLiteral("--lines"), QStringLiteral("300")}).status, 0);
+        const QStringList print{QStringLiteral("report-render"), QStringLiteral("--db"), demo, QStringLiteral("--report"),
+                                QStringLiteral(LEDGER_REPORTS "/CRCI_QUORVANEQTA.rpt"), QStringLiteral("--sql-file"),
+                                QStringLiteral(LEDGER_STATEMENT), QStringLiteral("--pdf"), pdf, QStringLiteral("--company"),
+                                QStringLiteral("1"), QStringLiteral("--param"), QStringLiteral("FILTROCOMPETENZA=1"),
+                                QStringLiteral("--param"), QStringLiteral("DADATACOMP=2024-02-01"), QStringLiteral("--param"),
+                                QStringLiteral("ADATACOMP=2024-03-31")};
+        const Outcome printed = quorvane(print + QStringList{QStringLiteral("--formula"), QStringLiteral("OMETTI10=False")});
+        QVERIFY2(printed.status == 0 && printed.out.contains(QStringLiteral("pages written to")), qPrintable(printed.err));
+        QVERIFY(QFile(pdf).size() > 10000);
+
+        const Outcome refused = quorvane(print + QStringList{QStringLiteral("--formula"), QStringLiteral("numDare=1 +")});
+        QCOMPARE(refused.status, 2);
+        QVERIFY2(refused.err.contains(QStringLiteral("formula 'numDare' 1:4: expected a value")), qPrintable(refused.err));
+    }
+};
+
+QTEST_APPLESS_MAIN(ReportRenderCommandTest)
+#include "test_report_render_command.moc"
