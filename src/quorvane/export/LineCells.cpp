@@ -23,7 +23,8 @@ db::Value LineCells::value(std::size_t column, const db::Recordset& rows, long r
 std::string LineCells::text(std::size_t column, const db::Recordset& rows, long row) const
 {
     const controls::DataGridColumn& grid = columns_[column].grid;
-    QString shown = controls::cellText(value(column, rows, row), grid);
+    // Only text and date cells are read as text here; neither depends on the locale's number separators.
+    QString shown = controls::cellText(value(column, rows, row), grid, QLocale::c());
     formats_.format(grid.key, shown, controls::DataGridRow(rows, row));
     return shown.toStdString();
 }

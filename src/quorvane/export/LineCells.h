@@ -20,7 +20,7 @@ public:
 
     // The value in column `column` of the view row `row` of `rows`; NULL for a column the set lacks.
     db::Value value(std::size_t column, const db::Recordset& rows, long row) const;
-    // The text the grid shows in that cell, in UTF-8.
+    // The text the grid shows in a text or date cell, in UTF-8.
     std::string text(std::size_t column, const db::Recordset& rows, long row) const;
 
 private:

@@ -13,7 +13,6 @@
 #include "engine/NumberFormat.h"
 #include "export/CompanyCellTexts.h"
 #include "export/LedgerExport.h"
-#include "selection/MovementTypeCondition.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -108,7 +107,7 @@ void LedgerExportTest::initTestCase()
     request.settings.company = 1;
     request.settings.costCentreChart = 1;
     request.settings.expenseItemChart = 2;
-    request.movementTypeCondition = movementTypeCondition(std::nullopt);
+    request.movementTypeCondition = "CGT0_CODICE IS NOT NULL";   // every movement type
     request.selection.CHK_QUANTITA = "1";
     extraction_ = std::make_unique<MovementExtraction>(*connection_);
     NoProgress progress;
@@ -118,9 +117,9 @@ void LedgerExportTest::initTestCase()
     const std::vector<OrderingColumn> byCentreAndMonth{{"C.d.C.", "CI13_CONTO_PC03", true, false, "ASC", true},
                                                        {"Data reg.", "CI12_DATAREG", true, true, "ASC", true, 3}};
     ledger_.ConfigurazioneVisualizzazioneMovimenti(byCentreAndMonth, extraction_->movements(),
-                                                   hostfw::Translator(hostfw::Language::Italian),
-                                                   GroupCaptions({"(nessun valore)", accounts, 1, 2}), progress,
-                                                   treeProgress);
+                                                   hostfw::Translator(hostfw::Language::Italian), progress);
+    ledger_.CaricamentoTree(extraction_->movements(), GroupCaptions({"(nessun valore)", accounts, 1, 2}),
+                            treeProgress);
 
     display::GridLayoutSettings grid;
     grid.debitCaption = "Costi";
