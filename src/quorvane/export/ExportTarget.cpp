@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <string>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,11 +13,16 @@
 namespace quorvane::exporting {
 namespace {
 
-// The mode a new file gets under the process's file-creation mask.
+// The mode a new file gets under the process's file-creation mask. The mask is read, not set and restored:
+// setting it would change it for a moment under the process's other threads.
 mode_t newFileMode()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    std::ifstream status("/proc/self/status");
+    mode_t mask = 022;
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("Umask:", 0) == 0)
+            mask = static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    }
     return 0666 & ~mask;
 }
 
