@@ -29,6 +29,7 @@ public:
     LedgerDisplay& operator=(const LedgerDisplay&) = delete;
 
     const quorvane::GroupTree& tree() const { return grouped_.tree(); }
+    const quorvane::ArrayRotture& levels() const { return grouped_.configuration().levels; }
     // Every node with its totals, in creation order.
     const std::vector<LedgerNodeTotals>& nodeTotals() const { return nodeTotals_; }
     const quorvane::ControlCaptions& captions() const { return captions_; }

@@ -22,6 +22,8 @@ const Command commands[] = {
     {"source", runSourceCommand, "source --db PATH --company N --numreg R [--line L] [--show]   open a line's source"},
     {"report-render", runReportRenderCommand,
      "report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
+    {"export", runExportCommand,
+     "export --db PATH --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)   export the ledger"},
 };
 
 int usage()

@@ -233,6 +233,35 @@ private slots:
         QCOMPARE(gone.value("program").toString(), QStringLiteral("none"));
         QCOMPARE(gone.value("message").toObject().value("number").toInt(), 35169);
     }
+
+    // The lines as CSV with the separator and decimal point asked for, one group as a spreadsheet; a group the
+    // tree lacks, two outputs or a file that cannot be written are refused and leave no file.
+    void exportWritesTheLedgerOrOneGroup()
+    {
+        QString sel = selectionFile("export.json", R"({"company": 1, "CBO_SELCONTOVDS": "0", "TXT_CONTO": "01",
+            "ADVO_ORDINAMENTI": [{"caption": "C.d.C.", "group": true}]})");
+        const QStringList common{"export", "--db", demo_, "--selection", sel};
+        const int rows = QJsonDocument::fromJson(quorvane({"run", "--db", demo_, "--selection", sel}).out.toUtf8())
+                             .object().value("rows").toInt();
+        const QString csv = dir_.filePath("ledger.csv");
+        QCOMPARE(quorvane(common + QStringList{"--csv", csv, "--csv-separator", ",", "--decimal-point", "."}).status, 0);
+        QFile lines(csv);
+        QVERIFY(rows > 0 && lines.open(QIODevice::ReadOnly));
+        const QList<QByteArray> records = lines.readAll().split('\n');
+        QVERIFY(records.front().contains("Gruppo C.d.C.,Num.Reg,"));
+        QCOMPARE(records.size() - 2, rows);   // the header, and nothing after the last line end
+        const QString group = dir_.filePath("group.xlsx");
+        QCOMPARE(quorvane(common + QStringList{"--xlsx", group, "--group", "*1"}).status, 0);
+        QVERIFY(QFile::exists(group));
+        for (const QStringList& refused : {QStringList{"--xlsx", dir_.filePath("none.xlsx"), "--group", "*999"},
+                                           QStringList{"--xlsx", dir_.filePath("none.xlsx"), "--csv", csv + "2"}})
+            QCOMPARE(quorvane(common + refused).status, 1);
+        const QString unwritable = dir_.filePath("no such folder/ledger.xlsx");
+        const Outcome run = quorvane(common + QStringList{"--xlsx", unwritable});
+        QCOMPARE(run.status, 4);
+        QVERIFY2(run.err.contains(unwritable), qPrintable(run.err));
+        QVERIFY(!QFile::exists(dir_.filePath("none.xlsx")) && !QFile::exists(csv + "2"));
+    }
 };
 
 QTEST_GUILESS_MAIN(CommandLineTest)

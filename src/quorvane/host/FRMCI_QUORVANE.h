@@ -33,6 +33,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace db {
@@ -141,6 +142,16 @@ public:
     // hidden until that program closes.
     void CMD_MODIFICA_ButtonClick();
 
+    // "Esporta…": the ledger, whole or its current group, to a spreadsheet or (a ".csv" file) to CSV, with
+    // progress and a cancel on long exports. The file is chosen in the file dialog unless the chooser is
+    // replaced (an unattended caller names the file itself); an empty answer exports nothing.
+    using ExportFileChooser = std::function<QString(QWidget* parent)>;
+    void setExportFileChooser(ExportFileChooser chooser) { exportFileChooser_ = std::move(chooser); }
+    void CMD_ESPORTA_ButtonClick(bool currentGroup);
+    // The export to a file already chosen; true when the file was written. Errors are reported with the
+    // file's name and nothing is left under it.
+    bool Esporta(const QString& path, bool currentGroup);
+
     // WindowCommands: what the grids' events do to the rest of the window.
     void disableMovimenti() override;
     void focusElabora() override;
@@ -235,6 +246,11 @@ private:
     void PclsConnectCOAN_ChiusuraMovimentiContabilitaIndustriale();
     void gclsConnectMagazzino_CloseForm(int programCode);
 
+    // Export
+    void setUpExportCommands();
+    void enableCurrentGroupExport(bool enabled);
+    ControlCaptions summaryCaptions() const;
+
     InstanceTag tag_;
     FormControls controls_;
     hostfw::Cinterface* activeInterface_ = nullptr;
@@ -274,6 +290,7 @@ private:
 
     // The cost-accounting connector of the programs, made at its first use and let go when its program closes.
     QPointer<hostfw::CostLookupDecode> PclsConnectCOAN;
+    ExportFileChooser exportFileChooser_;
 };
 
 } // namespace quorvane::host
