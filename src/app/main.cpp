@@ -22,6 +22,7 @@ const Command commands[] = {
     {"source", runSourceCommand, "source --db PATH --company N --numreg R [--line L] [--show]   open a line's source"},
     {"report-render", runReportRenderCommand,
      "report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
+    {"print", runPrintCommand, "print --db PATH --selection FILE [--group NODEKEY] (--pdf OUT | --dump)   print the ledger"},
 };
 
 int usage()

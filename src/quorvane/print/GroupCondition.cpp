@@ -45,4 +45,9 @@ std::string groupCondition(const std::string& movementFilter)
     return condition.toStdString();
 }
 
+std::string currentGroupCondition(const std::string& extractionCondition, const std::string& nodeTag)
+{
+    return extractionCondition + " And " + groupCondition(nodeTag.substr(0, nodeTag.find('|')));
+}
+
 } // namespace quorvane::print

@@ -14,4 +14,8 @@ namespace quorvane::print {
 // that fails half-way answers what it had reached.
 std::string groupCondition(const std::string& movementFilter);
 
+// The report condition of the current group only: the extraction's condition, " And " and the condition of
+// the movement filter in the node's tag (its text before the first "|").
+std::string currentGroupCondition(const std::string& extractionCondition, const std::string& nodeTag);
+
 } // namespace quorvane::print

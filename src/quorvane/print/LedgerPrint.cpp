@@ -10,7 +10,8 @@ ReportServiceError::ReportServiceError(const QString& reason)
 {
 }
 
-void printLedger(std::unique_ptr<report::ReportEngine>& report, const LedgerPrintJob& job, const BeforePrint& beforePrint)
+PrintOutcome printLedger(std::unique_ptr<report::ReportEngine>& report, const LedgerPrintJob& job,
+                         const BeforePrint& beforePrint)
 {
     report.reset();
     report = std::make_unique<report::ReportEngine>();
@@ -34,7 +35,9 @@ void printLedger(std::unique_ptr<report::ReportEngine>& report, const LedgerPrin
         report->setSql({});
         throw ReportServiceError(report->errorText());
     }
+    const PrintOutcome outcome{report->pageCount(), report->warnings()};
     report.reset();
+    return outcome;
 }
 
 } // namespace quorvane::print

@@ -8,6 +8,7 @@
 #include "report/ReportEngine.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -56,9 +57,15 @@ struct LedgerPrintJob {
 
 using BeforePrint = std::function<void(report::ReportDocument& document)>;
 
+struct PrintOutcome {
+    int pages = 0;
+    QStringList warnings;     // fields the formulas read that the statement does not return, and the like
+};
+
 // Lets go of the report object held in `report` and prints through a new one kept there, so that its
 // before-print event reaches `beforePrint`. A report object that failed is left holding no connection and
 // no statement, and ReportServiceError is thrown; one that printed is let go.
-void printLedger(std::unique_ptr<report::ReportEngine>& report, const LedgerPrintJob& job, const BeforePrint& beforePrint);
+PrintOutcome printLedger(std::unique_ptr<report::ReportEngine>& report, const LedgerPrintJob& job,
+                         const BeforePrint& beforePrint);
 
 } // namespace quorvane::print

@@ -1,5 +1,6 @@
 #include "print/ReportStatement.h"
 
+#include "engine/AttributeColumns.h"
 #include "engine/StatementText.h"
 
 #include <initializer_list>
@@ -192,6 +193,13 @@ std::string GetStringaSQLReport(const ReportStatementInput& input)
     attributeJoins(statement, input);
     statement.bare(" ").bare(input.condition);
     return statement.text();
+}
+
+std::string ledgerReportStatement(const std::string& condition, const std::vector<std::string>& headerAttributes,
+                                  const std::vector<std::string>& lineAttributes)
+{
+    return GetStringaSQLReport(
+        {condition, attributeColumnList(headerAttributes, "CO5L_CI12"), attributeColumnList(lineAttributes, "CO5L_CI13")});
 }
 
 } // namespace quorvane::print

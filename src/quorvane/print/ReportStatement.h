@@ -5,6 +5,7 @@
 // extracted). No ORDER BY: the report sorts and groups by its own formulas.
 
 #include <string>
+#include <vector>
 
 namespace quorvane::print {
 
@@ -17,5 +18,10 @@ struct ReportStatementInput {
 // Every piece ends with CR LF but the two attribute joins, which end with a carriage return alone, so that
 // the same text runs unchanged on the server.
 std::string GetStringaSQLReport(const ReportStatementInput& input);
+
+// The statement over a report condition with the company's attribute names, in the extraction's lists.
+// Throws std::invalid_argument for an attribute name that is not a column name.
+std::string ledgerReportStatement(const std::string& condition, const std::vector<std::string>& headerAttributes,
+                                  const std::vector<std::string>& lineAttributes);
 
 } // namespace quorvane::print
