@@ -21,6 +21,9 @@ constexpr int objectsPerFont = 5;   // the font, its glyph font, its descriptor,
 // larger than the default level would, in half the time.
 constexpr int pageCompression = 3;
 constexpr int fontCompression = Z_DEFAULT_COMPRESSION;
+// Every page starts with lines that end square, a half width past their ends, as on the printer.
+constexpr const char* pageStart = "2 J\n";
+constexpr std::size_t pageContentCapacity = 64 * 1024;
 
 // A number with at most two decimals, as PDF writes numbers.
 void appendNumber(std::string& out, double value)
@@ -66,11 +69,11 @@ std::string textString(const QString& text)
     return hex + ">";
 }
 
-QByteArray compressed(const QByteArray& data, int level)
+QByteArray compressed(std::string_view data, int level)
 {
     uLongf size = compressBound(static_cast<uLong>(data.size()));
     QByteArray out(static_cast<qsizetype>(size), Qt::Uninitialized);
-    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.constData()),
+    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
                   static_cast<uLong>(data.size()), level) != Z_OK)
         throw std::runtime_error("a page of the PDF could not be compressed");
     out.resize(static_cast<qsizetype>(size));
@@ -99,10 +102,12 @@ PdfWriter::PdfWriter(const QString& path, double pageWidth, double pageHeight, c
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw std::runtime_error("the PDF file " + path.toStdString() + " cannot be written");
     objectOffsets_.resize(infoObject);
+    content_.reserve(pageContentCapacity);
+    content_.assign(pageStart);
     write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
 }
 
-void PdfWriter::write(const std::string& text)
+void PdfWriter::write(std::string_view text)
 {
     ok_ = ok_ && file_.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
     offset_ += text.size();
@@ -120,11 +125,11 @@ void PdfWriter::beginObject(int number)
     write(std::to_string(number) + " 0 obj\n");
 }
 
-void PdfWriter::writeStream(const std::string& dictionary, const QByteArray& data, int compression)
+void PdfWriter::writeStream(const std::string& dictionary, std::string_view data, int compression)
 {
     const QByteArray body = compressed(data, compression);
     write("<< /Length " + std::to_string(body.size()) + " /Filter /FlateDecode" + dictionary + " >>\nstream\n");
-    write(body.toStdString());
+    write(std::string_view(body.constData(), static_cast<std::size_t>(body.size())));
     write("\nendstream\nendobj\n");
 }
 
@@ -208,9 +213,8 @@ void PdfWriter::endPage()
     endText();
     const int contents = newObject();
     beginObject(contents);
-    // Lines end square, a half width past their ends, as on the printer.
-    writeStream("", QByteArray::fromStdString("2 J\n" + content_), pageCompression);
-    content_.clear();
+    writeStream("", content_, pageCompression);
+    content_.assign(pageStart);
     currentLineWidth_ = -1;
     const int page = newObject();
     beginObject(page);
@@ -257,7 +261,8 @@ void PdfWriter::writeFont(const EmbeddedFont& embedded)
         used.insert(glyph);
     const QByteArray subset = trueTypeSubset([&face](const char* tag) { return face.table(tag); }, used);
     beginObject(first + 3);
-    writeStream(" /Length1 " + std::to_string(subset.size()), subset, fontCompression);
+    writeStream(" /Length1 " + std::to_string(subset.size()),
+                std::string_view(subset.constData(), static_cast<std::size_t>(subset.size())), fontCompression);
     std::string cmap = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
                        "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
                        "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
@@ -277,7 +282,7 @@ void PdfWriter::writeFont(const EmbeddedFont& embedded)
     }
     cmap += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
     beginObject(first + 4);
-    writeStream("", QByteArray::fromStdString(cmap), fontCompression);
+    writeStream("", cmap, fontCompression);
 }
 
 bool PdfWriter::finish()

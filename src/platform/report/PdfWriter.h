@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace report {
@@ -41,8 +42,8 @@ private:
 
     int newObject();
     void beginObject(int number);
-    void write(const std::string& text);
-    void writeStream(const std::string& dictionary, const QByteArray& data, int compression);
+    void write(std::string_view text);
+    void writeStream(const std::string& dictionary, std::string_view data, int compression);
     EmbeddedFont& font(FontFace& face);
     void endText();
     void endPage();

@@ -47,7 +47,8 @@ std::string groupCondition(const std::string& movementFilter)
 
 std::string currentGroupCondition(const std::string& extractionCondition, const std::string& nodeTag)
 {
-    return extractionCondition + " And " + groupCondition(nodeTag.substr(0, nodeTag.find('|')));
+    const std::string condition = groupCondition(nodeTag.substr(0, nodeTag.find('|')));
+    return condition.empty() ? extractionCondition : extractionCondition + " And " + condition;
 }
 
 } // namespace quorvane::print

@@ -15,7 +15,8 @@ namespace quorvane::print {
 std::string groupCondition(const std::string& movementFilter);
 
 // The report condition of the current group only: the extraction's condition, " And " and the condition of
-// the movement filter in the node's tag (its text before the first "|").
+// the movement filter in the node's tag (its text before the first "|"). A node that restricts nothing (a
+// date level without a period) prints the whole extraction.
 std::string currentGroupCondition(const std::string& extractionCondition, const std::string& nodeTag);
 
 } // namespace quorvane::print
