@@ -5,8 +5,8 @@
 namespace quorvane::print {
 
 ReportServiceError::ReportServiceError(const QString& reason)
-    : std::runtime_error(std::string(description) + (reason.isEmpty() ? "" : ":\n" + reason.toStdString())),
-      reason_(reason)
+    : std::runtime_error(std::string(description) + " (" + std::to_string(number) + ", " + source + ")"
+                         + (reason.isEmpty() ? "" : ":\n" + reason.toStdString()))
 {
 }
 

@@ -23,8 +23,8 @@ namespace quorvane::print {
 
 inline constexpr const char* callerIdentifier = "QUORVANE.CLSCI_QUORVANE";
 
-// The report service's failure, as the window reports it: its number, the service as its source and a fixed
-// description; the service's own reason follows the description in the text shown.
+// The report service's failure, as the window reports it: a fixed description with its number and the service
+// as its source, then the service's own reason.
 class ReportServiceError : public std::runtime_error {
 public:
     static constexpr int number = -2147221404;   // the component's error base plus 100
@@ -33,10 +33,6 @@ public:
         "Errore generato internamente alla classe report (invocazione metodo OpenReport)";
 
     explicit ReportServiceError(const QString& reason);
-    const QString& reason() const { return reason_; }
-
-private:
-    QString reason_;
 };
 
 struct ReportHeading {

@@ -164,6 +164,7 @@ void PrintingTheLedgerTest::aReportThatFailsIsReportedAndTheWindowPrintsAgain()
     QVERIFY2(reported.startsWith(QLatin1String("Errore in FRMCI_QUORVANE.Partitario:\nErrore generato internamente alla "
                                                "classe report (invocazione metodo OpenReport)")),
              qPrintable(reported));
+    QVERIFY(reported.contains(QLatin1String("(-2147221404, ReportEngine)")));
     QVERIFY(reported.contains(QLatin1String("CRCI_QUORVANEQTA_XR.rpt")));
     QVERIFY(w.window->reportObject() && w.window->reportObject()->failed());
     QVERIFY(previewedGrandTotal().isEmpty());
