@@ -22,6 +22,8 @@ std::string numbered(const char* name, int number)
     return name + std::to_string(number);
 }
 
+// One sort formula and direction per ordering row; the window's fixed ordering, when it is set, sorts first
+// in place of the grid's first row.
 void orderingFormulas(const FormulaRequest& request, ReportFormulaPlan& plan)
 {
     int k = 0;
@@ -29,14 +31,16 @@ void orderingFormulas(const FormulaRequest& request, ReportFormulaPlan& plan)
         if (row.group)
             continue;
         ++k;
-        const bool fixed = k == 1 && request.fixedOrderingField;
-        const std::string reference =
-            fixed ? fixedOrderingReference(*request.fixedOrderingField) : orderingReference(row.column);
-        plan.formulas.push_back({numbered("ORDINAMENTO", k), "(" + reference + ")"});
+        plan.formulas.push_back({numbered("ORDINAMENTO", k), "(" + orderingReference(row.column) + ")"});
         plan.sortFields.push_back({k, isUpper(row.direction, "DESC") ? 1 : 0});
     }
-    if (k == 0 && request.fixedOrderingField)
-        plan.formulas.push_back({"ORDINAMENTO1", "(" + fixedOrderingReference(*request.fixedOrderingField) + ")"});
+    if (!request.fixedOrderingField)
+        return;
+    const FormulaText fixed{"ORDINAMENTO1", "(" + fixedOrderingReference(*request.fixedOrderingField) + ")"};
+    if (k > 0)
+        plan.formulas[plan.formulas.size() - static_cast<std::size_t>(k)] = fixed;
+    else
+        plan.formulas.push_back(fixed);
 }
 
 void levelFormulas(const OrderingColumn& row, int level, bool outermost, ReportFormulaPlan& plan)
