@@ -27,17 +27,17 @@ constexpr std::uint32_t lookedUp = 1;
 
 } // namespace
 
-FontFace::FontFace(const FontSpec& spec) : italic_(spec.italic)
+FontFace::FontFace(const FontSpec& style) : italic_(style.italic)
 {
-    QFont font(QString::fromStdString(spec.family));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    QFont font(QString::fromStdString(style.family));
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
     font.setPixelSize(100);
     raw_ = QRawFont::fromFont(font);
     const QByteArray head = raw_.fontTable("head"), hhea = raw_.fontTable("hhea"), maxp = raw_.fontTable("maxp");
     hmtx_ = raw_.fontTable("hmtx");
     if (!raw_.isValid() || head.size() < 54 || hhea.size() < 36 || maxp.size() < 6 || hmtx_.isEmpty())
-        throw std::runtime_error("the font \"" + spec.family + "\" cannot be read for printing");
+        throw std::runtime_error("the font \"" + style.family + "\" cannot be read for printing");
     unitsPerEm_ = u16(head, 18) > 0 ? u16(head, 18) : 1000;
     glyphCount_ = static_cast<std::uint32_t>(u16(maxp, 4));
     longMetrics_ = u16(hhea, 34);

@@ -21,7 +21,7 @@ class FontFace {
 public:
     // The face the system gives for the family and style; throws std::runtime_error when it has none that
     // can be read.
-    explicit FontFace(const FontSpec& spec);
+    explicit FontFace(const FontSpec& style);
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
 

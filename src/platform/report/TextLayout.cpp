@@ -46,11 +46,11 @@ double elide(FontFace& face, PlacedText& placed, double width, double room)
 
 } // namespace
 
-FontFace& TextLayout::face(const FontSpec& spec)
+FontFace& TextLayout::face(const FontSpec& style)
 {
-    auto& slot = faces_[std::make_tuple(spec.family, spec.bold, spec.italic)];
+    auto& slot = faces_[std::make_tuple(style.family, style.bold, style.italic)];
     if (!slot)
-        slot = std::make_unique<FontFace>(spec);
+        slot = std::make_unique<FontFace>(style);
     return *slot;
 }
 

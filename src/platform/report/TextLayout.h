@@ -33,7 +33,7 @@ public:
     PlacedText place(const ReportObject& object, const QString& text, double top);
 
 private:
-    FontFace& face(const FontSpec& spec);
+    FontFace& face(const FontSpec& style);
 
     double left_;
     std::map<std::tuple<std::string, bool, bool>, std::unique_ptr<FontFace>> faces_;
