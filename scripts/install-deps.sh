@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config make
           qt6-base-dev qt6-qpa-plugins libqt6sql6-odbc libqt6sql6-sqlite
           libsqlite3-dev unixodbc-dev tdsodbc
-          libpoppler-qt6-dev fonts-dejavu-core
+          libpoppler-qt6-dev fonts-dejavu-core zlib1g-dev
           libxlsxwriter-dev libzip-dev
           xvfb xauth)
 missing=()

@@ -29,7 +29,7 @@ private:
 };
 
 struct LedgerSession {
-    std::unique_ptr<db::Connection> connection;
+    std::shared_ptr<db::Connection> connection;       // shared with the report service when printing
     company::CompanySettings company;
     quorvane::ExtractionRequest request;
     std::vector<quorvane::OrderingColumn> ordering;   // the ordering grid's rows resolved to their columns

@@ -24,6 +24,7 @@ const Command commands[] = {
      "report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
     {"export", runExportCommand,
      "export --db PATH --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)   export the ledger"},
+    {"print", runPrintCommand, "print --db PATH --selection FILE [--group NODEKEY] (--pdf OUT | --dump)   print the ledger"},
 };
 
 int usage()

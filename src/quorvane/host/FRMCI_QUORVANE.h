@@ -25,6 +25,9 @@
 #include "hostfw/CostUtilities.h"
 #include "hostfw/ErrorTrap.h"
 #include "hostfw/LookupService.h"
+#include "print/AccountFormulas.h"
+#include "print/LedgerPrint.h"
+#include "print/ReportParameters.h"
 #include "selection/AccountFilterEvents.h"
 #include "selection/LimitsGridEvents.h"
 #include "selection/SelectionParameters.h"
@@ -151,6 +154,14 @@ public:
     // The export to a file already chosen; true when the file was written. Errors are reported with the
     // file's name and nothing is left under it.
     bool Esporta(const QString& path, bool currentGroup);
+    // The print command: the button and "&1 - Stampa" print the whole ledger, "&2 - Stampa solo gruppo
+    // corrente" the group of the node selected in the tree; the "ConCP" keys print with the counter-parts.
+    // The ledger opens in the report service's preview.
+    void CMD_STAMPA_ButtonClick();
+    void CMD_STAMPA_MenuClick(const QString& key);
+    void Partitario();
+    // The report object of the print under way, or of a print that failed; none otherwise.
+    const report::ReportEngine* reportObject() const { return gclsReport_.get(); }
 
     // WindowCommands: what the grids' events do to the rest of the window.
     void disableMovimenti() override;
@@ -233,6 +244,14 @@ private:
 
     // Drill-through to the source of the current line
     void setUpSourceCommands();
+
+    // Printing the ledger
+    void setUpPrintCommands();
+    void releasePrintObjects();
+    void resetPrintState();
+    print::LedgerPrintJob ledgerPrintJob() const;
+    void gclsReport_BeforePrintReport(report::ReportDocument& document);
+    print::ParameterSources parameterSources() const;
     void releaseSourceConnectors();
     void GestioneMovimentoCOIN();
     void EseguiProgrammaMovimentiCOIN(const QString& reason, int company, const QString& number);
@@ -291,6 +310,18 @@ private:
     // The cost-accounting connector of the programs, made at its first use and let go when its program closes.
     QPointer<hostfw::CostLookupDecode> PclsConnectCOAN;
     ExportFileChooser exportFileChooser_;
+
+    // The print: its report object, what the print command asked for, the condition the report reads, and the
+    // formatted-account formulas built at the first print. The ledger-mode field (0: the ledger of values) and
+    // the fixed ordering are reset by every processing; nothing in the window sets them otherwise.
+    std::unique_ptr<report::ReportEngine> gclsReport_;
+    bool printCurrentGroupOnly_ = false;
+    bool printWithCounterparts_ = false;
+    std::string reportCondition_;
+    std::unique_ptr<print::AccountFormulas> accountFormulas_;
+    int ledgerMode_ = 0;
+    bool fixedOrdering_ = false;
+    std::string fixedOrderingField_;
 };
 
 } // namespace quorvane::host

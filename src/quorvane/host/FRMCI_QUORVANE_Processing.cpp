@@ -102,7 +102,7 @@ void FRMCI_QUORVANE::CMD_ELABORA_ButtonClick()
                 costUtilities_->showMessage(hostfw::messageKindNotice, messageNothingExtracted);
             return extraction == Extraction::Lines ? hostfw::StepFlow::Next : hostfw::StepFlow::Leave;
         },
-        [&] { showQuantityColumns(); }, [&] { CaricaVisualizzazioneMovimenti(); }, [&] { showResults(); },
+        [&] { resetPrintState(); }, [&] { showQuantityColumns(); }, [&] { CaricaVisualizzazioneMovimenti(); }, [&] { showResults(); },
         [&] { showFirstGroup(); });
     processing_ = false;
     controls_.PBARSELEZIONE->setVisible(false);
