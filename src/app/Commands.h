@@ -11,3 +11,5 @@ int runSqlCommand(const std::vector<std::string>& args);
 int runRunCommand(const std::vector<std::string>& args);
 int runSourceCommand(const std::vector<std::string>& args);
 int runReportRenderCommand(const std::vector<std::string>& args);
+int runExportCommand(const std::vector<std::string>& args);
+int runPrintCommand(const std::vector<std::string>& args);

@@ -1,16 +1,12 @@
 #include "LedgerReports.h"
 
+#include "export/CsvField.h"
+
 namespace {
 
-// A field is quoted when it holds the separator, a quote or a line end; quotes are doubled inside.
 std::string csvField(const std::string& text)
 {
-    if (text.find_first_of(";\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + '"';
+    return quorvane::exporting::csvField(text, ';');
 }
 
 } // namespace

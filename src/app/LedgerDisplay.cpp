@@ -64,9 +64,9 @@ LedgerDisplay::LedgerDisplay(const LedgerSession& session, db::Recordset& moveme
         captions_ = quorvane::AggiornamentoTotali(movements, formats, countervalue);
         const quorvane::SummaryWords words = quorvane::SummaryWords::of(translator);
         const std::unique_ptr<hostfw::CostLookupDecode> chart = accountChart(session);
-        const std::string account = quorvane::summaryAccountDescription(chart.get(), selection.TXT_CONTO);
+        accountDescription_ = quorvane::summaryAccountDescription(chart.get(), selection.TXT_CONTO);
         merge(captions_, quorvane::AggiornamentoSpecchiettoRiepilogativo(
-                             {selection, account, session.movementTypeCaption, words,
+                             {selection, accountDescription_, session.movementTypeCaption, words,
                               translator.text(quorvane::textAdvancedAccountSelection).toStdString(), totals,
                               grouped_.hasGroups(), formats, countervalue}));
         sumEveryNode(movements);

@@ -29,9 +29,12 @@ public:
     LedgerDisplay& operator=(const LedgerDisplay&) = delete;
 
     const quorvane::GroupTree& tree() const { return grouped_.tree(); }
+    const quorvane::ArrayRotture& levels() const { return grouped_.configuration().levels; }
     // Every node with its totals, in creation order.
     const std::vector<LedgerNodeTotals>& nodeTotals() const { return nodeTotals_; }
     const quorvane::ControlCaptions& captions() const { return captions_; }
+    // What the account field's description would show for the selection's account.
+    const std::string& accountDescription() const { return accountDescription_; }
 
 private:
     void sumEveryNode(db::Recordset& movements);
@@ -39,4 +42,5 @@ private:
     quorvane::GroupedLedger grouped_;
     std::vector<LedgerNodeTotals> nodeTotals_;
     quorvane::ControlCaptions captions_;
+    std::string accountDescription_;
 };

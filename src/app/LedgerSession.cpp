@@ -23,6 +23,9 @@ namespace {
 
 constexpr hostfw::Language language = hostfw::Language::Italian;
 constexpr int messageFinancialWithoutIntegration = 77311;
+constexpr int messageNothingExtracted = 39037;
+// The captions of the cost side and the revenue side, by the kind of cost accounting.
+constexpr int textCosts = 16506, textRevenues = 48924, textOutflows = 59387, textInflows = 25017;
 
 // The grids' rows of a selection file are read against what the window would offer for this company, so a
 // file can only ask for what a user could have typed; their conditions are combined as the window does.
@@ -137,6 +140,19 @@ void prepareRequest(LedgerSession& session)
 std::string hostText(int number)
 {
     return hostfw::Catalogue::text(number, language).toStdString();
+}
+
+void extractMovements(const LedgerSession& session, quorvane::MovementExtraction& extraction)
+{
+    quorvane::NoProgress progress;
+    if (!extraction.run(session.request, progress))
+        std::cerr << "message " << messageNothingExtracted << ": " << hostText(messageNothingExtracted) << '\n';
+}
+
+SideCaptions sideCaptions(const LedgerSession& session)
+{
+    const bool financial = session.request.settings.financialAccounting;
+    return {hostText(financial ? textOutflows : textCosts), hostText(financial ? textInflows : textRevenues)};
 }
 
 std::optional<int> companyOption(const std::optional<std::string>& value)

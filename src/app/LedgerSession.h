@@ -9,6 +9,7 @@
 #include "company/CompanySettings.h"
 #include "db/Connection.h"
 #include "engine/ExtractionRequest.h"
+#include "engine/MovementExtraction.h"
 #include "selection/OrderingColumns.h"
 
 #include <functional>
@@ -30,7 +31,7 @@ private:
 };
 
 struct LedgerSession {
-    std::unique_ptr<db::Connection> connection;
+    std::shared_ptr<db::Connection> connection;       // shared with the report service when printing
     company::CompanySettings company;
     quorvane::ExtractionRequest request;
     std::vector<quorvane::OrderingColumn> ordering;   // the ordering grid's rows resolved to their columns
@@ -48,6 +49,17 @@ void prepareLedgerSession(LedgerSession& session, std::optional<int> company);
 
 // The text of a host message or caption number in the command line's language (Italian).
 std::string hostText(int number);
+
+// Processes the session's selection into the extraction, as the window's "Elabora" does; an extraction
+// that finds no line says so on standard error with the window's message.
+void extractMovements(const LedgerSession& session, quorvane::MovementExtraction& extraction);
+
+// The captions of the debit and the credit side, by the company's kind of cost accounting.
+struct SideCaptions {
+    std::string debit;
+    std::string credit;
+};
+SideCaptions sideCaptions(const LedgerSession& session);
 
 // Runs a command's body and turns its failures into a message on standard error and the exit status.
 int runLedgerCommand(const char* command, const std::function<int()>& body);

@@ -8,9 +8,6 @@
 
 namespace {
 
-// The captions of the cost side and the revenue side, by the kind of cost accounting.
-constexpr int textCosts = 16506, textRevenues = 48924, textOutflows = 59387, textInflows = 25017;
-
 struct Column {
     std::string caption;
     std::string field;     // the movement set's column
@@ -32,14 +29,14 @@ std::string fitted(const std::string& text, int width, bool rightAligned)
 
 std::vector<Column> ledgerColumns(const LedgerSession& session)
 {
-    const bool financial = session.request.settings.financialAccounting;
+    const SideCaptions sides = sideCaptions(session);
     const int amounts = session.request.settings.amountDecimals;
     std::vector<Column> columns = {
         {"Data reg.", "CI12_DATAREG", 10, false},   {"Nr. reg.", "CI13_NUMREG_CO99", 10, false},
         {"C.d.C.", "CI13_CONTO_PC03", 12, false},   {"V.d.S.", "CI13_VDS_PC03", 12, false},
         {"Descrizione", "DESCRCONTO", 28, false},
-        {hostText(financial ? textOutflows : textCosts), "DARE", 16, true, amounts},
-        {hostText(financial ? textInflows : textRevenues), "AVERE", 16, true, amounts},
+        {sides.debit, "DARE", 16, true, amounts},
+        {sides.credit, "AVERE", 16, true, amounts},
         {"Saldo", "SALDO", 16, true, amounts}};
     if (session.request.selection.CHK_QUANTITA == "1")
         columns.push_back({"Quantità", "QUANTITA", 14, true, session.request.settings.quantityDecimals});

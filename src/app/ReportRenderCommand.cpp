@@ -7,6 +7,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "LedgerSession.h"
+#include "OffscreenGui.h"
 
 #include "db/Connection.h"
 #include "report/ReportEngine.h"
@@ -14,8 +15,6 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QLoggingCategory>
 
 #include <iostream>
 #include <map>
@@ -101,17 +100,11 @@ void applyChanges(report::ReportDocument& document, const DocumentChanges& chang
 // The heading's company values, from the company's registry.
 void setHeading(report::ReportEngine& report, db::Connection& connection, int company)
 {
-    db::Recordset row = connection.Open(
-        "SELECT CG16_RAGSOANAG, CG16_INDIRIZZO, CG16_CITTA, CG16_PARTIVA FROM CG18_ANADITTABASE WITH (NOLOCK) "
-        "INNER JOIN CG16_ANAGGEN WITH (NOLOCK) ON CG16_CODICE = CG18_CODICE_CG16 WHERE CG18_DITTA = "
-        + std::to_string(company));
-    if (row.EOF_())
-        throw CommandFailure(1, "there is no company " + std::to_string(company));
-    auto text = [&row](const char* column) { return QString::fromStdString(row.value(column).toText()); };
-    report.setCompanyName(text("CG16_RAGSOANAG"));
-    report.setCompanyAddress(text("CG16_INDIRIZZO"));
-    report.setCompanyTown(text("CG16_CITTA"));
-    report.setCompanyVatNumber(text("CG16_PARTIVA"));
+    const company::CompanySettings settings = company::readCompanySettings(connection, company);
+    report.setCompanyName(QString::fromStdString(settings.name));
+    report.setCompanyAddress(QString::fromStdString(settings.address));
+    report.setCompanyTown(QString::fromStdString(settings.town));
+    report.setCompanyVatNumber(QString::fromStdString(settings.vatNumber));
 }
 
 int render(const CommandLine& line, const DatabaseOption& database, const DocumentChanges& changes)
@@ -157,20 +150,13 @@ int runReportRenderCommand(const std::vector<std::string>& args)
         std::cerr << usageText << (line.error().empty() ? "" : "\n  (" + line.error() + ")") << '\n';
         return 1;
     }
-    // Fonts and the PDF writer need a GUI application; the page is drawn off screen, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "quorvane";
-    char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
-    // The command writes the report's errors and warnings itself.
-    QLoggingCategory::setFilterRules(QStringLiteral("quorvane.report.warning=false"));
-    return runLedgerCommand("report-render", [&] {
-        DocumentChanges changes{assignments(args, "--param"), assignments(args, "--formula"), assignments(args, "--sort"),
-                                assignments(args, "--area")};
-        for (const auto& [name, path] : assignments(args, "--formula-file"))
-            changes.formulas.emplace_back(name, fileText(path));
-        return render(line, *database, changes);
+    return runWithOffscreenGui([&] {
+        return runLedgerCommand("report-render", [&] {
+            DocumentChanges changes{assignments(args, "--param"), assignments(args, "--formula"),
+                                    assignments(args, "--sort"), assignments(args, "--area")};
+            for (const auto& [name, path] : assignments(args, "--formula-file"))
+                changes.formulas.emplace_back(name, fileText(path));
+            return render(line, *database, changes);
+        });
     });
 }

@@ -8,8 +8,6 @@
 #include "LedgerReports.h"
 #include "LedgerSession.h"
 
-#include "engine/MovementExtraction.h"
-
 #include <iostream>
 
 namespace {
@@ -17,16 +15,13 @@ namespace {
 constexpr const char* usageText =
     "usage: quorvane run (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--format json|text|csv]"
     " [--rows]";
-constexpr int messageNothingExtracted = 39037;
 
 int process(const CommandLine& line, const DatabaseOption& database, const std::string& format)
 {
     LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                               companyOption(line.option("--company")));
     quorvane::MovementExtraction extraction(*session.connection);
-    quorvane::NoProgress progress;
-    if (!extraction.run(session.request, progress))
-        std::cerr << "message " << messageNothingExtracted << ": " << hostText(messageNothingExtracted) << '\n';
+    extractMovements(session, extraction);
     const LedgerDisplay display(session, extraction.movements(), extraction.totals());
     const LedgerResult result{session, extraction.movements(), extraction.totals(), display};
     if (format == "json")

@@ -1,5 +1,6 @@
-// quorvane tsql --db PATH [--explain]
-// Runs T-SQL batches from standard input on the embedded engine and prints every result set as CSV.
+// quorvane tsql --db PATH [--explain] [--write]
+// Runs T-SQL batches from standard input on the embedded engine and prints every result set as CSV. The
+// company file is opened read-only, as the inquiry opens it, unless --write asks to change it.
 
 #include "CommandLine.h"
 #include "Commands.h"
@@ -42,16 +43,17 @@ void printCsv(db::Recordset& rows, std::ostream& out)
 
 int runTsqlCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db"}, {"--explain"});
+    CommandLine line(args, {"--db"}, {"--explain", "--write"});
     std::optional<std::string> path = line.option("--db");
     if (!line.error().empty() || !path || !line.positional().empty()) {
-        std::cerr << "usage: quorvane tsql --db PATH [--explain]"
+        std::cerr << "usage: quorvane tsql --db PATH [--explain] [--write]"
                   << (line.error().empty() ? "" : "  (" + line.error() + ")") << '\n';
         return 1;
     }
     std::string script(std::istreambuf_iterator<char>(std::cin), {});
     try {
-        db::SqliteConnection connection(db::embeddedDatabase(*path, db::Access::ReadWrite));
+        db::SqliteConnection connection(
+            db::embeddedDatabase(*path, line.flag("--write") ? db::Access::ReadWrite : db::Access::ReadOnly));
         for (const std::string& batch : tsql::splitBatches(script)) {
             if (line.flag("--explain"))
                 std::cout << "-- SQLite:\n" << connection.explain(batch);

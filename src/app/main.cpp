@@ -24,6 +24,9 @@ const Command commands[] = {
     {"source", runSourceCommand, "source DATABASE --company N --numreg R [--line L] [--show]   open a line's source"},
     {"report-render", runReportRenderCommand,
      "report-render DATABASE --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
+    {"export", runExportCommand,
+     "export DATABASE --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)   export the ledger"},
+    {"print", runPrintCommand, "print DATABASE --selection FILE [--group NODEKEY] (--pdf OUT | --dump)   print the ledger"},
 };
 
 int usage()

@@ -116,7 +116,8 @@ private slots:
         company::DemoOptions options;
         options.linesPerCompany = 50;
         company::createDemoDatabase(path, options);
-        std::unique_ptr<db::Connection> connection = db::Connection::open(db::embeddedDatabase(path, db::Access::ReadOnly));
+        const std::shared_ptr<db::Connection> connection =
+            db::Connection::open(db::embeddedDatabase(path, db::Access::ReadOnly));
 
         const std::vector<QByteArray> examples = documentedExamples();
         QVERIFY(examples.size() > 10);
@@ -138,7 +139,7 @@ private slots:
                 text = random() % 4 == 0 ? mutateBytes(text, random)
                                          : mutateValues(QJsonDocument::fromJson(text).object(), keys, random);
             LedgerSession session;
-            session.connection = std::move(connection);
+            session.connection = connection;
             QString refusal;
             try {
                 session.request.selection = quorvane::parseSelection(text);
@@ -159,7 +160,6 @@ private slots:
             } catch (const std::exception& e) {
                 QFAIL(qPrintable(QStringLiteral("%1 for %2").arg(e.what(), QString::fromUtf8(text))));
             }
-            connection = std::move(session.connection);
             QVERIFY2(refusal.isEmpty() || namesItsSubject(refusal),
                      qPrintable(QStringLiteral("a refusal naming nothing: %1 for %2").arg(refusal, QString::fromUtf8(text))));
         }

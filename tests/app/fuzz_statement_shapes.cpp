@@ -1,4 +1,4 @@
-// Typed text never changes a statement's shape. Every path by which text reaches a statement is given
+// Typed or stored text never changes a statement's shape. Every path by which text reaches a statement is given
 // thousands of generated values (quotes, comment and statement marks, wildcards, brackets, very long and
 // non-Latin texts; fixed seed) and runs its real steps on a demo company database. Each statement it sends
 // has, token for token, the shape the same path gives a plain value, with only the literals' texts differing,
@@ -12,7 +12,10 @@
 #include "db/ConnectionString.h"
 #include "display/TraceButtons.h"
 #include "drill/SourceChecks.h"
+#include "engine/BreakKeys.h"
 #include "engine/MovementExtraction.h"
+#include "print/GroupCondition.h"
+#include "print/ReportStatement.h"
 #include "selection/SelectionFile.h"
 #include "tsql/Lexer.h"
 
@@ -75,26 +78,35 @@ quorvane::SelectionParameters limitRow(const std::string& caption, const std::st
 }
 
 // The path a selection takes when the window or `quorvane run` processes it.
-void process(RecordingConnection& recorder, std::unique_ptr<db::Connection>& owned, quorvane::SelectionParameters selection)
+void process(const std::shared_ptr<RecordingConnection>& recorder, quorvane::SelectionParameters selection)
 {
     LedgerSession session;
-    session.connection = std::move(owned);
+    session.connection = recorder;
     session.request.selection = std::move(selection);
-    struct GiveBack {
-        LedgerSession& session;
-        std::unique_ptr<db::Connection>& owned;
-        ~GiveBack() { owned = std::move(session.connection); }
-    } giveBack{session, owned};
     prepareLedgerSession(session, std::nullopt);
-    quorvane::MovementExtraction extraction(recorder);
+    quorvane::MovementExtraction extraction(*recorder);
     quorvane::NoProgress progress;
     extraction.run(session.request, progress);
 }
 
-struct Fixture {
-    RecordingConnection* recorder;
-    std::unique_ptr<db::Connection> owned;   // the recorder, between two processings
-};
+using Fixture = std::shared_ptr<RecordingConnection>;
+
+// The printed ledger of the current group: a job order stored as the value, its node's tag as the group
+// tree writes it (with a part of a consumer's own after "|"), the report's statement over the base tables.
+void printCurrentGroup(Fixture& f, const std::string& value)
+{
+    db::FieldInfo jobOrder;
+    jobOrder.name = "CI13_COMMESSA_PD25";
+    jobOrder.definedSize = 100000;
+    quorvane::ArrayRotture levels(1);
+    levels[0].Campo = jobOrder.name;
+    levels[0].Valore = db::Value(value);
+    quorvane::BreakKeys keys;
+    keys.ConfiguraChiavi(levels, db::Recordset::inMemory({jobOrder}));
+    const std::string tag = keys.GenerazioneChiave(1, true, levels).filter + "|CI13_COMMESSA_PD25='other'";
+    const std::string extraction = "WHERE\r\n   CI12_DITTA_CG18 = " + std::to_string(company) + "\r\n";
+    f->Open(quorvane::print::ledgerReportStatement(quorvane::print::currentGroupCondition(extraction, tag), {}, {}));
+}
 
 struct TextPath {
     const char* name;
@@ -107,18 +119,18 @@ const std::vector<TextPath>& paths()
     static const std::vector<TextPath> table{
         {"limits-grid codes", "A",
          [](Fixture& f, const std::string& v) {
-             process(*f.recorder, f.owned, limitRow("Descr. causale", "A", v, {}));
+             process(f, limitRow("Descr. causale", "A", v, {}));
          }},
         {"limits-grid lists", "A",
          [](Fixture& f, const std::string& v) {
-             process(*f.recorder, f.owned, limitRow("Descr. agg. testata", "A", "", {v, "x", v}));
+             process(f, limitRow("Descr. agg. testata", "A", "", {v, "x", v}));
          }},
         {"account field", "01",
          [](Fixture& f, const std::string& v) {
              quorvane::SelectionParameters s;
              s.company = company;
              s.TXT_CONTO = v;
-             process(*f.recorder, f.owned, s);
+             process(f, s);
          }},
         {"selection-file values", "C",
          [](Fixture& f, const std::string& v) {
@@ -126,18 +138,19 @@ const std::vector<TextPath>& paths()
                                     {"CBO_SELCONTOVDS", "2"},
                                     {"ADVQ_LIMITI", QJsonArray{QJsonObject{{"caption", "Commessa"},
                                                                            {"from", QString::fromStdString(v)}}}}};
-             process(*f.recorder, f.owned, quorvane::parseSelection(QJsonDocument(file).toJson()));
+             process(f, quorvane::parseSelection(QJsonDocument(file).toJson()));
          }},
         {"drill-through registration numbers", "2022000001",
          [](Fixture& f, const std::string& v) {
-             quorvane::drill::DatabaseSourceChecks checks(*f.recorder, 1);
+             quorvane::drill::DatabaseSourceChecks checks(*f, 1);
              std::string reason, key;
              checks.EsisteMovimentoCoIn(company, v);
              checks.EsisteMovimentoCoGeCollegato(company, v, &reason);
              checks.EsisteDocumentoCollegato(company, v, key);
              checks.MovimentoModificabileDaPN(company, v);
-             f.recorder->Open(quorvane::display::traceButtonsStatement(company, v, "1"));
+             f->Open(quorvane::display::traceButtonsStatement(company, v, "1"));
          }},
+        {"report conditions from group filters", "C2021/007", printCurrentGroup},
     };
     return table;
 }
@@ -150,7 +163,7 @@ struct Sent {
 
 Sent sendThrough(const TextPath& path, Fixture& fixture, const std::string& value)
 {
-    fixture.recorder->texts.clear();
+    fixture->texts.clear();
     Sent sent;
     try {
         path.send(fixture, value);
@@ -159,7 +172,7 @@ Sent sendThrough(const TextPath& path, Fixture& fixture, const std::string& valu
     } catch (const std::exception& e) {
         sent.refusal = QString::fromUtf8(e.what());
     }
-    sent.statements = fixture.recorder->texts;
+    sent.statements = fixture->texts;
     return sent;
 }
 
@@ -178,10 +191,8 @@ private slots:
         company::DemoOptions options;
         options.linesPerCompany = 50;
         company::createDemoDatabase(path, options);
-        auto recorder = std::make_unique<RecordingConnection>(
+        fixture_ = std::make_shared<RecordingConnection>(
             db::Connection::open(db::embeddedDatabase(path, db::Access::ReadOnly)));
-        fixture_.recorder = recorder.get();
-        fixture_.owned = std::move(recorder);
     }
 
     void typedTextKeepsEveryStatementsShape_data()

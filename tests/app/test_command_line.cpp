@@ -40,7 +40,7 @@ private slots:
                             "INSERT INTO T (A, B, D) VALUES ('Rossi, Mario', 10, '20240229'), ('say \"hi\"', 0.5, NULL),"
                             " (NULL, NULL, '20240101')\nGO\n"
                             "SELECT A, B, D FROM T WITH (NOLOCK)\ngo\nSELECT COUNT(*) AS N FROM T\n";
-        Outcome run = quorvane({"tsql", "--db", db}, script);
+        Outcome run = quorvane({"tsql", "--db", db, "--write"}, script);
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QString("A,B,D\n\"Rossi, Mario\",10.00,2024-02-29\n\"say \"\"hi\"\"\",0.50,\n,,2024-01-01\n"
                                   "N\n3\n"));
@@ -48,9 +48,22 @@ private slots:
 
     void tsqlReportsAnUnsupportedStatementWithItsPosition()
     {
-        Outcome run = quorvane({"tsql", "--db", dir_.filePath("bad.db")}, "SELECT 1\nGO\nSELECT 1 UNION SELECT 2");
+        Outcome run = quorvane({"tsql", "--db", demo_}, "SELECT 1\nGO\nSELECT 1 UNION SELECT 2");
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains("line 1") && run.err.contains("UNION", Qt::CaseInsensitive), qPrintable(run.err));
+    }
+
+    void tsqlChangesTheCompanyFileOnlyWithWrite()
+    {
+        QString company = dir_.filePath("company.db");
+        QVERIFY(QFile::copy(demo_, company));
+        QByteArray create = "SELECT 1 AS A INTO CONTROLLO";
+        Outcome refused = quorvane({"tsql", "--db", company}, create);
+        QCOMPARE(refused.status, 2);
+        QVERIFY2(refused.err.contains("readonly", Qt::CaseInsensitive), qPrintable(refused.err));
+        QCOMPARE(quorvane({"tsql", "--db", company}, "SELECT * FROM CONTROLLO").status, 2);
+        QCOMPARE(quorvane({"tsql", "--db", company, "--write"}, create).status, 0);
+        QCOMPARE(quorvane({"tsql", "--db", company}, "SELECT * FROM CONTROLLO").out, QString("A\n1\n"));
     }
 
     void badArgumentsExitWithStatusOne_data()
@@ -199,6 +212,35 @@ private slots:
         const QJsonObject gone = QJsonDocument::fromJson(run.out.toUtf8()).object();
         QCOMPARE(gone.value("program").toString(), QStringLiteral("none"));
         QCOMPARE(gone.value("message").toObject().value("number").toInt(), 35169);
+    }
+
+    // The lines as CSV with the separator and decimal point asked for, one group as a spreadsheet; a group the
+    // tree lacks, two outputs or a file that cannot be written are refused and leave no file.
+    void exportWritesTheLedgerOrOneGroup()
+    {
+        QString sel = selectionFile("export.json", R"({"company": 1, "CBO_SELCONTOVDS": "0", "TXT_CONTO": "01",
+            "ADVO_ORDINAMENTI": [{"caption": "C.d.C.", "group": true}]})");
+        const QStringList common{"export", "--db", demo_, "--selection", sel};
+        const int rows = QJsonDocument::fromJson(quorvane({"run", "--db", demo_, "--selection", sel}).out.toUtf8())
+                             .object().value("rows").toInt();
+        const QString csv = dir_.filePath("ledger.csv");
+        QCOMPARE(quorvane(common + QStringList{"--csv", csv, "--csv-separator", ",", "--decimal-point", "."}).status, 0);
+        QFile lines(csv);
+        QVERIFY(rows > 0 && lines.open(QIODevice::ReadOnly));
+        const QList<QByteArray> records = lines.readAll().split('\n');
+        QVERIFY(records.front().contains("Gruppo C.d.C.,Num.Reg,"));
+        QCOMPARE(records.size() - 2, rows);   // the header, and nothing after the last line end
+        const QString group = dir_.filePath("group.xlsx");
+        QCOMPARE(quorvane(common + QStringList{"--xlsx", group, "--group", "*1"}).status, 0);
+        QVERIFY(QFile::exists(group));
+        for (const QStringList& refused : {QStringList{"--xlsx", dir_.filePath("none.xlsx"), "--group", "*999"},
+                                           QStringList{"--xlsx", dir_.filePath("none.xlsx"), "--csv", csv + "2"}})
+            QCOMPARE(quorvane(common + refused).status, 1);
+        const QString unwritable = dir_.filePath("no such folder/ledger.xlsx");
+        const Outcome run = quorvane(common + QStringList{"--xlsx", unwritable});
+        QCOMPARE(run.status, 4);
+        QVERIFY2(run.err.contains(unwritable), qPrintable(run.err));
+        QVERIFY(!QFile::exists(dir_.filePath("none.xlsx")) && !QFile::exists(csv + "2"));
     }
 };
 

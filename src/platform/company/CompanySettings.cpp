@@ -10,11 +10,11 @@ namespace {
 // the outer joins let a half-configured company still answer with the defaults.
 std::string settingsQuery(int company)
 {
-    return "SELECT CG18_DITTA, CG16_RAGSOANAG, CI01_CODPDC_PC01, CI01_CODVDS_PC01,\r\n"
+    return "SELECT CG18_DITTA, CG16_RAGSOANAG, CG16_INDIRIZZO, CG16_CITTA, CG16_PARTIVA, CI01_CODPDC_PC01, CI01_CODVDS_PC01,\r\n"
            "       PDC.PC01_NUMLIVELLI AS LIVELLIPDC, VDS.PC01_NUMLIVELLI AS LIVELLIVDS,\r\n"
            "       CG18_CODVALUTA_CG08, CG08_NUMERODECIMALI, CI01_DECQTA, CG18_FLGINTERCOMPANY,\r\n"
            "       CI01_INDSEDI, CI01_INDSEDIRIGA, CG18_INDSTRUTTPROG, CI01_FLGINTEGRAZIONEQEV, CG18_TIPOCOAN,\r\n"
-           "       CG18_INDDATACOMP, CI01_FLGNOCOGE, CI01_INDMODIFICAPN, CI01_NUMLIVELLI, CG18_INDSCALDATACOMP\r\n"
+           "       CG18_INDDATACOMP, CI01_FLGNOCOGE, CI01_INDMODIFICAPN, CI01_NUMLIVELLI\r\n"
            "FROM CG18_ANADITTABASE WITH (NOLOCK)\r\n"
            "LEFT OUTER JOIN CG16_ANAGGEN WITH (NOLOCK) ON CG16_CODICE = CG18_CODICE_CG16\r\n"
            "LEFT OUTER JOIN CI01_PARAMETRI WITH (NOLOCK) ON CI01_DITTA_CG18 = CG18_DITTA\r\n"
@@ -47,6 +47,9 @@ CompanySettings readCompanySettings(db::Connection& connection, int company)
     CompanySettings s;
     s.company = company;
     s.name = textOr(row, "CG16_RAGSOANAG", "");
+    s.address = textOr(row, "CG16_INDIRIZZO", "");
+    s.town = textOr(row, "CG16_CITTA", "");
+    s.vatNumber = textOr(row, "CG16_PARTIVA", "");
     s.costCentreChart = intOr(row, "CI01_CODPDC_PC01", 0);
     s.expenseItemChart = intOr(row, "CI01_CODVDS_PC01", 0);
     s.costCentreChartLevels = intOr(row, "LIVELLIPDC", 1);
@@ -64,7 +67,6 @@ CompanySettings readCompanySettings(db::Connection& connection, int company)
     s.noLedgerLink = intOr(row, "CI01_FLGNOCOGE", 0) != 0;
     s.ledgerEditSetting = intOr(row, "CI01_INDMODIFICAPN", 0);
     s.numLivelli = intOr(row, "CI01_NUMLIVELLI", 0);
-    s.competenceDateScale = intOr(row, "CG18_INDSCALDATACOMP", 0);
     return s;
 }
 

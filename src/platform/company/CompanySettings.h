@@ -11,7 +11,10 @@ namespace company {
 
 struct CompanySettings {
     int company = 0;                    // ditta
-    std::string name;                   // the company's registry name
+    std::string name;                   // the company's registry name, address, town and VAT number
+    std::string address;
+    std::string town;
+    std::string vatNumber;
     int costCentreChart = 0;            // chart code of cost-centre accounts (C.d.C.)
     int expenseItemChart = 0;           // chart code of expense items (V.d.S.)
     int costCentreChartLevels = 1;      // levels of the two charts
@@ -25,11 +28,11 @@ struct CompanySettings {
     int projectStructure = 1;           // 2: no nodes, activities and project expenses
     bool qevIntegration = false;        // the unit-price-list vertical module is integrated
     std::string costAccountingType;     // "FIN" for financial cost accounting
-    int competenceDateParameter = 0;    // 1: lines without competence fall on the registration date
+    int competenceDateParameter = 0;    // 1: lines without competence fall on the registration date (in the
+                                        // extraction and, as INDICATORESCALETTADATACOMP, in the printed ledger)
     bool noLedgerLink = false;
     int ledgerEditSetting = 0;          // 0: linked journal entries are never opened for editing
     int numLivelli = 0;                 // report parameter NUMLIVELLI
-    int competenceDateScale = 0;        // report parameter INDICATORESCALETTADATACOMP
 
     bool financialType() const { return costAccountingType == "FIN"; }
 };

@@ -19,14 +19,14 @@ const std::string& ledgerAccountFor(Prng& random, const CompanyMasters& m, bool 
     return m.ledgerAccounts.front();
 }
 
-// A value of an attribute of the given type, or NULL for about a quarter of them.
+// A value of an attribute of the given type (1 number, 2 text, 3 date, 4 yes/no), or NULL for about a quarter of them.
 db::Value attributeValue(Prng& random, int type, long day)
 {
     if (random.percent(25))
         return {};
     switch (type) {
-    case 1: return "CTR-" + std::to_string(dateOfDay(day).year()) + "/" + std::to_string(random.between(1, 300));
-    case 2: return db::Decimal{random.between(1, 5000), 2};
+    case 1: return db::Decimal{random.between(1, 5000), 2};
+    case 2: return "CTR-" + std::to_string(dateOfDay(day).year()) + "/" + std::to_string(random.between(1, 300));
     case 3: return dateOfDay(day + random.between(5, 90));
     default: return random.percent(40);
     }

@@ -65,7 +65,8 @@ GO
 --   CG18_INDSTRUTTPROG     project structure (2 = without nodes, activities and project expenses)
 --   CG18_INDDATACOMP       1: a line without competence dates falls on its registration date, else on
 --                          its document date
---   CG18_INDSCALDATACOMP   how the printed ledger scales competence dates (report parameter)
+--   CG18_INDSCALDATACOMP   the scale of competence dates of the host's other prints (the ledger's print
+--                          follows CG18_INDDATACOMP, as its extraction does)
 --   CG18_TIPOCOAN          cost-accounting type: "FIN" financial, "IND" industrial
 CREATE TABLE CG18_ANADITTABASE (
     CG18_DITTA              INT           NOT NULL,

@@ -155,6 +155,14 @@ std::vector<int> DataGrid::shownColumnsInViewOrder() const
     return shown;
 }
 
+std::vector<DataGridColumn> DataGrid::shownColumns() const
+{
+    std::vector<DataGridColumn> shown;
+    for (int column : shownColumnsInViewOrder())
+        shown.push_back(columns()[static_cast<std::size_t>(column)]);
+    return shown;
+}
+
 QString DataGrid::selectedRowsText() const
 {
     QModelIndexList rows = selectionModel()->selectedRows();

@@ -35,6 +35,8 @@ public:
     void applyLayout();
 
     const std::vector<DataGridColumn>& columns() const { return model_->columns(); }
+    // The columns the user sees, in the order he sees them.
+    std::vector<DataGridColumn> shownColumns() const;
     const DataGridColumn& column(const QString& key) const;
     QString columnCaption(const QString& key) const { return column(key).caption; }
     void setColumnCaption(const QString& key, const QString& caption);

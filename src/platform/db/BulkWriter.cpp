@@ -2,6 +2,7 @@
 
 #include "db/Error.h"
 #include "db/SqliteConnection.h"
+#include "tsql/StoredDecimal.h"
 
 #include <sqlite3.h>
 
@@ -60,14 +61,29 @@ void BulkWriter::bind(int index, const Value& value)
     } else if (value.isDouble()) {
         sqlite3_bind_double(insert_, index, value.asDouble());
     } else if (value.isDecimal()) {
-        const Decimal& d = value.asDecimal();
-        if (d.scale == 0)
-            sqlite3_bind_int64(insert_, index, d.mantissa);
-        else
-            sqlite3_bind_double(insert_, index, d.toDouble());
+        bindDecimal(index, value.asDecimal());
     } else {
         std::string text = value.isDateTime() ? value.asDateTime().toStorageText() : value.asText();
         sqlite3_bind_text(insert_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    }
+}
+
+// Stored as the dialect stores decimals, so that its runtime reads them back exactly.
+void BulkWriter::bindDecimal(int index, const Decimal& d)
+{
+    tsql::Decimal exact{d.mantissa, d.scale};
+    switch (tsql::storedForm(exact)) {
+    case tsql::StoredForm::Integer:
+        sqlite3_bind_int64(insert_, index, static_cast<std::int64_t>(d.mantissa / tsql::powerOfTen(d.scale)));
+        return;
+    case tsql::StoredForm::Real:
+        sqlite3_bind_double(insert_, index, d.toDouble());
+        return;
+    case tsql::StoredForm::Text: {
+        std::string text = d.toString();
+        sqlite3_bind_text(insert_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        return;
+    }
     }
 }
 

@@ -29,6 +29,7 @@ public:
 
 private:
     void bind(int index, const Value& value);
+    void bindDecimal(int index, const Decimal& value);
     [[noreturn]] void fail(const std::string& what) const;
 
     sqlite3* db_ = nullptr;

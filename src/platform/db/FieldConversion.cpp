@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace db {
 
@@ -28,6 +29,14 @@ Decimal asDecimal(const FieldInfo& field, const Value& value)
         if (auto parsed = Decimal::parse(value.asText()))
             return *parsed;
     refuse(field, value, "not a number");
+}
+
+std::int64_t asInteger(const FieldInfo& field, const Value& value)
+{
+    Mantissa whole = asDecimal(field, value).rescaled(0).mantissa;
+    if (whole < INT64_MIN || whole > INT64_MAX)
+        refuse(field, value, "beyond the range of an integer");
+    return static_cast<std::int64_t>(whole);
 }
 
 double asDouble(const FieldInfo& field, const Value& value)
@@ -78,7 +87,7 @@ Value convertToField(const FieldInfo& field, const Value& value)
         return value;
     switch (field.type) {
     case DataType::Bit: return asDecimal(field, value).mantissa != 0;
-    case DataType::Integer: return asDecimal(field, value).rescaled(0).mantissa;
+    case DataType::Integer: return asInteger(field, value);
     case DataType::Decimal: return asDecimal(field, value).rescaled(field.scale);
     case DataType::Float: return asDouble(field, value);
     case DataType::Text: return asText(field, value);

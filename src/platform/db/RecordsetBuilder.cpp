@@ -46,7 +46,7 @@ void RecordsetBuilder::appendDouble(int c, double v)
     col.field().type == DataType::Float ? col.appendDouble(v) : col.append(Value(v));
 }
 
-void RecordsetBuilder::appendDecimal(int c, std::int64_t mantissaAtFieldScale)
+void RecordsetBuilder::appendDecimal(int c, Mantissa mantissaAtFieldScale)
 {
     RecordsetColumn& col = column(c);
     if (col.field().type == DataType::Decimal)

@@ -27,7 +27,7 @@ public:
     void appendBool(int column, bool v);
     void appendInt(int column, std::int64_t v);
     void appendDouble(int column, double v);
-    void appendDecimal(int column, std::int64_t mantissaAtFieldScale);
+    void appendDecimal(int column, Mantissa mantissaAtFieldScale);
     void appendText(int column, std::string_view utf8);
     void appendDateTime(int column, DateTime v);
     void endRow();                                        // every column appended exactly once per row

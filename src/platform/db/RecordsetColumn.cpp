@@ -20,7 +20,7 @@ void RecordsetColumn::appendNull()
     nulls_.push_back(true);
 }
 
-void RecordsetColumn::appendInteger(std::int64_t v)
+void RecordsetColumn::appendInteger(Mantissa v)
 {
     values_.push_back(v);
     nulls_.push_back(false);
@@ -78,7 +78,7 @@ void RecordsetColumn::set(std::size_t row, const Value& v)
 }
 
 // The packed integer of a converted, non-NULL value other than a DateTime.
-std::int64_t RecordsetColumn::encode(const Value& converted)
+Mantissa RecordsetColumn::encode(const Value& converted)
 {
     if (converted.isBool())
         return converted.asBool() ? 1 : 0;
@@ -105,7 +105,7 @@ Value RecordsetColumn::value(std::size_t row) const
     switch (field_.type) {
     case DataType::Bit: return values_[row] != 0;
     case DataType::Integer: return values_[row];
-    case DataType::Decimal: return Decimal{values_[row], field_.scale};
+    case DataType::Decimal: return Decimal{values_.wide(row), field_.scale};
     case DataType::Float: return floating(row);
     case DataType::Text: return std::string(dictionary_.text(code(row)));
     case DataType::DateTime: return DateTime{msecs(row)};

@@ -1,6 +1,7 @@
 #pragma once
 // The stored values of one field. Every type keeps one packed integer per row: the Bit or Integer value,
-// the Decimal's mantissa at the field's scale, the bit pattern of a Float, the dictionary code of a Text,
+// the Decimal's mantissa at the field's scale (16 bytes wide only in a column that holds one beyond
+// 64 bits), the bit pattern of a Float, the dictionary code of a Text,
 // the day number of a DateTime (its time of day in a second packed vector, empty for plain dates).
 // NULL rows hold 0 and a bit in the null mask.
 
@@ -24,7 +25,7 @@ public:
 
     // Appends in the field's own representation; the caller has checked the type.
     void appendNull();
-    void appendInteger(std::int64_t v);          // Bit, Integer, Decimal mantissa at the field's scale
+    void appendInteger(Mantissa v);              // Bit, Integer, Decimal mantissa at the field's scale
     void appendDouble(double v);
     void appendText(std::string_view utf8);
     void appendDateTime(DateTime v);
@@ -37,7 +38,9 @@ public:
     Value value(std::size_t row) const;
 
     // Raw readers for comparisons.
-    std::int64_t integer(std::size_t row) const { return values_[row]; }
+    std::int64_t integer(std::size_t row) const { return values_[row]; }   // a column that is not wide
+    Mantissa mantissa(std::size_t row) const { return values_.wide(row); }
+    bool isWide() const { return values_.isWide(); }
     double floating(std::size_t row) const;
     std::uint32_t code(std::size_t row) const { return static_cast<std::uint32_t>(values_[row]); }
     std::int64_t msecs(std::size_t row) const;
@@ -47,7 +50,7 @@ public:
     std::size_t bytesUsed() const;
 
 private:
-    std::int64_t encode(const Value& converted);
+    Mantissa encode(const Value& converted);
 
     FieldInfo field_;
     RecordsetPackedInts values_;

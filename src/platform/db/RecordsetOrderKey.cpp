@@ -2,7 +2,9 @@
 
 #include "RecordsetTextFold.h"
 
+#include <algorithm>
 #include <bit>
+#include <cstdint>
 
 namespace db {
 
@@ -19,21 +21,30 @@ std::uint64_t doubleKey(double v)
     return (bits & kSignBit) != 0 ? ~bits : bits | kSignBit;
 }
 
-std::int64_t floorDiv(std::int64_t a, std::int64_t b)
+// A decimal at the field's scale, rounded down; `between` tells that it had finer decimals.
+Mantissa atFieldScale(const Decimal& d, int fieldScale, bool& between)
 {
-    std::int64_t q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
-// A decimal placed among mantissas at the field's scale.
-RecordsetKeyBound decimalBound(const Decimal& d, int fieldScale)
-{
+    between = false;
     if (d.scale <= fieldScale)
-        return {signedKey(d.rescaled(fieldScale).mantissa), false};
-    std::int64_t divisor = 1;
+        return d.rescaled(fieldScale).mantissa;
+    Mantissa divisor = 1;
     for (int i = fieldScale; i < d.scale; ++i)
         divisor *= 10;
-    return {signedKey(floorDiv(d.mantissa, divisor)), d.mantissa % divisor != 0};
+    Mantissa quotient = d.mantissa / divisor;
+    between = d.mantissa % divisor != 0;
+    return between && d.mantissa < 0 ? quotient - 1 : quotient;
+}
+
+// A decimal placed among 64-bit mantissas; one beyond them lies past every key of its side.
+RecordsetKeyBound decimalBound(const Decimal& d, int fieldScale)
+{
+    bool between = false;
+    Mantissa m = atFieldScale(d, fieldScale, between);
+    if (m > INT64_MAX)
+        return {signedKey(INT64_MAX), true};
+    if (m < INT64_MIN)
+        return {0, false};
+    return {signedKey(static_cast<std::int64_t>(m)), between};
 }
 
 } // namespace
@@ -42,6 +53,24 @@ RecordsetKeyReader::RecordsetKeyReader(const RecordsetColumn& column) : column_(
 {
     if (column.field().type == DataType::Text)
         ranks_ = &column.dictionary().ranks();
+    if (column.isWide()) {
+        for (std::size_t row = 0; row < column.size(); ++row)
+            if (!column.isNull(row))
+                wideValues_.push_back(column.mantissa(row));
+        std::sort(wideValues_.begin(), wideValues_.end());
+        wideValues_.erase(std::unique(wideValues_.begin(), wideValues_.end()), wideValues_.end());
+    }
+}
+
+// Keys of a wide column start at 1, like those of texts, so a value below every rank sits just above 0.
+// A value with finer decimals than the field lies just above its rounded-down mantissa.
+RecordsetKeyBound RecordsetKeyReader::rankBound(const Mantissa& atFieldScale, bool between) const
+{
+    auto position = between ? std::upper_bound(wideValues_.begin(), wideValues_.end(), atFieldScale)
+                            : std::lower_bound(wideValues_.begin(), wideValues_.end(), atFieldScale);
+    auto below = static_cast<std::uint64_t>(position - wideValues_.begin());
+    bool exact = !between && position != wideValues_.end() && *position == atFieldScale;
+    return exact ? RecordsetKeyBound{below + 1, false} : RecordsetKeyBound{below, true};
 }
 
 std::uint64_t RecordsetKeyReader::key(std::size_t row) const
@@ -50,7 +79,11 @@ std::uint64_t RecordsetKeyReader::key(std::size_t row) const
     case DataType::Float: return doubleKey(column_.floating(row));
     case DataType::Text: return std::uint64_t((*ranks_)[column_.code(row)]) + 1;
     case DataType::DateTime: return signedKey(column_.msecs(row));
-    default: return signedKey(column_.integer(row));
+    default:
+        if (!wideValues_.empty())
+            return std::uint64_t(std::lower_bound(wideValues_.begin(), wideValues_.end(), column_.mantissa(row))
+                                 - wideValues_.begin()) + 1;
+        return signedKey(column_.integer(row));
     }
 }
 
@@ -67,6 +100,11 @@ RecordsetKeyBound RecordsetKeyReader::bound(const Value& literal) const
     }
     default: {
         int scale = column_.field().type == DataType::Decimal ? column_.field().scale : 0;
+        if (!wideValues_.empty()) {
+            bool between = false;
+            Mantissa m = atFieldScale(literal.asDecimal(), scale, between);
+            return rankBound(m, between);
+        }
         return decimalBound(literal.asDecimal(), scale);
     }
     }

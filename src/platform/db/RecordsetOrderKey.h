@@ -1,8 +1,9 @@
 #pragma once
 // Every non-NULL value of a column maps to an unsigned 64-bit key whose order is the column's value order:
 // numbers by value (decimals exactly, at the field's scale), dates by time, texts by their case-folded
-// rank. Sorting, filtering and the binary search of a group filter all compare these keys, so the three
-// can never disagree on what "equal" or "before" means.
+// rank, and the decimals of a column holding one beyond 64 bits by their rank among its values. Sorting,
+// filtering and the binary search of a group filter all compare these keys, so the three can never
+// disagree on what "equal" or "before" means.
 
 #include "RecordsetColumn.h"
 #include "Value.h"
@@ -34,6 +35,9 @@ public:
 private:
     const RecordsetColumn& column_;
     const std::vector<std::uint32_t>* ranks_ = nullptr;   // Text only
+    std::vector<Mantissa> wideValues_;                    // a wide Decimal column's values, sorted, once each
+
+    RecordsetKeyBound rankBound(const Mantissa& atFieldScale, bool between) const;
 };
 
 // -1, 0 or 1 as the key lies below, at or above the bound.

@@ -7,7 +7,7 @@ namespace db {
 namespace {
 
 template <typename T>
-std::int64_t load(const unsigned char* p)
+T load(const unsigned char* p)
 {
     T v;
     std::memcpy(&v, p, sizeof v);
@@ -15,7 +15,7 @@ std::int64_t load(const unsigned char* p)
 }
 
 template <typename T>
-void save(unsigned char* p, std::int64_t v)
+void save(unsigned char* p, __int128 v)
 {
     T narrow = static_cast<T>(v);
     std::memcpy(p, &narrow, sizeof narrow);
@@ -23,7 +23,7 @@ void save(unsigned char* p, std::int64_t v)
 
 } // namespace
 
-int RecordsetPackedInts::widthFor(std::int64_t v)
+int RecordsetPackedInts::widthFor(__int128 v)
 {
     if (v == 0)
         return 0;
@@ -33,10 +33,10 @@ int RecordsetPackedInts::widthFor(std::int64_t v)
         return 2;
     if (v >= INT32_MIN && v <= INT32_MAX)
         return 4;
-    return 8;
+    return v >= INT64_MIN && v <= INT64_MAX ? 8 : 16;
 }
 
-void RecordsetPackedInts::push_back(std::int64_t v)
+void RecordsetPackedInts::push_back(__int128 v)
 {
     if (widthFor(v) > width_)
         widen(widthFor(v));
@@ -45,7 +45,7 @@ void RecordsetPackedInts::push_back(std::int64_t v)
     store(size_ - 1, v);
 }
 
-void RecordsetPackedInts::set(std::size_t i, std::int64_t v)
+void RecordsetPackedInts::set(std::size_t i, __int128 v)
 {
     if (widthFor(v) > width_)
         widen(widthFor(v));
@@ -64,7 +64,12 @@ std::int64_t RecordsetPackedInts::operator[](std::size_t i) const
     }
 }
 
-void RecordsetPackedInts::store(std::size_t i, std::int64_t v)
+__int128 RecordsetPackedInts::wide(std::size_t i) const
+{
+    return width_ == 16 ? load<__int128>(bytes_.data() + i * 16) : (*this)[i];
+}
+
+void RecordsetPackedInts::store(std::size_t i, __int128 v)
 {
     unsigned char* p = bytes_.data() + i * static_cast<std::size_t>(width_);
     switch (width_) {
@@ -72,11 +77,12 @@ void RecordsetPackedInts::store(std::size_t i, std::int64_t v)
     case 2: save<std::int16_t>(p, v); break;
     case 4: save<std::int32_t>(p, v); break;
     case 8: save<std::int64_t>(p, v); break;
+    case 16: save<__int128>(p, v); break;
     default: break;
     }
 }
 
-// Re-encodes every stored value at the new width; it happens at most four times in a column's life.
+// Re-encodes every stored value at the new width; it happens at most five times in a column's life.
 void RecordsetPackedInts::widen(int newWidth)
 {
     RecordsetPackedInts wider;
@@ -84,7 +90,7 @@ void RecordsetPackedInts::widen(int newWidth)
     wider.size_ = size_;
     wider.bytes_.resize(size_ * static_cast<std::size_t>(newWidth));
     for (std::size_t i = 0; i < size_; ++i)
-        wider.store(i, (*this)[i]);
+        wider.store(i, wide(i));
     *this = std::move(wider);
 }
 

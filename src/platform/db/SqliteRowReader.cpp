@@ -1,21 +1,15 @@
 #include "db/SqliteRowReader.h"
 
+#include "db/Error.h"
+#include "tsql/StoredDecimal.h"
+
 #include <sqlite3.h>
 
-#include <cmath>
 #include <string_view>
 
 namespace db {
 
 namespace {
-
-std::int64_t pow10(int n)
-{
-    std::int64_t p = 1;
-    while (n-- > 0)
-        p *= 10;
-    return p;
-}
 
 std::string_view textOf(sqlite3_stmt* stmt, int column)
 {
@@ -72,8 +66,20 @@ Recordset SqliteRowReader::readAll(const std::function<void()>& onError)
     return builder.finish();
 }
 
-// A stored value that does not read as its column's type (text in a number column, say) is kept as NULL
-// rather than invented; the dialect layer's typing makes that a corrupt-data case only.
+// A decimal exact at the field's scale, whichever way the engine stored it; one that does not fit 38
+// digits, or a text that is no number, is an error rather than a wrong amount.
+void SqliteRowReader::appendDecimal(RecordsetBuilder& builder, int column)
+{
+    try {
+        const FieldInfo& field = fields_[static_cast<std::size_t>(column)];
+        builder.appendDecimal(column, tsql::readDecimal(sqlite3_column_value(stmt_, column), field.scale)->units);
+    } catch (const tsql::ValueError& error) {
+        throw Error(std::string(error.what()) + " (field '" + fields_[static_cast<std::size_t>(column)].name + "')");
+    }
+}
+
+// A stored date or number that does not read as its column's type is kept as NULL rather than invented;
+// the dialect layer's typing makes that a corrupt-data case only.
 void SqliteRowReader::appendValue(RecordsetBuilder& builder, int column)
 {
     const int storage = sqlite3_column_type(stmt_, column);
@@ -93,15 +99,7 @@ void SqliteRowReader::appendValue(RecordsetBuilder& builder, int column)
         builder.appendDouble(column, sqlite3_column_double(stmt_, column));
         return;
     case DataType::Decimal:
-        if (storage == SQLITE_INTEGER) {
-            builder.appendDecimal(column, sqlite3_column_int64(stmt_, column) * pow10(field.scale));
-        } else if (storage == SQLITE_FLOAT) {
-            builder.appendDecimal(column, Decimal::fromDouble(sqlite3_column_double(stmt_, column), field.scale).mantissa);
-        } else if (auto parsed = Decimal::parse(textOf(stmt_, column))) {
-            builder.appendDecimal(column, parsed->rescaled(field.scale).mantissa);
-        } else {
-            builder.appendNull(column);
-        }
+        appendDecimal(builder, column);
         return;
     case DataType::DateTime:
         if (auto parsed = DateTime::parse(textOf(stmt_, column)))

@@ -22,6 +22,7 @@ public:
 
 private:
     void appendValue(RecordsetBuilder& builder, int column);
+    void appendDecimal(RecordsetBuilder& builder, int column);
 
     sqlite3_stmt* stmt_;
     std::vector<FieldInfo> fields_;

@@ -1,5 +1,8 @@
 #include "Value.h"
 
+#include "Error.h"
+#include "tsql/Decimal.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -11,16 +14,6 @@ namespace db {
 namespace {
 
 constexpr std::int64_t kMsecsPerDay = 86'400'000;
-
-std::int64_t pow10(int n)
-{
-    static constexpr std::array<std::int64_t, 19> table = {
-        1, 10, 100, 1'000, 10'000, 100'000, 1'000'000, 10'000'000, 100'000'000, 1'000'000'000,
-        10'000'000'000, 100'000'000'000, 1'000'000'000'000, 10'000'000'000'000, 100'000'000'000'000,
-        1'000'000'000'000'000, 10'000'000'000'000'000, 100'000'000'000'000'000,
-        1'000'000'000'000'000'000};
-    return table[static_cast<std::size_t>(n)];
-}
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b)
 {
@@ -54,87 +47,60 @@ bool validCivil(int y, int m, int d)
 
 // ---- Decimal ---------------------------------------------------------------------------------------------
 
+namespace {
+
+tsql::Decimal exact(const Decimal& d) { return {d.mantissa, d.scale}; }
+Decimal fromExact(const tsql::Decimal& d) { return {d.units, d.scale}; }
+
+// The decimal arithmetic of the dialect layer, its overflow a database error like any other.
+template <typename Operation>
+Decimal computed(Operation operation)
+{
+    try {
+        return fromExact(operation());
+    } catch (const tsql::ValueError& error) {
+        throw Error(error.what());
+    }
+}
+
+} // namespace
+
 Decimal Decimal::fromDouble(double value, int scale)
 {
-    return {static_cast<std::int64_t>(std::llround(value * static_cast<double>(pow10(scale)))), scale};
+    auto decimal = tsql::fromDouble(value, scale);
+    if (!decimal)
+        throw Error("Arithmetic overflow error converting float to data type numeric.");
+    return fromExact(*decimal);
 }
 
 std::optional<Decimal> Decimal::parse(std::string_view text)
 {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        negative = text[i++] == '-';
-    Decimal d;
-    bool anyDigit = false, afterPoint = false;
-    for (; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '.' && !afterPoint) {
-            afterPoint = true;
-            continue;
-        }
-        if (c < '0' || c > '9' || d.mantissa > (INT64_MAX - 9) / 10 || d.scale >= 18)
-            return std::nullopt;
-        d.mantissa = d.mantissa * 10 + (c - '0');
-        anyDigit = true;
-        if (afterPoint)
-            ++d.scale;
-    }
-    if (!anyDigit)
+    auto decimal = tsql::parseDecimal(text);
+    if (!decimal)
         return std::nullopt;
-    if (negative)
-        d.mantissa = -d.mantissa;
-    return d;
+    return fromExact(*decimal);
 }
 
 Decimal Decimal::rescaled(int newScale) const
 {
-    if (newScale >= scale)
-        return {mantissa * pow10(newScale - scale), newScale};
-    std::int64_t divisor = pow10(scale - newScale);
-    std::int64_t q = mantissa / divisor, r = mantissa % divisor;
-    if (2 * std::llabs(r) >= divisor)
-        q += mantissa < 0 ? -1 : 1;
-    return {q, newScale};
+    return computed([&] { return tsql::rescale(exact(*this), newScale); });
 }
 
-double Decimal::toDouble() const
-{
-    return static_cast<double>(mantissa) / static_cast<double>(pow10(scale));
-}
+double Decimal::toDouble() const { return tsql::toDouble(exact(*this)); }
 
-std::string Decimal::toString() const
-{
-    // Digits are written from the last decimal backwards into a buffer wide enough for any int64.
-    char buffer[48];
-    char* out = buffer + sizeof buffer;
-    unsigned long long magnitude = mantissa < 0 ? 0ULL - static_cast<unsigned long long>(mantissa)
-                                                : static_cast<unsigned long long>(mantissa);
-    for (int written = 0; magnitude > 0 || written <= scale; ++written) {
-        if (written == scale && scale > 0)
-            *--out = '.';
-        *--out = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    }
-    if (mantissa < 0)
-        *--out = '-';
-    return std::string(out, buffer + sizeof buffer);
-}
+std::string Decimal::toString() const { return tsql::formatDecimal(exact(*this)); }
 
 Decimal Decimal::operator+(const Decimal& other) const
 {
-    int s = std::max(scale, other.scale);
-    return {rescaled(s).mantissa + other.rescaled(s).mantissa, s};
+    return computed([&] { return tsql::add(exact(*this), exact(other), std::max(scale, other.scale)); });
 }
 
-Decimal Decimal::operator-(const Decimal& other) const { return *this + (-other); }
-
-int Decimal::compare(const Decimal& other) const
+Decimal Decimal::operator-(const Decimal& other) const
 {
-    int s = std::max(scale, other.scale);
-    std::int64_t a = rescaled(s).mantissa, b = other.rescaled(s).mantissa;
-    return a < b ? -1 : (a > b ? 1 : 0);
+    return computed([&] { return tsql::subtract(exact(*this), exact(other), std::max(scale, other.scale)); });
 }
+
+int Decimal::compare(const Decimal& other) const { return tsql::compare(exact(*this), exact(other)); }
 
 // ---- DateTime --------------------------------------------------------------------------------------------
 

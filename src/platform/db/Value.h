@@ -10,10 +10,13 @@
 
 namespace db {
 
-// An exact decimal: mantissa × 10^-scale. Amounts and quantities stay exact at their scale, so sums of a
-// million lines show no binary drift in the last displayed decimal.
+// An exact decimal: mantissa × 10^-scale, up to 38 digits as in SQL Server. Amounts and quantities stay
+// exact at their scale, so sums of a million lines show no binary drift in the last displayed decimal.
+// A value beyond 38 digits is a db::Error (an arithmetic overflow), never a wrapped number.
+using Mantissa = __int128;
+
 struct Decimal {
-    std::int64_t mantissa = 0;
+    Mantissa mantissa = 0;
     int scale = 0;
 
     static Decimal fromDouble(double value, int scale);        // rounded half away from zero

@@ -106,17 +106,20 @@ QString CostUtilities::currencyText(const QString& currencyCode)
     const QString code = currencyCode.trimmed();
     if (const auto it = currencyTexts_.constFind(code); it != currencyTexts_.constEnd())
         return *it;
-    QString text = code;
-    if (connection_) {
-        QString quoted = code;
-        quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
-        db::Recordset rows = connection_->Open(
-            ("SELECT CG08_SIGLA FROM CG08_VALUTE WITH (NOLOCK) WHERE CG08_CODICE = '" + quoted + "'").toStdString());
-        if (!rows.EOF_() && !QString::fromStdString(rows.value(0).toText()).trimmed().isEmpty())
-            text = QString::fromStdString(rows.value(0).toText()).trimmed();
-    }
+    const QString text = connection_ ? currencySymbol(*connection_, code) : code;
     currencyTexts_.insert(code, text);
     return text;
+}
+
+QString CostUtilities::currencySymbol(db::Connection& connection, const QString& currencyCode)
+{
+    const QString code = currencyCode.trimmed();
+    QString quoted = code;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+    db::Recordset rows = connection.Open(
+        ("SELECT CG08_SIGLA FROM CG08_VALUTE WITH (NOLOCK) WHERE CG08_CODICE = '" + quoted + "'").toStdString());
+    const QString symbol = rows.EOF_() ? QString() : QString::fromStdString(rows.value(0).toText()).trimmed();
+    return symbol.isEmpty() ? code : symbol;
 }
 
 void CostUtilities::loadMovementTypes()

@@ -46,6 +46,8 @@ public:
     QString describeCostRevenueKind(int kind) const;
     // The currency's symbol as the company database gives it; the code itself when it has none.
     QString currencyText(const QString& currencyCode);
+    // The same, read from the company database each time (for callers without a window).
+    static QString currencySymbol(db::Connection& connection, const QString& currencyCode);
 
     void terminate();
 

@@ -1,6 +1,6 @@
 #include "report/Printing.h"
 
-#include "report/PageSink.h"
+#include "report/PageCanvas.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -11,9 +11,9 @@ namespace report {
 
 int printToPdf(const PreparedReport& report, const PrintContext& context, const QString& path)
 {
-    auto sink = PageSink::pdf(path, report.definition().page, QString::fromStdString(context.title));
-    const int pages = renderReport(report, context, *sink);
-    if (!sink->finish())
+    auto canvas = pdfCanvas(path, report.definition().page, QString::fromStdString(context.title));
+    const int pages = renderReport(report, context, *canvas);
+    if (!canvas->finish())
         throw std::runtime_error("the PDF file " + path.toStdString() + " could not be completed");
     return pages;
 }
@@ -26,9 +26,9 @@ int printWithDialog(const PreparedReport& report, const PrintContext& context, i
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return 0;
-    auto sink = PageSink::printer(printer, report.definition().page);
-    const int pages = renderReport(report, context, *sink);
-    if (!sink->finish())
+    auto canvas = printerCanvas(printer, report.definition().page);
+    const int pages = renderReport(report, context, *canvas);
+    if (!canvas->finish())
         throw std::runtime_error("the printer reported an error");
     return pages;
 }

@@ -1,7 +1,6 @@
 #include "report/Renderer.h"
 
-#include "report/BandPainter.h"
-#include "report/PageSink.h"
+#include "report/PageCanvas.h"
 #include "report/Paginator.h"
 #include "report/formula/TextFormat.h"
 
@@ -35,7 +34,7 @@ bool sameGroup(const formula::Value& a, const formula::Value& b)
 
 class Renderer {
 public:
-    Renderer(const PreparedReport& report, const PrintContext& context, PageSink& sink);
+    Renderer(const PreparedReport& report, const PrintContext& context, PageCanvas& canvas);
     int run();
 
 private:
@@ -68,11 +67,10 @@ private:
 
     const PreparedReport& report_;
     const PrintContext& context_;
-    PageSink& sink_;
+    PageCanvas& canvas_;
     formula::Evaluator evaluator_;
     Totals totals_;
     Paginator paginator_;
-    BandPainter painter_;
     double carriedTop_;
     double footerTop_;
     std::vector<bool> open_;
@@ -81,10 +79,9 @@ private:
     std::vector<Totals> subTotals_;
 };
 
-Renderer::Renderer(const PreparedReport& report, const PrintContext& context, PageSink& sink)
-    : report_(report), context_(context), sink_(sink), evaluator_(report.formulas(), report.records()),
-      totals_(report.totals()), paginator_(0, 0), painter_(sink, report.definition().page.left),
-      open_(report.groups().size(), false)
+Renderer::Renderer(const PreparedReport& report, const PrintContext& context, PageCanvas& canvas)
+    : report_(report), context_(context), canvas_(canvas), evaluator_(report.formulas(), report.records()),
+      totals_(report.totals()), paginator_(0, 0), open_(report.groups().size(), false)
 {
     const PageSetup& page = report.definition().page;
     footerTop_ = report.pageHeight() - page.bottom - heightOf(report.pageFooter());
@@ -167,10 +164,10 @@ void Renderer::draw(const CompiledSection& section, double top, Scope scope)
         if (o.suppress >= 0 && scope.evaluator.isTrue(o.suppress))
             continue;
         switch (o.object->kind) {
-        case ReportObject::Kind::Line: painter_.drawLine(*o.object, top); break;
-        case ReportObject::Kind::Box: painter_.drawBox(*o.object, top); break;
+        case ReportObject::Kind::Line: canvas_.drawLine(*o.object, top); break;
+        case ReportObject::Kind::Box: canvas_.drawBox(*o.object, top); break;
         case ReportObject::Kind::Subreport: break;
-        default: painter_.drawText(*o.object, objectText(o, scope), top); break;
+        default: canvas_.drawText(*o.object, objectText(o, scope), top); break;
         }
     }
 }
@@ -332,7 +329,7 @@ void Renderer::turnPage()
     if (recordPlaced_)
         drawFixed(report_.carriedForward(), carriedTop_);
     drawFixed(report_.pageFooter(), footerTop_);
-    sink_.newPage();
+    canvas_.newPage();
     paginator_.nextPage();
     totals_.startPage();
     pageHeading();
@@ -340,9 +337,9 @@ void Renderer::turnPage()
 
 } // namespace
 
-int renderReport(const PreparedReport& report, const PrintContext& context, PageSink& sink)
+int renderReport(const PreparedReport& report, const PrintContext& context, PageCanvas& canvas)
 {
-    return Renderer(report, context, sink).run();
+    return Renderer(report, context, canvas).run();
 }
 
 } // namespace report

@@ -8,7 +8,7 @@
 // After the last record every group closes and the report footer prints. When a page is full, its foot
 // gets the carried-forward lines ("A riportare") and the page footer, and the next page its page
 // header, the brought-forward lines ("Riporto") with the same figures, and the headers of the open
-// groups that repeat. Pages go to the sink as they fill; nothing of a finished page is kept.
+// groups that repeat. Pages go to the canvas as they fill; nothing of a finished page is kept.
 
 #include "report/PreparedReport.h"
 
@@ -16,7 +16,7 @@
 
 namespace report {
 
-class PageSink;
+class PageCanvas;
 
 // What the report prints besides its records: the title and the values of the session.
 struct PrintContext {
@@ -26,6 +26,6 @@ struct PrintContext {
 };
 
 // Draws every page; answers the number of pages. Throws formula::FormulaError when a formula fails.
-int renderReport(const PreparedReport& report, const PrintContext& context, PageSink& sink);
+int renderReport(const PreparedReport& report, const PrintContext& context, PageCanvas& canvas);
 
 } // namespace report

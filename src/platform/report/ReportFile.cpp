@@ -243,14 +243,14 @@ FontSpec Loader::readFont(const QJsonValue& value, const FontSpec& inherited, co
     if (!value.isObject())
         fail(label, "a font must be an object");
     const Entry font(*this, value.toObject(), label, {"family", "size", "bold", "italic"});
-    FontSpec spec = inherited;
-    spec.family = font.text("family", inherited.family);
-    spec.size = font.number("size", inherited.size);
-    spec.bold = font.boolean("bold", inherited.bold);
-    spec.italic = font.boolean("italic", inherited.italic);
-    if (spec.size <= 0)
+    FontSpec chosen = inherited;
+    chosen.family = font.text("family", inherited.family);
+    chosen.size = font.number("size", inherited.size);
+    chosen.bold = font.boolean("bold", inherited.bold);
+    chosen.italic = font.boolean("italic", inherited.italic);
+    if (chosen.size <= 0)
         font.fail("size", "the font size must be above 0");
-    return spec;
+    return chosen;
 }
 
 std::vector<ParameterField> Loader::readParameters(const Entry& root) const

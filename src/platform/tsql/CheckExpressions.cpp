@@ -2,9 +2,12 @@
 
 #include "tsql/Coercion.h"
 #include "tsql/Dialect.h"
+#include "tsql/Like.h"
+#include "tsql/Unicode.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdlib>
 #include <limits>
 
@@ -25,6 +28,49 @@ int countCharacters(const std::string& utf8)
     for (unsigned char c : utf8)
         count += (c & 0xC0) != 0x80;
     return count;
+}
+
+// A checked binary node: a comparison, AND, or another operator whose type is given.
+ExprPtr binaryNode(std::string op, ExprPtr left, ExprPtr right, const SqlType& type)
+{
+    Position pos = left->pos;
+    ExprPtr node = Expr::make(ExprKind::Binary, pos, std::move(op));
+    node->args.push_back(std::move(left));
+    node->args.push_back(std::move(right));
+    node->type = type;
+    node->checked = true;
+    return node;
+}
+
+// The runtime function of a decimal operator.
+const char* decimalFunction(const std::string& op)
+{
+    switch (op[0]) {
+    case '+':
+        return "tsql_decimal_add";
+    case '-':
+        return "tsql_decimal_subtract";
+    case '*':
+        return "tsql_decimal_multiply";
+    case '/':
+        return "tsql_decimal_divide";
+    default:
+        return "tsql_decimal_remainder";
+    }
+}
+
+// Rows a LIKE with a fixed start can match lie in a range of the collation: written as comparisons of
+// the column, they let an index find them, and the exact match runs only on those.
+ExprPtr indexRange(const Expr& column, const std::string& prefix, bool whole)
+{
+    Position pos = column.pos;
+    if (whole)
+        return binaryNode("=", cloneExpr(column), stringLiteral(prefix, pos), SqlType::boolean());
+    std::string beyond = prefix;
+    appendUtf8(beyond, 0x10FFFF);  // the last character there is: after every text that starts with prefix
+    return binaryNode("AND", binaryNode(">=", cloneExpr(column), stringLiteral(prefix, pos), SqlType::boolean()),
+                      binaryNode("<", cloneExpr(column), stringLiteral(beyond, pos), SqlType::boolean()),
+                      SqlType::boolean());
 }
 
 // DECIMAL(p, s) of a decimal literal as SQL Server types it: 310.00 is DECIMAL(5, 2).
@@ -68,10 +114,12 @@ void Checker::checkExpr(ExprPtr& expr, const Scope& scope)
     case ExprKind::Case:
         checkCase(*expr, scope);
         break;
+    case ExprKind::Like:
+        checkLike(expr, scope);
+        return;
     case ExprKind::Between:
     case ExprKind::InList:
     case ExprKind::InSubquery:
-    case ExprKind::Like:
     case ExprKind::IsNull:
     case ExprKind::Exists:
         checkPredicate(*expr, scope);
@@ -98,13 +146,13 @@ void Checker::checkExpr(ExprPtr& expr, const Scope& scope)
 void Checker::checkLiteral(Expr& expr)
 {
     switch (expr.literal) {
-    case LiteralKind::Integer: {
+    case LiteralKind::Integer: {  // beyond INT, a whole number is a DECIMAL(p, 0) in SQL Server
         errno = 0;
         long long value = std::strtoll(expr.name.c_str(), nullptr, 10);
-        if (errno == ERANGE)
-            expr.type = SqlType::decimal(static_cast<int>(expr.name.size()), 0);
+        if (errno == ERANGE || value > std::numeric_limits<int>::max())
+            expr.type = decimalLiteralType(expr.name + ".");
         else
-            expr.type = SqlType::integer(value > std::numeric_limits<int>::max() ? "BIGINT" : "INT");
+            expr.type = SqlType::integer();
         break;
     }
     case LiteralKind::Decimal:
@@ -233,20 +281,31 @@ void Checker::checkArithmetic(ExprPtr& expr)
         expr = nativeCall("tsql_dateadd", std::move(args), dateType, expr->pos);
         return;
     }
+    // A text meeting a number takes that number's type first, as SQL Server converts it.
+    if (left->type.isText() && right->type.isNumber())
+        convertImplicitly(left, right->type);
+    else if (right->type.isText() && left->type.isNumber())
+        convertImplicitly(right, left->type);
     SqlType result = arithmeticResult(op[0], left->type, right->type);
     if (result.isText())
         fail("operand data type " + result.declared() + " is invalid for the " + op + " operator", expr->pos);
     convertImplicitly(left, result);
     convertImplicitly(right, result);
-    // SQLite divides two integers as integers; a decimal stored as an integer must divide exactly.
-    if (op == "/" && result.category != SqlType::Category::Integer) {
-        ExprPtr real = Expr::make(ExprKind::NativeCast, left->pos, "REAL");
-        real->type = left->type;
-        real->checked = true;
-        real->args.push_back(std::move(left));
-        left = std::move(real);
+    if (result.category != SqlType::Category::Decimal) {
+        expr->type = result;
+        return;
     }
-    expr->type = result;
+    // Decimals are computed exactly by the runtime, given each operand's scale and the result's type.
+    Position pos = expr->pos;
+    int leftScale = storedScale(left->type), rightScale = storedScale(right->type);
+    std::vector<ExprPtr> args;
+    args.push_back(std::move(left));
+    args.push_back(integerLiteral(leftScale, pos));
+    args.push_back(std::move(right));
+    args.push_back(integerLiteral(rightScale, pos));
+    args.push_back(integerLiteral(result.precision, pos));
+    args.push_back(integerLiteral(result.scale, pos));
+    expr = nativeCall(decimalFunction(op), std::move(args), result, pos);
 }
 
 // The result type of CASE is the highest-precedence type of its THEN and ELSE values; each value is
@@ -294,13 +353,50 @@ void Checker::checkPredicate(Expr& expr, const Scope& scope)
         for (size_t i = 1; i < expr.args.size(); ++i)
             unifyForComparison(expr.args[0], expr.args[i]);
         break;
-    case ExprKind::Like:
-        for (ExprPtr& arg : expr.args)
-            convertImplicitly(arg, SqlType::text("NVARCHAR", 0));
-        break;
     default:
         break;
     }
+}
+
+// LIKE becomes tsql_like(value, pattern, escape, blanks count): trailing blanks count when a side is
+// Unicode. A pattern with a fixed start over a column also gets the column's range in the collation.
+void Checker::checkLike(ExprPtr& expr, const Scope& scope)
+{
+    bool unicode = false;
+    for (ExprPtr& arg : expr->args) {
+        checkExpr(arg, scope);
+        unicode = unicode || arg->type.isUnicode();
+        convertImplicitly(arg, SqlType::text("NVARCHAR", 0));
+    }
+    Position pos = expr->pos;
+    bool negated = expr->negated;
+    std::vector<ExprPtr>& args = expr->args;
+    if (args.size() < 3)
+        args.push_back(stringLiteral("", pos));
+    const Expr& value = *args[0];
+    const Expr& pattern = *args[1];
+    const Expr& escape = *args[2];
+    std::optional<std::string> prefix;
+    bool whole = false;
+    bool constants = pattern.kind == ExprKind::Literal && escape.kind == ExprKind::Literal
+                     && pattern.literal == LiteralKind::String && escape.literal == LiteralKind::String;
+    if (value.kind == ExprKind::Column && constants) {
+        std::size_t at = 0;
+        prefix = fixedPrefix(pattern.name, escape.name.empty() ? 0 : decodeUtf8(escape.name, at), whole);
+    }
+    ExprPtr range = prefix ? indexRange(value, *prefix, whole) : nullptr;
+    args.push_back(integerLiteral(unicode ? 1 : 0, pos));
+    ExprPtr test = nativeCall("tsql_like", std::move(args), SqlType::boolean(), pos);
+    if (range)
+        test = binaryNode("AND", std::move(range), std::move(test), SqlType::boolean());
+    if (negated) {
+        ExprPtr node = Expr::make(ExprKind::Unary, pos, "NOT");
+        node->args.push_back(std::move(test));
+        node->type = SqlType::boolean();
+        node->checked = true;
+        test = std::move(node);
+    }
+    expr = std::move(test);
 }
 
 void Checker::checkSubquery(Expr& expr, const Scope& scope)
@@ -311,12 +407,20 @@ void Checker::checkSubquery(Expr& expr, const Scope& scope)
     expr.type = outputs.front().type;
 }
 
+// CAST(x AS type) and CONVERT(type, x[, style]), the style as the parser leaves it: a second argument.
 void Checker::checkCast(ExprPtr& expr, const Scope& scope)
 {
     checkExpr(expr->args[0], scope);
     SqlType target = SqlType::fromTypeName(expr->target, 30);
+    std::optional<int> style;
+    if (expr->args.size() > 1) {
+        const std::string& digits = expr->args[1]->name;
+        int number = -1;  // a style too long to read is no style either
+        std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        style = number;
+    }
     ExprPtr value = std::move(expr->args[0]);
-    castExplicitly(value, target);
+    castExplicitly(value, target, style);
     expr = std::move(value);
 }
 

@@ -85,12 +85,14 @@ void dateAddRule(Call& call)
     call.become("tsql_dateadd", type);
 }
 
-// ISNULL(a, b) has a's type; SQL Server converts b to it (ISNULL(intColumn, '') gives 0).
+// ISNULL(a, b) has a's type, and b is converted to it as a CAST would: ISNULL(intColumn, '') gives 0,
+// ISNULL(CAST(NULL AS VARCHAR(2)), 'Example') gives 'Ex'.
 void isNullRule(Call& call)
 {
     auto& args = call.args();
     SqlType type = args[0]->type.isNull() ? args[1]->type : args[0]->type;
-    convertImplicitly(args[1], type);
+    if (!args[0]->type.isNull())
+        castExplicitly(args[1], type);
     call.become("coalesce", type);
 }
 
@@ -112,37 +114,25 @@ void nullIfRule(Call& call)
     call.become("nullif", type);
 }
 
-// A literal integer argument (ROUND's digits), possibly negative; nothing for another expression.
-std::optional<int> literalInteger(const Expr& arg)
-{
-    if (arg.kind == ExprKind::Literal && arg.literal == LiteralKind::Integer && arg.name.size() < 6)
-        return std::stoi(arg.name);
-    if (arg.kind == ExprKind::Unary && arg.name == "-" && arg.args[0]->kind == ExprKind::Literal
-        && arg.args[0]->literal == LiteralKind::Integer && arg.args[0]->name.size() < 6)
-        return -std::stoi(arg.args[0]->name);
-    return std::nullopt;
-}
-
-// ROUND(x, n) with a literal n keeps a decimal's precision and takes scale min(s, n); it rounds half away
-// from zero on the decimal value, at run time by tsql_round with the value's own scale.
+// ROUND(x, digits[, function]) keeps x's type, decimals their scale: ROUND(748.58, -1) is 750.00, and
+// ROUND(748.58, -3) overflows DECIMAL(5, 2). A function other than 0 truncates instead.
 void roundRule(Call& call)
 {
     auto& args = call.args();
-    if (args.size() == 3)
-        fail("ROUND with a truncation argument is not supported", call.pos());
     convertImplicitly(args[0], args[0]->type.isText() ? SqlType::floating() : args[0]->type);
-    SqlType type = args[0]->type;
-    auto digits = literalInteger(*args[1]);
-    if (type.category == SqlType::Category::Decimal && digits)
-        type.scale = std::clamp(*digits, 0, type.scale);
-    int scale = args[0]->type.category == SqlType::Category::Decimal ? args[0]->type.scale
-                : args[0]->type.category == SqlType::Category::Float ? -1
-                                                                    : 0;
-    args.push_back(integerLiteral(scale, call.pos()));
+    for (std::size_t i = 1; i < args.size(); ++i)
+        convertImplicitly(args[i], SqlType::integer());
+    if (args.size() == 2)
+        args.push_back(integerLiteral(0, call.pos()));
+    SqlType type = args[0]->type.category == SqlType::Category::Bit ? SqlType::integer() : args[0]->type;
+    bool floating = type.category == SqlType::Category::Float;
+    int precision = type.category == SqlType::Category::Decimal ? type.precision : 19;
+    args.push_back(integerLiteral(floating ? -1 : storedScale(type), call.pos()));
+    args.push_back(integerLiteral(precision, call.pos()));
     call.become("tsql_round", type);
 }
 
-// SUM of decimals adds exactly, in integers at the column's scale.
+// SUM of decimals adds exactly; its type is DECIMAL(38, s) (money stays money).
 void sumRule(Call& call)
 {
     auto& args = call.args();
@@ -152,7 +142,7 @@ void sumRule(Call& call)
     if (type.category == SqlType::Category::Decimal) {
         if (call.expr->distinct)
             fail("SUM(DISTINCT ...) of a decimal is not supported", call.pos());
-        SqlType result = SqlType::decimal(38, type.scale);
+        SqlType result = type.isMoney() ? SqlType::money() : SqlType::decimal(38, type.scale);
         args.push_back(integerLiteral(type.scale, call.pos()));
         call.become("tsql_sum_decimal", result);
         return;
@@ -165,14 +155,24 @@ void sumRule(Call& call)
     call.expr->distinct = distinct;
 }
 
+// AVG of decimals is DECIMAL(38, max(s, 6)), the exact sum divided by the count; of integers an integer.
 void averageRule(Call& call)
 {
-    const SqlType& type = call.args()[0]->type;
+    auto& args = call.args();
+    const SqlType type = args[0]->type;
     if (!type.isNumber())
         fail("operand data type " + type.declared() + " is invalid for the AVG operator", call.pos());
     bool distinct = call.expr->distinct;
-    SqlType result = type.category == SqlType::Category::Decimal ? SqlType::decimal(38, std::max(6, type.scale)) : type;
-    call.become("avg", result);
+    if (type.category == SqlType::Category::Decimal) {
+        if (distinct)
+            fail("AVG(DISTINCT ...) of a decimal is not supported", call.pos());
+        SqlType result = type.isMoney() ? SqlType::money() : SqlType::decimal(38, std::max(6, type.scale));
+        args.push_back(integerLiteral(type.scale, call.pos()));
+        args.push_back(integerLiteral(result.scale, call.pos()));
+        call.become("tsql_avg_decimal", result);
+        return;
+    }
+    call.become("avg", type);
     call.expr->distinct = distinct;
     if (type.category == SqlType::Category::Integer || type.category == SqlType::Category::Bit) {
         ExprPtr truncated = Expr::make(ExprKind::NativeCast, call.pos(), "INTEGER");
@@ -240,14 +240,30 @@ void rightRule(Call& call)
     call.become("substr", SqlType::text("NVARCHAR", args[0]->type.size));
 }
 
-// CHARINDEX(needle, haystack) is instr(haystack, needle).
+// CHARINDEX(sought, text[, start]) finds the text without regard to case, as the collation compares.
 void charIndexRule(Call& call)
 {
     auto& args = call.args();
-    for (ExprPtr& arg : args)
-        convertImplicitly(arg, SqlType::text("NVARCHAR", 0));
-    std::swap(args[0], args[1]);
-    call.become("instr", SqlType::integer());
+    if (args.size() == 2)
+        args.push_back(integerLiteral(1, call.pos()));
+    for (std::size_t i = 0; i < args.size(); ++i)
+        convertImplicitly(args[i], i < 2 ? SqlType::text("NVARCHAR", 0) : SqlType::integer());
+    call.become("tsql_charindex", SqlType::integer());
+}
+
+// SUBSTRING(text, start, length): SQLite's substr when the start is a constant from 1 on; otherwise the
+// runtime's, since a start below 1 keeps fewer characters in T-SQL where substr would count from the end.
+void substringRule(Call& call)
+{
+    auto& args = call.args();
+    convertImplicitly(args[0], SqlType::text("NVARCHAR", 0));
+    convertImplicitly(args[1], SqlType::integer());
+    convertImplicitly(args[2], SqlType::integer());
+    auto constant = [](const Expr& arg) {
+        return arg.kind == ExprKind::Literal && arg.literal == LiteralKind::Integer && arg.name.size() < 10;
+    };
+    bool plain = constant(*args[1]) && constant(*args[2]) && std::stoll(args[1]->name) >= 1;
+    call.become(plain ? "substr" : "tsql_substring", SqlType::text("NVARCHAR", args[0]->type.size));
 }
 
 void absRule(Call& call)
@@ -285,15 +301,15 @@ const std::map<std::string, FunctionRule>& functionRules()
         {"MAX", {1, 1, false, plainAggregate("max", std::nullopt)}},
         {"COUNT", {1, 1, false, plainAggregate("count", SqlType::integer())}},
         {"LEN", {1, 1, false, lengthRule}},
-        {"UPPER", {1, 1, false, textRule("upper", 1, true)}},
-        {"LOWER", {1, 1, false, textRule("lower", 1, true)}},
+        {"UPPER", {1, 1, false, textRule("tsql_upper", 1, true)}},
+        {"LOWER", {1, 1, false, textRule("tsql_lower", 1, true)}},
         {"LTRIM", {1, 1, false, textRule("ltrim", 1, true)}},
         {"RTRIM", {1, 1, false, textRule("rtrim", 1, true)}},
-        {"SUBSTRING", {3, 3, false, textRule("substr", 1, true)}},
-        {"REPLACE", {3, 3, false, textRule("replace", 3, false)}},
+        {"SUBSTRING", {3, 3, false, substringRule}},
+        {"REPLACE", {3, 3, false, textRule("tsql_replace", 3, false)}},
         {"LEFT", {2, 2, false, leftRule}},
         {"RIGHT", {2, 2, false, rightRule}},
-        {"CHARINDEX", {2, 2, false, charIndexRule}},
+        {"CHARINDEX", {2, 3, false, charIndexRule}},
     };
     return rules;
 }

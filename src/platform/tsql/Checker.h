@@ -61,6 +61,7 @@ private:
     void checkArithmetic(ExprPtr& expr);
     void checkCase(Expr& expr, const Scope& scope);
     void checkPredicate(Expr& expr, const Scope& scope);
+    void checkLike(ExprPtr& expr, const Scope& scope);
     void checkSubquery(Expr& expr, const Scope& scope);
     void checkCast(ExprPtr& expr, const Scope& scope);
 

@@ -1,9 +1,8 @@
 #include "tsql/Coercion.h"
 
-#include "tsql/DateTime.h"
+#include "tsql/ConversionSteps.h"
+#include "tsql/DateStyles.h"
 #include "tsql/Dialect.h"
-
-#include <cctype>
 
 namespace tsql {
 
@@ -17,70 +16,65 @@ bool isStringConstant(const Expr& expr) { return expr.kind == ExprKind::Literal 
                 expr.pos.column);
 }
 
-ExprPtr nativeCast(ExprPtr expr, const char* sqliteType, const SqlType& type)
+// A date's day alone, as DATE stores it: 'YYYY-MM-DD 00:00:00'.
+void dropTimeOfDay(ExprPtr& expr, const SqlType& target)
 {
     Position pos = expr->pos;
-    ExprPtr node = Expr::make(ExprKind::NativeCast, pos, sqliteType);
-    node->args.push_back(std::move(expr));
-    node->type = type;
+    std::vector<ExprPtr> args;
+    args.push_back(std::move(expr));
+    args.push_back(integerLiteral(1, pos));
+    args.push_back(integerLiteral(10, pos));
+    ExprPtr node = Expr::make(ExprKind::Binary, pos, "||");
+    node->args.push_back(nativeCall("substr", std::move(args), target, pos));
+    node->args.push_back(stringLiteral(" 00:00:00", pos));
+    node->type = target;
     node->checked = true;
-    return node;
+    expr = std::move(node);
 }
 
-// The literal kind of a number written as text, or nothing when the text is no number.
-std::optional<LiteralKind> numberKind(const std::string& text)
+// A date constant: read now, in the form of the CONVERT style when there is one. A text in none of the
+// forms read, but plainly a date, is told apart from one that is no date at all.
+void constantToDate(Expr& expr, const SqlType& target, int style)
 {
-    size_t i = text[0] == '-' || text[0] == '+' ? 1 : 0;
-    size_t digits = 0, dots = 0;
-    for (; i < text.size(); ++i) {
-        if (std::isdigit(static_cast<unsigned char>(text[i])))
-            ++digits;
-        else if (text[i] == '.' && ++dots == 1)
-            continue;
-        else
-            return std::nullopt;
-    }
-    if (digits == 0)
-        return std::nullopt;
-    return dots ? LiteralKind::Decimal : LiteralKind::Integer;
-}
-
-void constantToNumber(Expr& expr, const SqlType& target)
-{
-    std::string_view trimmed = expr.name;
-    while (!trimmed.empty() && trimmed.front() == ' ')
-        trimmed.remove_prefix(1);
-    while (!trimmed.empty() && trimmed.back() == ' ')
-        trimmed.remove_suffix(1);
-    std::string text(trimmed.empty() ? std::string_view("0") : trimmed);  // SQL Server reads '' as zero
-    auto kind = numberKind(text);
-    if (!kind || (*kind == LiteralKind::Decimal && target.category != SqlType::Category::Decimal
-                  && target.category != SqlType::Category::Float))
+    auto value = parseDateStyle(expr.name, style);
+    if (!value && style == 0 && looksLikeOtherDateForm(expr.name))
+        throw Error("the date '" + expr.name + "' is written in a form that is not supported: write it as 'YYYYMMDD' or "
+                        "'YYYY-MM-DD' (with ' HH:MM:SS' after it), or CONVERT it with its style",
+                    expr.pos.line, expr.pos.column);
+    if (!value)
         conversionFailed(expr, target);
-    expr.name = text;
-    expr.literal = *kind;
+    if (target.base == "DATE")
+        value->seconds = 0;
+    expr.name = formatDateTime(*value);
     expr.type = target;
 }
 
-void toDate(ExprPtr& expr, const SqlType& target)
+void toDate(ExprPtr& expr, const SqlType& target, int style)
 {
-    if (expr->type.isDate())
-        return;
     if (isStringConstant(*expr)) {
-        auto value = parseDateTime(expr->name);
-        if (!value)
-            conversionFailed(*expr, target);
-        expr->name = formatDateTime(*value);
-        expr->type = target;
+        constantToDate(*expr, target, style);
         return;
     }
-    if (expr->type.isText() || expr->type.isNumber()) {
+    if (!expr->type.isDate() && (expr->type.isText() || expr->type.isNumber())) {
         Position pos = expr->pos;
         std::vector<ExprPtr> args;
         args.push_back(std::move(expr));
-        expr = nativeCall("tsql_datetime", std::move(args), target, pos);
-        return;
+        if (style != 0)
+            args.push_back(integerLiteral(style, pos));
+        expr = nativeCall("tsql_datetime", std::move(args), target.base == "DATE" ? SqlType::dateTime() : target, pos);
     }
+    if (target.base == "DATE" && expr->type.base != "DATE")
+        dropTimeOfDay(expr, target);
+}
+
+// A CONVERT style other than 0 writes or reads a date as text, in one of the styles the layer knows.
+void requireDateStyle(const Expr& expr, const SqlType& target, int style)
+{
+    bool dateAndText = (target.isDate() && expr.type.isText()) || (target.isText() && expr.type.isDate());
+    if (!dateAndText || !isDateStyle(style))
+        throw Error("CONVERT style " + std::to_string(style) + " is not supported"
+                        + (dateAndText ? " for dates" : " from " + expr.type.declared() + " to " + target.declared()),
+                    expr.pos.line, expr.pos.column);
 }
 
 void toNumber(ExprPtr& expr, const SqlType& target)
@@ -91,31 +85,15 @@ void toNumber(ExprPtr& expr, const SqlType& target)
         throw Error("implicit conversion from " + expr->type.declared() + " to " + target.declared() + " is not allowed",
                     expr->pos.line, expr->pos.column);
     if (isStringConstant(*expr)) {
-        constantToNumber(*expr, target);
+        foldNumber(*expr, target);
         return;
     }
-    if (expr->type.isText()) {
-        const char* sqliteType = target.category == SqlType::Category::Float     ? "REAL"
-                                 : target.category == SqlType::Category::Decimal ? "NUMERIC"
-                                                                                 : "INTEGER";
-        expr = nativeCast(std::move(expr), sqliteType, target);
-    }
-}
-
-void toText(ExprPtr& expr, const SqlType& target)
-{
-    if (expr->type.isText() || expr->type.isDate())
+    if (!expr->type.isText())
         return;
-    Position pos = expr->pos;
-    if (expr->type.category == SqlType::Category::Decimal) {
-        int scale = expr->type.scale;
-        std::vector<ExprPtr> args;
-        args.push_back(std::move(expr));
-        args.push_back(integerLiteral(scale, pos));
-        expr = nativeCall("tsql_decimal_text", std::move(args), target, pos);
-    } else if (expr->type.isNumber()) {
-        expr = nativeCast(std::move(expr), "TEXT", target);
-    }
+    if (target.category == SqlType::Category::Decimal)
+        convertAtRunTime(expr, target);
+    else
+        nativeCast(expr, target.category == SqlType::Category::Float ? "REAL" : "INTEGER", target);
 }
 
 }  // namespace
@@ -147,72 +125,37 @@ ExprPtr integerLiteral(long long value, Position pos)
     return node;
 }
 
+int storedScale(const SqlType& type) { return type.category == SqlType::Category::Decimal ? type.scale : 0; }
+
 void convertImplicitly(ExprPtr& expr, const SqlType& target)
 {
     if (expr->type.isNull() || target.category == SqlType::Category::Unknown)
         return;
     if (target.isDate())
-        toDate(expr, target);
+        toDate(expr, target, 0);
     else if (target.isNumber())
         toNumber(expr, target);
     else if (target.isText())
-        toText(expr, target);
+        textOfValue(expr, target, 0);
 }
 
-namespace {
-
-void castToText(ExprPtr& expr, const SqlType& target)
-{
-    bool longer = target.size > 0 && (expr->type.size == 0 || expr->type.size > target.size);
-    if (expr->type.isText() && longer) {
-        Position pos = expr->pos;
-        std::vector<ExprPtr> args;
-        args.push_back(std::move(expr));
-        args.push_back(integerLiteral(1, pos));
-        args.push_back(integerLiteral(target.size, pos));
-        expr = nativeCall("substr", std::move(args), target, pos);
-        return;
-    }
-    toText(expr, target);
-}
-
-void castToDecimal(ExprPtr& expr, const SqlType& target)
-{
-    toNumber(expr, target);
-    const SqlType& source = expr->type;
-    bool finer = source.category == SqlType::Category::Float
-                 || (source.category == SqlType::Category::Decimal && source.scale > target.scale);
-    if (!finer)
-        return;
-    Position pos = expr->pos;
-    int sourceScale = source.category == SqlType::Category::Decimal ? source.scale : -1;
-    std::vector<ExprPtr> args;
-    args.push_back(std::move(expr));
-    args.push_back(integerLiteral(target.scale, pos));
-    args.push_back(integerLiteral(sourceScale, pos));
-    expr = nativeCall("tsql_round", std::move(args), target, pos);
-}
-
-void castToInteger(ExprPtr& expr, const SqlType& target)
-{
-    toNumber(expr, target);
-    if (expr->type.category == SqlType::Category::Decimal || expr->type.category == SqlType::Category::Float)
-        expr = nativeCast(std::move(expr), "INTEGER", target);
-}
-
-}  // namespace
-
-void castExplicitly(ExprPtr& expr, const SqlType& target)
+void castExplicitly(ExprPtr& expr, const SqlType& target, std::optional<int> style)
 {
     if (!expr->type.isNull()) {
+        if (style && *style != 0)
+            requireDateStyle(*expr, target, *style);
         if (target.isText())
-            castToText(expr, target);
+            castToText(expr, target, style.value_or(0));
+        else if (target.isDate())
+            toDate(expr, target, style.value_or(0));
         else if (target.category == SqlType::Category::Decimal)
             castToDecimal(expr, target);
-        else if (target.category == SqlType::Category::Integer || target.category == SqlType::Category::Bit)
+        else if (target.category == SqlType::Category::Bit)
+            castToBit(expr);
+        else if (target.category == SqlType::Category::Integer)
             castToInteger(expr, target);
         else
-            convertImplicitly(expr, target);
+            toNumber(expr, target);
     }
     expr->type = target;
 }

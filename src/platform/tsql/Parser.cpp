@@ -81,9 +81,29 @@ private:
         throw Error(message + " " + describe(current()), current().line, current().column);
     }
 
-    [[noreturn]] void unsupported(const std::string& construct) const
+    [[noreturn]] void unsupported(const std::string& construct) const { unsupportedAt(construct, position()); }
+
+    [[noreturn]] static void unsupportedAt(const std::string& construct, Position pos)
     {
-        throw Error(construct + " is not supported", current().line, current().column);
+        throw Error(construct + " is not supported", pos.line, pos.column);
+    }
+
+    // An unquoted word, in upper case, or "" for any other token.
+    std::string word(const Token& token) const
+    {
+        return token.kind == TokenKind::Identifier && !token.quoted ? upper(token.text) : std::string();
+    }
+
+    // Refuses the constructs a query can continue with that the subset lacks, by name.
+    void refuseQueryContinuation()
+    {
+        std::string next = word(current());
+        if (next == "EXCEPT" || next == "INTERSECT" || next == "OPTION" || next == "OFFSET")
+            unsupported(next);
+        if (next == "FOR")
+            unsupported("FOR " + word(this->next()));
+        if (current().is(Keyword::Union))
+            unsupported("UNION");
     }
 
     bool accept(Keyword keyword)
@@ -162,8 +182,15 @@ private:
         case Keyword::With:
             unsupported("a common table expression (WITH)");
         default:
-            fail("expected a statement but found");
+            break;
         }
+        static constexpr std::string_view statements[] = {"ALTER", "BEGIN", "COMMIT", "DECLARE", "EXEC", "EXECUTE",
+                                                           "IF", "MERGE", "PRINT", "ROLLBACK", "TRUNCATE", "USE",
+                                                           "WHILE"};
+        for (std::string_view statement : statements)
+            if (word(current()) == statement)
+                unsupported(std::string(statement));
+        fail("expected a statement but found");
     }
 
     // The T-SQL text from token `first` to the last consumed token, as a view or function definition.
@@ -411,9 +438,14 @@ private:
             select.where = parseExpression();
         if (accept(Keyword::Group)) {
             expect(Keyword::By);
+            std::string grouping = word(current());
+            if (grouping == "ROLLUP" || grouping == "CUBE" || grouping == "GROUPING")
+                unsupported("GROUP BY " + grouping);
             do {
                 select.groupBy.push_back(parseExpression());
             } while (acceptOperator(","));
+            if (current().is(Keyword::With))
+                unsupported("WITH " + word(next()));
         }
         if (accept(Keyword::Having))
             select.having = parseExpression();
@@ -429,8 +461,7 @@ private:
                 select.orderBy.push_back(std::move(item));
             } while (acceptOperator(","));
         }
-        if (current().is(Keyword::Union))
-            unsupported("UNION");
+        refuseQueryContinuation();
         return select;
     }
 
@@ -469,6 +500,8 @@ private:
             pos_ += 3;
             return item;
         }
+        if (current().kind == TokenKind::Variable && next().isOperator("="))
+            unsupported("assigning a variable in a SELECT");
         if (current().kind == TokenKind::Identifier && next().isOperator("=")) {  // alias = expression
             item.alias = tokens_[pos_].text;
             pos_ += 2;
@@ -550,6 +583,8 @@ private:
                 fail("a derived table needs an alias; found");
             return ref;
         }
+        if (current().kind == TokenKind::Variable)
+            unsupported("a table variable");
         ref.name = parseObjectName("a table name");
         if (current().isOperator("("))
             unsupported("a table function outside CROSS APPLY / OUTER APPLY");
@@ -580,6 +615,9 @@ private:
 
     std::string parseAlias()
     {
+        std::string operatorWord = word(current());
+        if (operatorWord == "PIVOT" || operatorWord == "UNPIVOT" || operatorWord == "TABLESAMPLE")
+            unsupported(operatorWord);
         bool hasAs = accept(Keyword::As);
         if (current().kind == TokenKind::Identifier)
             return tokens_[pos_++].text;
@@ -692,7 +730,7 @@ private:
             node->args.push_back(parseAdditive());
             node->negated = negated;
             if (acceptWord("ESCAPE"))
-                unsupported("LIKE ... ESCAPE");
+                node->args.push_back(parseAdditive());
             return node;
         }
         return left;
@@ -757,7 +795,10 @@ private:
             node->args.push_back(parseUnary());
             return node;
         }
-        return parsePrimary();
+        ExprPtr primary = parsePrimary();
+        if (word(current()) == "COLLATE")
+            unsupported("COLLATE");  // every text compares by the database's one collation
+        return primary;
     }
 
     ExprPtr parsePrimary()
@@ -927,6 +968,8 @@ private:
             } while (acceptOperator(","));
         }
         expectOperator(")");
+        if (word(current()) == "OVER")
+            unsupportedAt(name + "() OVER", pos);
         return node;
     }
 
@@ -940,8 +983,7 @@ private:
         return node;
     }
 
-    // CONVERT(type, value [, style]): the style only matters for dates written as text, which the
-    // engine always stores in one form, so it is read and ignored.
+    // CONVERT(type, value [, style]): the style, a constant, follows the value among the arguments.
     ExprPtr parseConvert(Position pos)
     {
         ExprPtr node = Expr::make(ExprKind::Cast, pos, "CONVERT");
@@ -951,7 +993,7 @@ private:
         if (acceptOperator(",")) {
             if (current().kind != TokenKind::Integer)
                 fail("expected a style number but found");
-            ++pos_;
+            node->args.push_back(parseLiteral());
         }
         expectOperator(")");
         return node;

@@ -11,9 +11,6 @@ namespace tsql {
 
 namespace {
 
-// Derived decimal scales are capped at 6 (SQL Server keeps up to 38 digits): the engine stores decimals as
-// SQLite numbers and the exact aggregates work in 64/128-bit integers, so a value must fit a 64-bit mantissa.
-constexpr int maxDerivedScale = 6;
 constexpr int maxPrecision = 38;
 
 std::string upper(std::string_view text)
@@ -61,6 +58,10 @@ std::optional<SqlType> fromParts(const std::string& base, int argumentCount, int
         type.scale = argumentCount > 1 ? std::clamp(second, 0, type.precision) : it->second.scale;
         if (base == "NUMERIC")
             type.base = "DECIMAL";
+        if (type.isMoney()) {  // money has fixed digits whatever is written after it
+            type.precision = it->second.precision;
+            type.scale = it->second.scale;
+        }
     } else if (type.category == ColumnType::Category::Text) {
         if (base == "UNIQUEIDENTIFIER")
             type.size = 36;
@@ -170,10 +171,23 @@ bool SqlType::isExactNumber() const
 
 bool SqlType::isNumber() const { return isExactNumber() || category == Category::Float; }
 
+bool SqlType::isMoney() const { return base == "MONEY" || base == "SMALLMONEY"; }
+
+bool SqlType::isUnicode() const { return isText() && base[0] == 'N'; }
+
+SqlType SqlType::money()
+{
+    SqlType type = decimal(19, 4);
+    type.base = "MONEY";
+    return type;
+}
+
 std::string SqlType::declared() const
 {
     switch (category) {
     case Category::Decimal:
+        if (isMoney())
+            return base;
         return "DECIMAL(" + std::to_string(precision) + "," + std::to_string(scale) + ")";
     case Category::Text:
         if (base == "UNIQUEIDENTIFIER" || base == "TEXT" || base == "NTEXT")
@@ -223,35 +237,46 @@ ColumnType SqlType::toColumn(std::string name) const
 
 namespace {
 
-// SQL Server's precision and scale of a decimal result, before the cap on derived scales.
+// The type of a decimal result whose precision passes 38, as SQL Server reduces it: the precision becomes
+// 38 and the scale gives way to the `integralDigits` the value needs, but a quotient or a product keeps
+// at least 6 decimals (or all it had, when fewer).
+SqlType cappedDecimal(int precision, int scale, int integralDigits, bool keepsSixDecimals)
+{
+    if (precision <= maxPrecision)
+        return SqlType::decimal(precision, scale);
+    int room = maxPrecision - integralDigits;
+    int reduced = keepsSixDecimals ? std::min(scale, std::max(room, 6)) : std::min(scale, std::max(room, 0));
+    return SqlType::decimal(maxPrecision, reduced);
+}
+
+// SQL Server's precision and scale of a decimal result (money counting as DECIMAL(19,4)).
 SqlType decimalResult(char op, const SqlType& a, const SqlType& b)
 {
     int p1 = a.decimalPrecision(), s1 = a.decimalScale(), p2 = b.decimalPrecision(), s2 = b.decimalScale();
-    int p = 0, s = 0;
     switch (op) {
     case '+':
-    case '-':
-        s = std::max(s1, s2);
-        p = s + std::max(p1 - s1, p2 - s2) + 1;
-        break;
+    case '-': {
+        int scale = std::max(s1, s2), integral = std::max(p1 - s1, p2 - s2);
+        return cappedDecimal(scale + integral + 1, scale, integral, false);
+    }
     case '*':
-        s = s1 + s2;
-        p = p1 + p2 + 1;
-        break;
-    case '/':
-        s = std::max(6, s1 + p2 + 1);
-        p = p1 - s1 + s2 + s;
-        break;
+        return cappedDecimal(p1 + p2 + 1, s1 + s2, p1 + p2 + 1 - s1 - s2, true);
+    case '/': {
+        int scale = std::max(6, s1 + p2 + 1);
+        return cappedDecimal(p1 - s1 + s2 + scale, scale, p1 - s1 + s2, true);
+    }
     default:  // %
-        s = std::max(s1, s2);
-        p = std::min(p1 - s1, p2 - s2) + s;
-        break;
+        return SqlType::decimal(std::min(p1 - s1, p2 - s2) + std::max(s1, s2), std::max(s1, s2));
     }
-    if (s > maxDerivedScale) {
-        p -= s - std::max(maxDerivedScale, std::max(s1, s2));
-        s = std::max(maxDerivedScale, std::max(s1, s2));
-    }
-    return SqlType::decimal(std::min(p, maxPrecision), s);
+}
+
+// Money with money, or money with an integer, stays money.
+bool staysMoney(const SqlType& a, const SqlType& b)
+{
+    auto moneyOrInteger = [](const SqlType& t) {
+        return t.isMoney() || t.category == SqlType::Category::Integer || t.category == SqlType::Category::Bit;
+    };
+    return (a.isMoney() || b.isMoney()) && moneyOrInteger(a) && moneyOrInteger(b);
 }
 
 }  // namespace
@@ -265,6 +290,8 @@ SqlType arithmeticResult(char op, const SqlType& a, const SqlType& b)
     const SqlType& higher = a.precedence() >= b.precedence() ? a : b;
     if (higher.category == SqlType::Category::Float || higher.isDate())
         return higher;
+    if (staysMoney(a, b))
+        return SqlType::money();
     if (a.category == SqlType::Category::Decimal || b.category == SqlType::Category::Decimal)
         return decimalResult(op, a, b);
     if (higher.isExactNumber())
@@ -287,9 +314,11 @@ SqlType commonType(const SqlType& a, const SqlType& b)
         const SqlType& higher = a.precedence() >= b.precedence() ? a : b;
         if (higher.category != SqlType::Category::Decimal)
             return higher;
+        if (staysMoney(a, b))
+            return SqlType::money();
         int scale = std::max(a.decimalScale(), b.decimalScale());
-        int digits = std::max(a.decimalPrecision() - a.decimalScale(), b.decimalPrecision() - b.decimalScale());
-        return SqlType::decimal(std::min(digits + scale, maxPrecision), scale);
+        int integral = std::max(a.decimalPrecision() - a.decimalScale(), b.decimalPrecision() - b.decimalScale());
+        return cappedDecimal(integral + scale, scale, integral, false);
     }
     return a.precedence() >= b.precedence() ? a : b;
 }

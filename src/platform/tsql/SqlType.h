@@ -23,6 +23,7 @@ struct SqlType {
     static SqlType boolean();                     // a predicate (only in conditions)
     static SqlType integer(std::string base = "INT");
     static SqlType decimal(int precision, int scale);
+    static SqlType money();
     static SqlType floating();
     static SqlType text(std::string base, int size);
     static SqlType dateTime(std::string base = "DATETIME");
@@ -40,6 +41,8 @@ struct SqlType {
     bool isDate() const { return category == Category::DateTime; }
     bool isExactNumber() const;  // Bit, Integer or Decimal
     bool isNumber() const;       // exact or Float
+    bool isMoney() const;        // MONEY or SMALLMONEY: a decimal of 4 decimals that shows 2 as text
+    bool isUnicode() const;      // NVARCHAR, NCHAR, NTEXT
 
     // The declared type text that a temporary table or view column gets, e.g. "DECIMAL(18,2)", "NVARCHAR(MAX)".
     std::string declared() const;

@@ -1,10 +1,31 @@
 #include "tsql/SqlitePrinter.h"
 
+#include "tsql/Collation.h"
 #include "tsql/Dialect.h"
 
 namespace tsql {
 
 namespace {
+
+bool isComparison(const std::string& op)
+{
+    return op == "=" || op == "<>" || op == "<" || op == "<=" || op == ">" || op == ">=";
+}
+
+int significantDigits(const std::string& number)
+{
+    int digits = 0;
+    for (char c : number)
+        if (c >= '0' && c <= '9' && (digits > 0 || c != '0'))
+            ++digits;
+    return digits;
+}
+
+// SQLite functions that compare their argument's values, and so need the collation on it.
+bool comparesValues(const Expr& call)
+{
+    return call.name == "min" || call.name == "max" || call.name == "nullif" || (call.name == "count" && call.distinct);
+}
 
 class Printer {
 public:
@@ -18,7 +39,7 @@ public:
         for (size_t i = 0; i < s.items.size(); ++i) {
             if (i)
                 out_ += ", ";
-            expr(*s.items[i].expr);
+            resultColumn(*s.items[i].expr);
             if (!s.items[i].outputName.empty())
                 out_ += " AS " + quoteIdentifier(s.items[i].outputName);
         }
@@ -35,7 +56,7 @@ public:
             for (size_t i = 0; i < s.orderBy.size(); ++i) {
                 if (i)
                     out_ += ", ";
-                expr(*s.orderBy[i].expr);
+                collated(*s.orderBy[i].expr);
                 if (s.orderBy[i].descending)
                     out_ += " DESC";
             }
@@ -62,7 +83,10 @@ public:
             return;
         case ExprKind::Binary:
             out_ += "(";
-            expr(*e.args[0]);
+            if (isComparison(e.name) && (e.args[0]->type.isText() || e.args[1]->type.isText()))
+                collated(*e.args[0]);
+            else
+                expr(*e.args[0]);
             out_ += " " + e.name + " ";
             expr(*e.args[1]);
             out_ += ")";
@@ -72,7 +96,7 @@ public:
             return;
         case ExprKind::Between:
             out_ += "(";
-            expr(*e.args[0]);
+            collated(*e.args[0]);
             out_ += e.negated ? " NOT BETWEEN " : " BETWEEN ";
             expr(*e.args[1]);
             out_ += " AND ";
@@ -82,13 +106,6 @@ public:
         case ExprKind::InList:
         case ExprKind::InSubquery:
             inExpr(e);
-            return;
-        case ExprKind::Like:
-            out_ += "(";
-            expr(*e.args[0]);
-            out_ += e.negated ? " NOT LIKE " : " LIKE ";
-            expr(*e.args[1]);
-            out_ += ")";
             return;
         case ExprKind::IsNull:
             out_ += "(";
@@ -119,6 +136,7 @@ public:
         case ExprKind::Star:
             out_ += "*";
             return;
+        case ExprKind::Like:
         case ExprKind::Variable:
         case ExprKind::Call:
         case ExprKind::Cast:
@@ -130,6 +148,26 @@ public:
 
 private:
     std::string out_;
+
+    // A text value compares, groups and sorts by the collation wherever it comes from (a column, a
+    // function, a subquery), so texts name it; other values print as they are.
+    void collated(const Expr& e)
+    {
+        expr(e);
+        if (e.type.isText())
+            out_ += std::string(" COLLATE ") + collationName;
+    }
+
+    // A computed text carries the collation out to the queries around it (a view, a derived table, DISTINCT).
+    // A column carries its own: naming it again would hide the column from SQLite when it flattens a view
+    // into a join, and the join would lose the column's index.
+    void resultColumn(const Expr& e)
+    {
+        if (e.kind == ExprKind::Column)
+            expr(e);
+        else
+            collated(e);
+    }
 
     void clause(const char* keyword, const Expr* e)
     {
@@ -147,7 +185,7 @@ private:
         for (size_t i = 0; i < items.size(); ++i) {
             if (i)
                 out_ += ", ";
-            expr(*items[i]);
+            collated(*items[i]);
         }
     }
 
@@ -167,9 +205,13 @@ private:
         clause(" ON ", ref.on.get());
     }
 
+    // A decimal of more digits than a double keeps goes as its exact text, which the runtime reads.
     void literal(const Expr& e)
     {
-        switch (e.literal) {
+        bool exactText = e.type.category == SqlType::Category::Decimal
+                         && (e.literal == LiteralKind::Integer || e.literal == LiteralKind::Decimal)
+                         && significantDigits(e.name) > 15;
+        switch (exactText ? LiteralKind::String : e.literal) {
         case LiteralKind::String:
             out_ += quoteString(e.name);
             return;
@@ -188,7 +230,7 @@ private:
         size_t first = 0;
         if (e.hasOperand) {
             out_ += " ";
-            expr(*e.args[0]);
+            collated(*e.args[0]);
             first = 1;
         }
         size_t whenEnd = e.args.size() - (e.hasElse ? 1 : 0);
@@ -208,7 +250,7 @@ private:
     void inExpr(const Expr& e)
     {
         out_ += "(";
-        expr(*e.args[0]);
+        collated(*e.args[0]);
         out_ += e.negated ? " NOT IN (" : " IN (";
         if (e.query) {
             select(*e.query);
@@ -230,7 +272,10 @@ private:
         for (size_t i = 0; i < e.args.size(); ++i) {
             if (i)
                 out_ += ", ";
-            expr(*e.args[i]);
+            if (i == 0 && comparesValues(e))
+                collated(*e.args[i]);
+            else
+                expr(*e.args[i]);
         }
         out_ += ")";
     }

@@ -1,6 +1,7 @@
 #include "tsql/Translator.h"
 
 #include "tsql/Coercion.h"
+#include "tsql/Collation.h"
 #include "tsql/Parser.h"
 #include "tsql/SqlitePrinter.h"
 
@@ -30,6 +31,16 @@ void requireNames(const std::vector<OutputColumn>& outputs, Position pos)
         if (!seen.insert(upperName(outputs[i].name)).second)
             fail("column name '" + outputs[i].name + "' is specified more than once", pos);
     }
+}
+
+// A column of a table the dialect creates: its T-SQL type as declared type, and the collation on a text,
+// so that its comparisons and its indexes follow the collation.
+std::string columnDeclaration(const std::string& name, const SqlType& type)
+{
+    std::string declaration = quoteIdentifier(name) + " " + quoteIdentifier(type.declared());
+    if (type.isText())
+        declaration += std::string(" COLLATE ") + collationName;
+    return declaration;
 }
 
 std::string columnList(const std::vector<std::string>& names)
@@ -103,7 +114,7 @@ void Translator::addSelectInto(Select& select, const std::vector<OutputColumn>& 
     std::vector<std::string> names;
     TableInfo table{select.into, {}};
     for (size_t i = 0; i < outputs.size(); ++i) {
-        create += (i ? ", " : "") + quoteIdentifier(outputs[i].name) + " " + quoteIdentifier(outputs[i].type.declared());
+        create += (i ? ", " : "") + columnDeclaration(outputs[i].name, outputs[i].type);
         names.push_back(outputs[i].name);
         table.columns.push_back({outputs[i].name, SqlType::fromDeclared(outputs[i].type.declared())});
     }
@@ -121,7 +132,7 @@ void Translator::add(CreateTable& statement)
     for (size_t i = 0; i < statement.columns.size(); ++i) {
         ColumnDefinition& column = statement.columns[i];
         SqlType type = SqlType::fromTypeName(column.type, 1);
-        sql += (i ? ", " : "") + quoteIdentifier(column.name) + " " + quoteIdentifier(type.declared());
+        sql += (i ? ", " : "") + columnDeclaration(column.name, type);
         if (column.notNull)
             sql += " NOT NULL";
         if (column.primaryKey)

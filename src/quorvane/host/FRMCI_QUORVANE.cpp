@@ -223,7 +223,7 @@ void FRMCI_QUORVANE::Form_Unload()
             lookupService_.reset();
             panel_.reset();
         },
-        [&] { releaseSourceConnectors(); },
+        [&] { releaseSourceConnectors(); }, [&] { releasePrintObjects(); },
         [&] {
             services_.siteDecode.reset();
             services_.siteLookup.reset();

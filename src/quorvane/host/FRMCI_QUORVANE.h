@@ -25,6 +25,9 @@
 #include "hostfw/CostUtilities.h"
 #include "hostfw/ErrorTrap.h"
 #include "hostfw/LookupService.h"
+#include "print/AccountFormulas.h"
+#include "print/LedgerPrint.h"
+#include "print/ReportParameters.h"
 #include "selection/AccountFilterEvents.h"
 #include "selection/LimitsGridEvents.h"
 #include "selection/SelectionParameters.h"
@@ -33,6 +36,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace db {
@@ -141,6 +145,24 @@ public:
     // hidden until that program closes.
     void CMD_MODIFICA_ButtonClick();
 
+    // "Esporta…": the ledger, whole or its current group, to a spreadsheet or (a ".csv" file) to CSV, with
+    // progress and a cancel on long exports. The file is chosen in the file dialog unless the chooser is
+    // replaced (an unattended caller names the file itself); an empty answer exports nothing.
+    using ExportFileChooser = std::function<QString(QWidget* parent)>;
+    void setExportFileChooser(ExportFileChooser chooser) { exportFileChooser_ = std::move(chooser); }
+    void CMD_ESPORTA_ButtonClick(bool currentGroup);
+    // The export to a file already chosen; true when the file was written. Errors are reported with the
+    // file's name and nothing is left under it.
+    bool Esporta(const QString& path, bool currentGroup);
+    // The print command: the button and "&1 - Stampa" print the whole ledger, "&2 - Stampa solo gruppo
+    // corrente" the group of the node selected in the tree; the "ConCP" keys print with the counter-parts.
+    // The ledger opens in the report service's preview.
+    void CMD_STAMPA_ButtonClick();
+    void CMD_STAMPA_MenuClick(const QString& key);
+    void Partitario();
+    // The report object of the print under way, or of a print that failed; none otherwise.
+    const report::ReportEngine* reportObject() const { return gclsReport_.get(); }
+
     // WindowCommands: what the grids' events do to the rest of the window.
     void disableMovimenti() override;
     void focusElabora() override;
@@ -222,6 +244,14 @@ private:
 
     // Drill-through to the source of the current line
     void setUpSourceCommands();
+
+    // Printing the ledger
+    void setUpPrintCommands();
+    void releasePrintObjects();
+    void resetPrintState();
+    print::LedgerPrintJob ledgerPrintJob() const;
+    void gclsReport_BeforePrintReport(report::ReportDocument& document);
+    print::ParameterSources parameterSources() const;
     void releaseSourceConnectors();
     void GestioneMovimentoCOIN();
     void EseguiProgrammaMovimentiCOIN(const QString& reason, int company, const QString& number);
@@ -234,6 +264,11 @@ private:
     void hideWhileSourceIsOpen();
     void PclsConnectCOAN_ChiusuraMovimentiContabilitaIndustriale();
     void gclsConnectMagazzino_CloseForm(int programCode);
+
+    // Export
+    void setUpExportCommands();
+    void enableCurrentGroupExport(bool enabled);
+    ControlCaptions summaryCaptions() const;
 
     InstanceTag tag_;
     FormControls controls_;
@@ -274,6 +309,19 @@ private:
 
     // The cost-accounting connector of the programs, made at its first use and let go when its program closes.
     QPointer<hostfw::CostLookupDecode> PclsConnectCOAN;
+    ExportFileChooser exportFileChooser_;
+
+    // The print: its report object, what the print command asked for, the condition the report reads, and the
+    // formatted-account formulas built at the first print. The ledger-mode field (0: the ledger of values) and
+    // the fixed ordering are reset by every processing; nothing in the window sets them otherwise.
+    std::unique_ptr<report::ReportEngine> gclsReport_;
+    bool printCurrentGroupOnly_ = false;
+    bool printWithCounterparts_ = false;
+    std::string reportCondition_;
+    std::unique_ptr<print::AccountFormulas> accountFormulas_;
+    int ledgerMode_ = 0;
+    bool fixedOrdering_ = false;
+    std::string fixedOrderingField_;
 };
 
 } // namespace quorvane::host

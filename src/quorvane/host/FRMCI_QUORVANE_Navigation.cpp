@@ -13,6 +13,7 @@
 #include "controls/QueryGrid.h"
 #include "controls/SplitterPanel.h"
 #include "controls/TabStrip.h"
+#include "controls/ToolbarMenuButton.h"
 #include "display/DisplayTexts.h"
 #include "display/GroupNavigation.h"
 #include "display/TraceButtons.h"
@@ -71,6 +72,7 @@ void FRMCI_QUORVANE::setUpResults()
         trace->setEnabled(false);
         trace->setVisible(false);
     }
+    setUpExportCommands();
     connectResultCommands();
 }
 
@@ -99,8 +101,10 @@ void FRMCI_QUORVANE::disconnectResultCommands()
     const FormControls& c = controls_;
     for (QObject* control : std::initializer_list<QObject*>{
              c.CMD_ELABORA, c.TRE_GRUPPI, c.CMD_ESPANDI, c.CMD_CHIUDI, c.CHK_VIEWRIGHE, c.CMD_LEFT, c.CMD_RIGHT,
-             c.CMD_PARAMETRI, c.CMD_MOVIMENTI, c.TAB_QUORVANE, c.GRD_MOVIMENTI})
+             c.CMD_PARAMETRI, c.CMD_MOVIMENTI, c.TAB_QUORVANE, c.GRD_MOVIMENTI, c.CMD_ESPORTA})
         disconnect(control, nullptr, this, nullptr);
+    for (QObject* entry : c.GRD_MOVIMENTI->actions())
+        disconnect(entry, nullptr, this, nullptr);
 }
 
 // The status panel tells how to open the line the grid shows; a window the host has let go of has no

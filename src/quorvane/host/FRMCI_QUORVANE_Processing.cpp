@@ -6,6 +6,7 @@
 #include "FRMCI_QUORVANE.h"
 
 #include "ProcessingProgress.h"
+#include "WaitCursor.h"
 
 #include "controls/CheckField.h"
 #include "controls/ComboField.h"
@@ -30,15 +31,6 @@ constexpr int messageNothingExtracted = 39037;
 constexpr int textCustomer = 11180;
 constexpr int textSupplier = 27554;
 const QString firstGroupKey = QStringLiteral("*1");
-
-// The hourglass with the arrow while a long step blocks the window.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -110,7 +102,7 @@ void FRMCI_QUORVANE::CMD_ELABORA_ButtonClick()
                 costUtilities_->showMessage(hostfw::messageKindNotice, messageNothingExtracted);
             return extraction == Extraction::Lines ? hostfw::StepFlow::Next : hostfw::StepFlow::Leave;
         },
-        [&] { showQuantityColumns(); }, [&] { CaricaVisualizzazioneMovimenti(); }, [&] { showResults(); },
+        [&] { resetPrintState(); }, [&] { showQuantityColumns(); }, [&] { CaricaVisualizzazioneMovimenti(); }, [&] { showResults(); },
         [&] { showFirstGroup(); });
     processing_ = false;
     controls_.PBARSELEZIONE->setVisible(false);

@@ -158,6 +158,7 @@ void FRMCI_QUORVANE::applyResultsLayout()
     controls_.CMD_CHIUDI->setEnabled(layout.expandCloseEnabled);
     controls_.CMD_STAMPA->setItemEnabled(QString::fromLatin1(display::printCurrentGroupItem),
                                          layout.printCurrentGroupEnabled);
+    enableCurrentGroupExport(layout.printCurrentGroupEnabled);
 }
 
 // After a resize or a processing the panes are arranged again; before the first processing there is

@@ -65,7 +65,7 @@ void FRMCI_QUORVANE::runFirstActivation()
         [&] { buildNumberFormats(); }, [&] { buildPrintMenu(); }, [&] { SetOggettiCoanFinanziaria(); },
         [&] { controls_.TXT_FORMATCONTOCOGE->setSegments(controls::AccountSegments({generalLedgerAccountLength})); },
         [&] { setUpGrids(); }, [&] { showStartingField(); }, [&] { setCompetenceDateExpression(); },
-        [&] { setUpResultsPanel(); }, [&] { setUpSourceCommands(); });
+        [&] { setUpResultsPanel(); }, [&] { setUpSourceCommands(); }, [&] { setUpPrintCommands(); });
     if (completed)
         activated_ = true;
 }

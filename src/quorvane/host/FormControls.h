@@ -116,6 +116,7 @@ struct FormControls {
     QCheckBox* CHK_VIEWRIGHE = nullptr;
     QPushButton* CMD_ESPANDI = nullptr;
     QPushButton* CMD_CHIUDI = nullptr;
+    controls::ToolbarMenuButton* CMD_ESPORTA = nullptr;
     controls::ToolbarMenuButton* CMD_STAMPA = nullptr;
     QPushButton* CMD_MODIFICA = nullptr;
     QPushButton* CMD_PARAMETRI = nullptr;

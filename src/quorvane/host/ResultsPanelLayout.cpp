@@ -8,6 +8,7 @@
 #include "controls/LabelField.h"
 #include "controls/SplitterPanel.h"
 #include "controls/ToolbarMenuButton.h"
+#include "engine/SummaryCriteria.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -112,14 +113,8 @@ QFrame* buildSummary(QWidget* parent)
 {
     QFrame* summary = frame(parent, "FRA_RIEPILOGO");
     auto* grid = new QGridLayout(summary);
-    const struct {
-        const char* caption;
-        const char* field;
-    } criteria[] = {{"Conto:", "TXT_RIEPCONTO"},     {"Tipo mov.:", "TXT_RIEPMOV"},
-                    {"Data reg.:", "TXT_RIEPDATAREG"}, {"Competenza:", "TXT_RIEPCOMP"},
-                    {"Importo:", "TXT_RIEPIMPORTO"},   {"Quantità:", "TXT_RIEPQTA"}};
     int i = 0;
-    for (const auto& criterion : criteria) {
+    for (const SummaryCriterion& criterion : summaryCriteria) {
         const int row = i / 2;
         const int column = (i % 2) * 2;
         grid->addWidget(caption(summary, criterion.caption), row, column);
@@ -152,6 +147,8 @@ QHBoxLayout* buildCommands(FormControls& c)
     c.CHK_VIEWRIGHE = named(new QCheckBox(QStringLiteral("&Righe del movimento"), p), "CHK_VIEWRIGHE");
     c.CMD_ESPANDI = button(p, "CMD_ESPANDI", "Es&pandi");
     c.CMD_CHIUDI = button(p, "CMD_CHIUDI", "C&hiudi");
+    c.CMD_ESPORTA = named(new controls::ToolbarMenuButton(p), "CMD_ESPORTA");
+    c.CMD_ESPORTA->setText(QStringLiteral("&Esporta…"));
     c.CMD_STAMPA = named(new controls::ToolbarMenuButton(p), "CMD_STAMPA");
     c.CMD_STAMPA->setText(QStringLiteral("&Stampa"));
     c.CMD_MODIFICA = button(p, "CMD_MODIFICA", "&Modifica");
@@ -160,7 +157,8 @@ QHBoxLayout* buildCommands(FormControls& c)
                                                             c.CMD_CHIUDI})
         commands->addWidget(command);
     commands->addStretch(1);
-    for (QWidget* command : std::initializer_list<QWidget*>{c.CMD_STAMPA, c.CMD_MODIFICA, c.CMD_PARAMETRI})
+    for (QWidget* command :
+         std::initializer_list<QWidget*>{c.CMD_ESPORTA, c.CMD_STAMPA, c.CMD_MODIFICA, c.CMD_PARAMETRI})
         commands->addWidget(command);
     return commands;
 }
@@ -170,7 +168,7 @@ void tabInReadingOrder(const FormControls& c)
 {
     const std::initializer_list<QWidget*> order = {c.TRE_GRUPPI, c.GRD_MOVIMENTI, c.GRD_DETTAGLIO, c.CHK_VIEWRIGHE,
                                                    c.CMD_LEFT,   c.CMD_RIGHT,     c.CMD_ESPANDI,   c.CMD_CHIUDI,
-                                                   c.CMD_STAMPA, c.CMD_MODIFICA,  c.CMD_PARAMETRI};
+                                                   c.CMD_ESPORTA, c.CMD_STAMPA, c.CMD_MODIFICA, c.CMD_PARAMETRI};
     chainTabOrder(order);
 }
 

@@ -140,6 +140,26 @@ private slots:
         QVERIFY(rows.value("DESCR").isNull());
     }
 
+    // DECIMAL(20,18) holds 10 as 10^19 units, past 64 bits: the movement set keeps such a value exact,
+    // and sorts and filters it among the others.
+    void keepsDecimalsBeyondSixtyFourBits()
+    {
+        auto c = openFile(path("wide.db"));
+        c->Execute("SELECT CAST(10 AS DECIMAL(20,18)) AS V INTO #LARGE");
+        c->Execute("INSERT INTO #LARGE (V) VALUES (2.5), (-12), (NULL), (10)");
+        db::Recordset rows = c->Open("SELECT V FROM #LARGE");
+        rows.Sort("V DESC");
+        QStringList values;
+        for (long r = 0; r < rows.RecordCount(); ++r)
+            values << QString::fromStdString(rows.valueAt(r, 0).toText());
+        QCOMPARE(values.join(";"), QString("10.000000000000000000;10.000000000000000000;2.500000000000000000;"
+                                           "-12.000000000000000000;"));
+        rows.Filter("V > 2.5");
+        QCOMPARE(rows.RecordCount(), 2L);
+        rows.Filter("V < 2.6 AND V > -12");
+        QCOMPARE(rows.RecordCount(), 1L);
+    }
+
     void unnamedAndRepeatedColumnsAreReachedByPosition()
     {
         auto c = openFile(path("names.db"));

@@ -5,7 +5,7 @@
 
 #include "ReportTestSupport.h"
 
-#include "report/PageSink.h"
+#include "report/PageCanvas.h"
 #include "report/PreparedReport.h"
 #include "report/ReportFile.h"
 #include "report/ReportPreview.h"
@@ -204,9 +204,9 @@ void ReportRenderTest::thePreviewAndThePrinterShowThePrintedPages()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(workDir().filePath(QStringLiteral("printer.pdf")));
-    auto sink = report::PageSink::printer(printer, prepared->definition().page);
-    QCOMPARE(report::renderReport(*prepared, context, *sink), printed.size());
-    QVERIFY(sink->finish());
+    auto canvas = report::printerCanvas(printer, prepared->definition().page);
+    QCOMPARE(report::renderReport(*prepared, context, *canvas), printed.size());
+    QVERIFY(canvas->finish());
     QCOMPARE(pdfPages(printer.outputFileName()), printed);
 
     auto* preview = new report::ReportPreview(prepared, context, 1);

@@ -1,12 +1,15 @@
 // An in-memory (or shared) SQLite database driven through the dialect, as the connection layer drives it:
-// every step of a translation runs in order, and a schema change invalidates the dialect.
+// every step of a translation runs in order, and a schema change invalidates the dialect. A decimal
+// column's values read at their type's scale, as SQL Server shows them ("140.00").
 #pragma once
 
 #include "tsql/Dialect.h"
+#include "tsql/StoredDecimal.h"
 
 #include <sqlite3.h>
 
 #include <QStringList>
+#include <QTest>
 
 #include <stdexcept>
 #include <string>
@@ -36,7 +39,7 @@ public:
         auto translation = dialect_->translate(tsqlText);
         std::vector<Row> rows;
         for (const tsql::Step& step : translation->steps) {
-            std::vector<Row> stepRows = execute(step.sql);
+            std::vector<Row> stepRows = execute(step.sql, step.columns);
             if (step.returnsRows) {
                 rows = std::move(stepRows);
                 columns_ = step.columns;
@@ -65,7 +68,7 @@ public:
         return execute("SELECT typeof(V) FROM (" + translation->steps.back().sql + ")").at(0).at(0);
     }
 
-    std::vector<Row> execute(const std::string& sql)
+    std::vector<Row> execute(const std::string& sql, const std::vector<tsql::ColumnType>& types = {})
     {
         sqlite3_stmt* statement = nullptr;
         if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
@@ -77,10 +80,8 @@ public:
         int rc;
         while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
             Row row;
-            for (int i = 0; i < sqlite3_column_count(statement); ++i) {
-                const unsigned char* text = sqlite3_column_text(statement, i);
-                row.push_back(text ? reinterpret_cast<const char*>(text) : "NULL");
-            }
+            for (int i = 0; i < sqlite3_column_count(statement); ++i)
+                row.push_back(text(statement, i, i < int(types.size()) ? &types[i] : nullptr));
             rows.push_back(std::move(row));
         }
         std::string message = sqlite3_errmsg(db_);
@@ -92,6 +93,16 @@ public:
 
 private:
     sqlite3* db_ = nullptr;
+
+    static std::string text(sqlite3_stmt* statement, int column, const tsql::ColumnType* type)
+    {
+        if (type && type->category == tsql::ColumnType::Category::Decimal)
+            if (auto decimal = tsql::readDecimal(sqlite3_column_value(statement, column), type->scale))
+                return tsql::formatDecimal(*decimal);
+        const unsigned char* value = sqlite3_column_text(statement, column);
+        return value ? reinterpret_cast<const char*>(value) : "NULL";
+    }
+
     std::unique_ptr<tsql::Dialect> dialect_;
     std::vector<tsql::ColumnType> columns_;
 };
@@ -107,6 +118,12 @@ inline QString joinedRows(const std::vector<TsqlDatabase::Row>& rows)
         lines << values.join(",");
     }
     return lines.join(";");
+}
+
+// One row of a table of cases: its name, a T-SQL text and what it must give.
+inline void addCase(const char* id, const char* tsql, const char* expected)
+{
+    QTest::newRow(id) << QString::fromUtf8(tsql) << QString::fromUtf8(expected);
 }
 
 // The message a statement is refused with, or "" when it runs.

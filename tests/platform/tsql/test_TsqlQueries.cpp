@@ -38,10 +38,12 @@ private slots:
         QTest::newRow("top") << "SELECT TOP 2 NUMREG FROM TESTATA ORDER BY NUMREG DESC" << "R3;R2";
         QTest::newRow("group by with sum count min max")
             << "SELECT NUMREG, SUM(IMPORTO), COUNT(*), MIN(PROGRIGA), MAX(PROGRIGA) FROM CORPO GROUP BY NUMREG ORDER BY NUMREG"
-            << "R1,14.75,2,1,2;R2,7.0,1,1,1";
+            << "R1,14.75,2,1,2;R2,7.00,1,1,1";
         QTest::newRow("star and qualified star")
             << "SELECT C.*, T.DESCR AS TDESCR FROM TESTATA T JOIN CORPO C ON C.NUMREG = T.NUMREG WHERE C.PROGRIGA = 2"
             << "1,R1,2,4.25,b,primo";
+        // AVG of DECIMAL(18,2) is DECIMAL(38,6): 21.75 / 3
+        QTest::newRow("average of decimals") << "SELECT AVG(IMPORTO) FROM CORPO WHERE DITTA = 1" << "7.250000";
         QTest::newRow("derived table")
             << "SELECT D.N FROM (SELECT NUMREG AS N, DITTA FROM TESTATA WHERE DITTA = 1) AS D ORDER BY D.N" << "R1;R2";
         QTest::newRow("scalar subqueries without from")

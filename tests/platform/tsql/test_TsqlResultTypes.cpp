@@ -41,10 +41,14 @@ private slots:
         QTest::newRow("case over int and decimal") << "CASE WHEN FLAG = 1 THEN IMPORTO ELSE 0 END" << Category::Decimal << 0 << 18 << 2;
         QTest::newRow("decimal plus decimal") << "IMPORTO + QTA" << Category::Decimal << 0 << 23 << 6;
         QTest::newRow("decimal times int") << "IMPORTO * NUM" << Category::Decimal << 0 << 29 << 2;
-        QTest::newRow("derived scale capped at six")
-            << "IMPORTO * CAST(1 AS DECIMAL(13, 2)) / CAST(3 AS DECIMAL(13, 2))" << Category::Decimal << 0 << 36 << 6;
-        QTest::newRow("round keeps the smaller scale")
-            << "ROUND(IMPORTO * CAST(1 AS DECIMAL(13, 2)) / CAST(3 AS DECIMAL(13, 2)), 2)" << Category::Decimal << 0 << 36 << 2;
+        // (32,4) / (13,2) needs 48 digits: 30 integral ones leave 8 decimals of 38.
+        QTest::newRow("quotient reduced to 38 digits")
+            << "IMPORTO * CAST(1 AS DECIMAL(13, 2)) / CAST(3 AS DECIMAL(13, 2))" << Category::Decimal << 0 << 38 << 8;
+        QTest::newRow("round keeps its argument's type")
+            << "ROUND(IMPORTO * CAST(1 AS DECIMAL(13, 2)) / CAST(3 AS DECIMAL(13, 2)), 2)" << Category::Decimal << 0 << 38 << 8;
+        QTest::newRow("addition passing 38 digits keeps the integral digits") << "IMPORTO + CAST(1 AS DECIMAL(38, 10))" << Category::Decimal << 0 << 38 << 10;
+        QTest::newRow("average of decimals") << "AVG(IMPORTO)" << Category::Decimal << 0 << 38 << 6;
+        QTest::newRow("money times an integer stays money") << "CAST(1 AS MONEY) * NUM" << Category::Decimal << 0 << 19 << 4;
         QTest::newRow("sum of decimals") << "SUM(IMPORTO)" << Category::Decimal << 0 << 38 << 2;
         QTest::newRow("count") << "COUNT(*)" << Category::Integer << 0 << 0 << 0;
         QTest::newRow("int plus bigint") << "NUM + GRANDE" << Category::Integer << 0 << 0 << 0;

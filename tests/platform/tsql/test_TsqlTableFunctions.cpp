@@ -45,10 +45,10 @@ private slots:
         QTest::newRow("cross apply drops rows without a match")
             << "SELECT R.IMPORTO, CONTO.PDC_DESCR FROM RIGHE R WITH (NOLOCK)\r\n"
                "CROSS APPLY FNPDC(1, R.CONTO, R.DITTA, NULL) AS CONTO ORDER BY R.IMPORTO"
-            << "3,Conto uno;4,Conto uno;10.5,Conto uno";
+            << "3.00,Conto uno;4.00,Conto uno;10.50,Conto uno";
         QTest::newRow("outer apply keeps them with nulls")
             << "SELECT IMPORTO, VDS.PDC_DESCR FROM RIGHE OUTER APPLY FNPDC(2, VDS, DITTA, 'ITA ') AS VDS ORDER BY IMPORTO"
-            << "1.25,Voce uno;3,Voce due;4,NULL;10.5,Voce uno";
+            << "1.25,Voce uno;3.00,Voce due;4.00,NULL;10.50,Voce uno";
         QTest::newRow("the same function twice under two aliases")
             << "SELECT CONTO.PDC_DESCR, VDS.PDC_DESCR, VDS.LINGUA FROM RIGHE\r\n"
                "CROSS APPLY FNPDC(1, RIGHE.CONTO, DITTA, NULL) AS CONTO\r\n"
@@ -57,21 +57,21 @@ private slots:
         QTest::newRow("an apply argument from an earlier apply, schema-qualified function")
             << "SELECT IMPORTO, PC04_VDS.NATURA_DESCR FROM RIGHE CROSS APPLY FNPDC(2, VDS, DITTA, NULL) AS VDS\r\n"
                "CROSS APPLY dbo.FNNATURE (VDS.PDC_NATURA, DITTA )   AS PC04_VDS ORDER BY IMPORTO"
-            << "1.25,Costo;10.5,Costo";
+            << "1.25,Costo;10.50,Costo";
         QTest::newRow("unqualified function columns, no alias")
             << "SELECT IMPORTO, ISNULL(NATURA_DESCR, '') FROM RIGHE OUTER APPLY FNNATURE(7, DITTA) WHERE IMPORTO > 4"
-            << "10.5,Costo";
+            << "10.50,Costo";
         QTest::newRow("function columns in where and order by")
             << "SELECT IMPORTO FROM RIGHE OUTER APPLY FNPDC(2, VDS, DITTA, NULL) AS X WHERE X.PDC_NATURA = 7 ORDER BY X.PDC_DESCR, IMPORTO"
-            << "1.25;10.5";
+            << "1.25;10.50";
         QTest::newRow("star over an apply")
             << "SELECT * FROM RIGHE CROSS APPLY FNNATURE(7, 1) AS N WHERE CONTO = 'C9'" << "1,C9,V1,1.25,1,Costo";
         QTest::newRow("outer apply of a body with its own left join")
             << "SELECT IMPORTO, D.DESCR FROM RIGHE OUTER APPLY FNDESCR(CONTO, 'ENG ') AS D ORDER BY IMPORTO"
-            << "1.25,NULL;3,Account one;4,Account one;10.5,Account one";
+            << "1.25,NULL;3.00,Account one;4.00,Account one;10.50,Account one";
         QTest::newRow("the same body in another language falls back to the chart")
             << "SELECT D.DESCR FROM RIGHE CROSS APPLY FNDESCR(CONTO, 'FRA ') AS D WHERE IMPORTO = 3" << "Conto uno";
-        QTest::newRow("view") << "SELECT DOPPIO, CHIAVE FROM VRIGHE WITH (NOLOCK) WHERE CONTO = 'C9'" << "2.5,C9-V1";
+        QTest::newRow("view") << "SELECT DOPPIO, CHIAVE FROM VRIGHE WITH (NOLOCK) WHERE CONTO = 'C9'" << "2.50,C9-V1";
     }
 
     void applies()

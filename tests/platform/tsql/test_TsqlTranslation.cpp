@@ -23,6 +23,20 @@ private slots:
         QTest::newRow("bad date part") << "SELECT DATEPART(fortnight, '20240101')" << "'fortnight' is not a recognized date part" << 1 << 17;
         QTest::newRow("top percent") << "SELECT TOP 10 PERCENT 1" << "TOP ... PERCENT is not supported" << 1 << 15;
         QTest::newRow("end of text") << "SELECT 1 +" << "unexpected end of text" << 1 << 11;
+        QTest::newRow("window function") << "SELECT A,\n ROW_NUMBER() OVER (ORDER BY A) FROM T"
+                                         << "ROW_NUMBER() OVER is not supported" << 2 << 2;
+        QTest::newRow("collate clause") << "SELECT 1 FROM T WHERE 'a' COLLATE Latin1_General_CS_AS = 'A'"
+                                        << "COLLATE is not supported" << 1 << 27;
+        QTest::newRow("variable declaration") << "DECLARE @A INT" << "DECLARE is not supported" << 1 << 1;
+        QTest::newRow("table variable") << "SELECT 1 FROM @T" << "a table variable is not supported" << 1 << 15;
+        QTest::newRow("paging") << "SELECT A FROM T ORDER BY A OFFSET 10 ROWS" << "OFFSET is not supported" << 1 << 28;
+        QTest::newRow("date in another form") << "SELECT 1 FROM T WHERE A > CAST('15/01/2024' AS DATETIME)"
+                                              << "the date '15/01/2024' is written in a form that is not supported: write it "
+                                                 "as 'YYYYMMDD' or 'YYYY-MM-DD' (with ' HH:MM:SS' after it), or CONVERT it "
+                                                 "with its style"
+                                              << 1 << 32;
+        QTest::newRow("number style") << "SELECT CONVERT(VARCHAR, 1.5, 1)"
+                                      << "CONVERT style 1 is not supported from DECIMAL(2,1) to VARCHAR(30)" << 1 << 25;
     }
 
     void refusesWithPosition()

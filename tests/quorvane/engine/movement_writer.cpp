@@ -2,7 +2,10 @@
 // Plays the ERP posting into the company database while the ledger inquiry reads it: copies company 1's
 // movements, header and lines, under new registration numbers ("W1", "W2", …), one movement a transaction,
 // with a pause between commits, until COMMITS are made (20,000 by default) or it is stopped. It writes
-// "ready" once it has made its first commit.
+// "ready" once it has made its first commit. It compares texts as the server's collation does, as the
+// company database's text columns and their indexes declare.
+
+#include "tsql/Collation.h"
 
 #include <sqlite3.h>
 
@@ -52,6 +55,7 @@ int main(int argc, char** argv)
     if (sqlite3_open(argv[1], &db) != SQLITE_OK)
         return 2;
     sqlite3_busy_timeout(db, 10000);
+    tsql::registerCollation(db);
     if (!run(db, "CREATE TEMP TABLE H AS SELECT * FROM main.CI12_MOVTESTATA WHERE 0;"
                  " CREATE TEMP TABLE L AS SELECT * FROM main.CI13_MOVCORPO WHERE 0;"))
         return 2;

@@ -1,7 +1,7 @@
 // The company database is only read: a whole session in the host shell on a copy of the demo database
 // (a selection saved and opened again, a grouped processing, every node opened, the detail pane, the
-// allocation-trace commands, a line's source program) leaves the file byte for byte as it was, with no file
-// beside it. Each step is one entry of the list below and checks that it did what it stands for.
+// allocation-trace commands, the print, the export, a line's source program) leaves the file byte for byte as
+// it was, with no file beside it. Each step is one entry of the list below and checks that it did what it stands for.
 
 #include "PanelTestSupport.h"
 
@@ -9,9 +9,11 @@
 
 #include "controls/DataGrid.h"
 #include "controls/GroupTreeView.h"
+#include "controls/ToolbarMenuButton.h"
 #include "db/ConnectionString.h"
 #include "hostfw/AllocationTraceViewer.h"
 #include "hostfw/SourceProgramWindow.h"
+#include "report/ReportPreview.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -47,7 +49,7 @@ quorvane::SelectionParameters groupedByCostCentre()
 struct Session {
     hostshell::HostMainWindow* host = nullptr;
     FRMCI_QUORVANE* window = nullptr;
-    QString selectionFile;
+    QString selectionFile, exportFile;
     const quorvane::host::FormControls& c() const { return window->controls(); }
 };
 
@@ -114,6 +116,22 @@ const std::vector<SessionStep> steps{
          QVERIFY(viewer && viewer->isVisible());
          viewer->close();
      }},
+    {"print the ledger into the preview",
+     [](Session& s) {
+         s.c().CMD_STAMPA->click();
+         report::ReportPreview* preview = nullptr;
+         for (QWidget* window : QApplication::topLevelWidgets())
+             if (auto* shown = qobject_cast<report::ReportPreview*>(window); shown && shown->isVisible())
+                 preview = shown;
+         QVERIFY(preview);
+         preview->close();
+     }},
+    {"export the ledger",
+     [](Session& s) {
+         s.window->setExportFileChooser([&s](QWidget*) { return s.exportFile; });
+         s.c().CMD_ESPORTA->click();
+         QVERIFY(QFile::exists(s.exportFile));
+     }},
     {"open the line's source program",
      [](Session& s) {
          QTest::mouseClick(s.c().CMD_MODIFICA, Qt::LeftButton);
@@ -143,7 +161,8 @@ private slots:
             const auto answerer = hosttest::answerDialogs(*session);
             hostshell::HostMainWindow host(session, QStringLiteral(QUORVANE_PLUGIN_FILE));
             host.show();
-            Session s{&host, nullptr, userFolder.filePath(QStringLiteral("selection.json"))};
+            Session s{&host, nullptr, userFolder.filePath(QStringLiteral("selection.json")),
+                      userFolder.filePath(QStringLiteral("ledger.csv"))};
             for (const SessionStep& step : steps) {
                 step.run(s);
                 QVERIFY2(!QTest::currentTestFailed(), step.name);

@@ -1,7 +1,8 @@
 // The whole inquiry in the host shell with the real plug-in file: the menu opens the ledger window, the
 // user opens a selection grouped by cost centre and month, presses "Elabora", opens a cost centre and
 // clicks one of its months; the grid then lists exactly that month's lines of that cost centre and the
-// group's totals are the database's own sums, to the cent.
+// group's totals are the database's own sums, to the cent. Printed from the menu, the ledger's preview shows
+// every group's footer with the totals the window shows when the group is clicked.
 
 #include "PanelTestSupport.h"
 
@@ -12,14 +13,19 @@
 #include "controls/DataGrid.h"
 #include "controls/GroupTreeView.h"
 #include "controls/ProgressField.h"
+#include "controls/ToolbarMenuButton.h"
 #include "db/Connection.h"
 #include "engine/NodeFilter.h"
 #include "hostfw/HostStatusBar.h"
+#include "report/ReportPreview.h"
+
+#include <poppler-qt6.h>
 
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -80,12 +86,53 @@ qint64 centsOf(double value)
     return qRound64(value * 100);
 }
 
+FRMCI_QUORVANE* openedLedger(hostshell::HostMainWindow& host, const QTemporaryDir& dir)
+{
+    if (!host.openLedgerInquiry())
+        return nullptr;
+    auto* window = static_cast<FRMCI_QUORVANE*>(host.mdiArea()->subWindowList().constFirst()->widget());
+    QFile file(dir.filePath(QStringLiteral("selection.json")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(twoLevelSelection) <= 0)
+        return nullptr;
+    file.close();
+    return window->ApriSelezione(file.fileName()) ? window : nullptr;
+}
+
+// Debit, credit, balance and quantity of every footer of the printed groups and of the grand total.
+QList<QList<qint64>> printedFooters(const QString& pdf)
+{
+    static const QRegularExpression footer(QStringLiteral(R"(^\s*(?:Tot\. per .*?|Totale generale)\s+(\S+)\s+(\S+)\s+(\S+)\s+(\S+)\s*$)"),
+                                           QRegularExpression::MultilineOption);
+    QList<QList<qint64>> found;
+    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(pdf);
+    for (int i = 0; document && i < document->numPages(); ++i)
+        for (auto it = footer.globalMatch(document->page(i)->text(QRectF())); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            found.append({centsOf(m.captured(1)), centsOf(m.captured(2)), centsOf(m.captured(3)), centsOf(m.captured(4))});
+        }
+    return found;
+}
+
+// The totals the window shows for a group once it is clicked, after those of the groups inside it.
+void shownFooters(FRMCI_QUORVANE& window, const QModelIndex& parent, QList<QList<qint64>>& footers)
+{
+    const QAbstractItemModel& tree = *window.controls().TRE_GRUPPI->model();
+    for (int row = 0; row < tree.rowCount(parent); ++row) {
+        const QModelIndex node = tree.index(row, 0, parent);
+        shownFooters(window, node, footers);
+        window.TRE_GRUPPI_NodeClick(node);
+        footers.append({centsOf(caption(&window, "TXT_TOTDARE")), centsOf(caption(&window, "TXT_TOTAVERE")),
+                        centsOf(caption(&window, "TXT_TOTSALDO")), centsOf(caption(&window, "TXT_TOTQUANTITA"))});
+    }
+}
+
 } // namespace
 
 class LedgerInquiryInHostShellTest : public QObject {
     Q_OBJECT
 private slots:
     void aSecondLevelGroupShowsItsLinesAndTheDatabaseSums();
+    void thePrintedLedgerShowsTheTotalsOfEveryGroup();
 };
 
 void LedgerInquiryInHostShellTest::aSecondLevelGroupShowsItsLinesAndTheDatabaseSums()
@@ -161,6 +208,37 @@ void LedgerInquiryInHostShellTest::aSecondLevelGroupShowsItsLinesAndTheDatabaseS
     QVERIFY2(caption(window, "TXT_RIEPDATAREG").contains(QStringLiteral("01/01/2023 / 31/12/2024")),
              qPrintable(caption(window, "TXT_RIEPDATAREG")));
 
+    QVERIFY(host.closePrograms());
+}
+
+void LedgerInquiryInHostShellTest::thePrintedLedgerShowsTheTotalsOfEveryGroup()
+{
+    const auto session = hostfw::ClsGlobal::open(hosttest::demoLogin(1));
+    const auto answerer = hosttest::answerDialogs(*session);
+    hostshell::HostMainWindow host(session, QStringLiteral(QUORVANE_PLUGIN_FILE));
+    host.show();
+    QTemporaryDir dir;
+    FRMCI_QUORVANE* window = openedLedger(host, dir);
+    QVERIFY(window);
+    QTest::mouseClick(window->controls().CMD_ELABORA, Qt::LeftButton);
+    window->controls().CMD_STAMPA->item(QStringLiteral("Key_Stampa"))->trigger();
+    QVERIFY2(answerer->requests.empty(), qPrintable(answerer->texts().join(QLatin1Char('\n'))));
+
+    report::ReportPreview* preview = nullptr;
+    for (QWidget* shown : QApplication::topLevelWidgets())
+        if (auto* candidate = qobject_cast<report::ReportPreview*>(shown); candidate && candidate->isVisible())
+            preview = candidate;
+    QVERIFY(preview);
+    const QString pdf = dir.filePath(QStringLiteral("ledger.pdf"));
+    QVERIFY(preview->savePdf(pdf));
+    preview->close();
+
+    QList<QList<qint64>> expected;
+    shownFooters(*window, QModelIndex(), expected);
+    expected.append({centsOf(caption(window, "TXT_TOTGENDARE")), centsOf(caption(window, "TXT_TOTGENAVERE")),
+                     centsOf(caption(window, "TXT_TOTGENSALDO")), centsOf(caption(window, "TXT_TOTGENQUANTITA"))});
+    QVERIFY(expected.size() > 10);
+    QCOMPARE(printedFooters(pdf), expected);
     QVERIFY(host.closePrograms());
 }
 

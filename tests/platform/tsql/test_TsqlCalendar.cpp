@@ -1,11 +1,10 @@
-// The date and decimal rules the runtime functions apply: SQL Server's DATEPART, DATEDIFF and DATEADD with
-// DATEFIRST 7, date texts in and out, and rounding half away from zero on the decimal value.
+// The date rules the runtime functions apply: SQL Server's DATEPART, DATEDIFF and DATEADD with
+// DATEFIRST 7, and date texts in and out.
 #include "tsql/DateTime.h"
-#include "tsql/Decimal.h"
 
 #include <QtTest>
 
-class TsqlCalendarAndDecimals : public QObject {
+class TsqlCalendar : public QObject {
     Q_OBJECT
 
 private:
@@ -132,47 +131,7 @@ private slots:
         QCOMPARE(tsql::formatDateTime(tsql::dateTimeFromDays1900(0)), std::string("1900-01-01 00:00:00"));
         QCOMPARE(tsql::formatDateTime(tsql::dateTimeFromDays1900(45290.5)), std::string("2024-01-01 12:00:00"));
     }
-
-    void roundsHalfAwayFromZero_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("digits");
-        QTest::addColumn<int>("scale");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("binary below the half, decimal on it") << 2.675 << 2 << 3 << 2.68;
-        QTest::newRow("below zero") << -2.675 << 2 << 3 << -2.68;
-        QTest::newRow("unknown scale reads fifteen digits") << 2.675 << 2 << -1 << 2.68;
-        QTest::newRow("below the half") << 2.674 << 2 << 3 << 2.67;
-        QTest::newRow("competence share") << 4340.0 / 31.0 << 2 << 6 << 140.0;
-        QTest::newRow("to tens") << 125.0 << -1 << 0 << 130.0;
-        QTest::newRow("more digits than the scale keeps the value") << 1.5 << 4 << 1 << 1.5;
-        QTest::newRow("half of one") << 0.5 << 0 << 1 << 1.0;
-        QTest::newRow("minus half of one") << -0.5 << 0 << 1 << -1.0;
-    }
-
-    void roundsHalfAwayFromZero()
-    {
-        QFETCH(double, value);
-        QFETCH(int, digits);
-        QFETCH(int, scale);
-        QFETCH(double, expected);
-        QCOMPARE(tsql::roundDecimal(value, digits, scale), expected);
-    }
-
-    void writesDecimalsAtTheirScale()
-    {
-        QCOMPARE(tsql::formatDecimal(12.5, 2), std::string("12.50"));
-        QCOMPARE(tsql::formatDecimal(-0.005, 2), std::string("-0.01"));
-        QCOMPARE(tsql::formatDecimal(310, 0), std::string("310"));
-    }
-
-    void scaledIntegers()
-    {
-        QCOMPARE(tsql::toScaledInteger(0.01, 2).value(), 1LL);
-        QCOMPARE(tsql::toScaledInteger(-14.75, 2).value(), -1475LL);
-        QVERIFY(!tsql::toScaledInteger(1e300, 2));
-    }
 };
 
-QTEST_GUILESS_MAIN(TsqlCalendarAndDecimals)
-#include "test_TsqlCalendarAndDecimals.moc"
+QTEST_GUILESS_MAIN(TsqlCalendar)
+#include "test_TsqlCalendar.moc"

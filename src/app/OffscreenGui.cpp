@@ -1,0 +1,16 @@
+#include "OffscreenGui.h"
+
+#include <QGuiApplication>
+#include <QLoggingCategory>
+
+int runWithOffscreenGui(const std::function<int()>& body)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "quorvane";
+    char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("quorvane.report.warning=false"));
+    return body();
+}

@@ -1,0 +1,29 @@
+#include "export/ExportHeading.h"
+
+#include "engine/SummaryCriteria.h"
+
+namespace quorvane::exporting {
+namespace {
+
+// The summary's captions end with the blank that separates them from the next field in the panel.
+std::string trimmed(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+ExportHeading exportHeading(const company::CompanySettings& company, const ControlCaptions& summary)
+{
+    ExportHeading heading;
+    heading.company = "Ditta " + std::to_string(company.company) + " - " + trimmed(company.name);
+    for (const SummaryCriterion& criterion : summaryCriteria) {
+        const auto caption = summary.find(criterion.field);
+        heading.criteria.push_back(std::string(criterion.caption) + " "
+                                   + (caption == summary.end() ? std::string() : trimmed(caption->second)));
+    }
+    return heading;
+}
+
+} // namespace quorvane::exporting

@@ -1,0 +1,18 @@
+#pragma once
+// How a long export reports its progress and hears that the user wants it stopped.
+
+namespace quorvane::exporting {
+
+class ExportProgress {
+public:
+    virtual ~ExportProgress() = default;
+    // `written` of `total` lines are out; answers false when the export is to stop.
+    virtual bool linesWritten(long written, long total) = 0;
+};
+
+class NoExportProgress final : public ExportProgress {
+public:
+    bool linesWritten(long, long) override { return true; }
+};
+
+} // namespace quorvane::exporting

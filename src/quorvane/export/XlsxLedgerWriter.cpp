@@ -1,0 +1,170 @@
+#include "export/XlsxLedgerWriter.h"
+
+namespace quorvane::exporting {
+namespace {
+
+constexpr double datesFromEpoch = 25569;        // the spreadsheet's day number of 1 January 1970
+// Rows go to the writing thread in batches; a few batches waiting keep both threads busy in little memory.
+constexpr std::size_t batchRows = 1024;
+constexpr std::size_t batchesWaiting = 4;
+
+SheetCell textCell(std::size_t column, std::string words, CellStyle style = CellStyle::Plain)
+{
+    SheetCell cell;
+    cell.column = column;
+    cell.style = style;
+    cell.text = true;
+    cell.words = std::move(words);
+    return cell;
+}
+
+SheetCell numberCell(std::size_t column, double number, CellStyle style, int decimals = 0)
+{
+    SheetCell cell;
+    cell.column = column;
+    cell.style = style;
+    cell.number = number;
+    cell.decimals = decimals;
+    return cell;
+}
+
+} // namespace
+
+XlsxLedgerWriter::XlsxLedgerWriter(const ExportTarget& target, const ExportHeading& heading,
+                                   const ExportColumns& columns, const LineCells& cells, long lines,
+                                   long rowsPerSheet)
+    : columns_(columns), cells_(cells), sheets_(target, heading, columns, lines, rowsPerSheet)
+{
+    writer_ = std::thread([this] { writeBatches(); });
+}
+
+XlsxLedgerWriter::~XlsxLedgerWriter()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        waiting_.clear();
+    }
+    stopWriting();
+}
+
+void XlsxLedgerWriter::groupOpened(const GroupNode& group, int depth)
+{
+    SheetRow row{depth - 1, {}};
+    row.cells.push_back(textCell(0, group.text, CellStyle::Bold));
+    hand(std::move(row));
+}
+
+void XlsxLedgerWriter::line(const db::Recordset& rows, long viewRow, int depth)
+{
+    SheetRow row{depth, {}};
+    row.cells.reserve(columns_.size());
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        const ExportColumn& column = columns_[c];
+        if (column.kind == CellKind::Text) {
+            if (std::string words = cells_.text(c, rows, viewRow); !words.empty())
+                row.cells.push_back(textCell(c, std::move(words)));
+            continue;
+        }
+        const db::Value value = cells_.value(c, rows, viewRow);
+        if (column.kind == CellKind::Date && value.isDateTime())
+            row.cells.push_back(
+                numberCell(c, double(value.asDateTime().daysSinceEpoch()) + datesFromEpoch, CellStyle::Date));
+        else if (column.kind == CellKind::Measure && value.isNumber())
+            row.cells.push_back(numberCell(c, value.toDouble(), CellStyle::Measure, column.decimals));
+        else if (column.kind == CellKind::Number && value.isNumber())
+            row.cells.push_back(numberCell(c, value.toDouble(), CellStyle::Plain));
+    }
+    hand(std::move(row));
+}
+
+void XlsxLedgerWriter::groupClosed(const GroupNode& group, int depth, const SelectionTotals& totals)
+{
+    hand(totalsRow(depth - 1, "Totale " + group.text, totals));
+}
+
+void XlsxLedgerWriter::ledgerClosed(const SelectionTotals& totals)
+{
+    hand(totalsRow(0, "Totale selezione", totals));
+}
+
+// The label, then debit, credit, balance and quantity under their columns, where the grid shows them.
+SheetRow XlsxLedgerWriter::totalsRow(int level, const std::string& label, const SelectionTotals& totals) const
+{
+    SheetRow row{level, {}};
+    row.cells.push_back(textCell(0, label, CellStyle::Bold));
+    const std::pair<const char*, const db::Decimal*> sums[] = {
+        {"DARE", &totals.debit}, {"AVERE", &totals.credit}, {"SALDO", &totals.balance}, {"QUANTITA", &totals.quantity}};
+    for (const auto& [key, sum] : sums) {
+        if (const auto column = columns_.find(key))
+            row.cells.push_back(
+                numberCell(*column, sum->toDouble(), CellStyle::BoldMeasure, columns_[*column].decimals));
+    }
+    return row;
+}
+
+void XlsxLedgerWriter::hand(SheetRow row)
+{
+    batch_.push_back(std::move(row));
+    if (batch_.size() >= batchRows)
+        handBatch();
+}
+
+// Waits while enough batches are waiting; a failure of the writing thread comes back here.
+void XlsxLedgerWriter::handBatch()
+{
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return waiting_.size() < batchesWaiting || failure_; });
+    if (failure_)
+        std::rethrow_exception(failure_);
+    waiting_.push_back(std::exchange(batch_, {}));
+    batch_.reserve(batchRows);
+    changed_.notify_all();
+}
+
+void XlsxLedgerWriter::stopWriting()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        ended_ = true;
+    }
+    changed_.notify_all();
+    if (writer_.joinable())
+        writer_.join();
+}
+
+void XlsxLedgerWriter::close()
+{
+    handBatch();
+    stopWriting();
+    if (failure_)
+        std::rethrow_exception(failure_);
+    sheets_.close();
+}
+
+// The writing thread: the batches in the order they came, until the export ends or a write fails.
+void XlsxLedgerWriter::writeBatches()
+{
+    for (;;) {
+        std::vector<SheetRow> rows;
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [this] { return !waiting_.empty() || ended_; });
+            if (waiting_.empty())
+                return;
+            rows = std::move(waiting_.front());
+            waiting_.pop_front();
+        }
+        changed_.notify_all();
+        try {
+            for (const SheetRow& row : rows)
+                sheets_.write(row);
+        } catch (...) {
+            const std::lock_guard lock(mutex_);
+            failure_ = std::current_exception();
+            changed_.notify_all();
+            return;
+        }
+    }
+}
+
+} // namespace quorvane::exporting

@@ -1,0 +1,58 @@
+#pragma once
+// The ledger as a spreadsheet: each group's header row, its lines and its totals row at outline levels that
+// the spreadsheet collapses, and the selection's totals at the end. The rows are prepared from the movement
+// set on the caller's thread and written by the spreadsheet library on a thread of its own, so that reading
+// the lines and writing the file share the processor's cores; the movement set is read on the caller's
+// thread only.
+
+#include "export/LedgerSink.h"
+#include "export/LineCells.h"
+#include "export/XlsxSheets.h"
+
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace quorvane::exporting {
+
+class XlsxLedgerWriter final : public LedgerSink {
+public:
+    // All references stay the caller's; see XlsxSheets.
+    XlsxLedgerWriter(const ExportTarget& target, const ExportHeading& heading, const ExportColumns& columns,
+                     const LineCells& cells, long lines, long rowsPerSheet = sheetRows);
+    // An export that did not close stops the writing thread and drops the workbook.
+    ~XlsxLedgerWriter() override;
+    XlsxLedgerWriter(const XlsxLedgerWriter&) = delete;
+    XlsxLedgerWriter& operator=(const XlsxLedgerWriter&) = delete;
+
+    void groupOpened(const GroupNode& group, int depth) override;
+    void line(const db::Recordset& rows, long row, int depth) override;
+    void groupClosed(const GroupNode& group, int depth, const SelectionTotals& totals) override;
+    void ledgerClosed(const SelectionTotals& totals) override;
+
+    // Writes the rows still waiting and assembles the file; throws ExportError when it cannot be written.
+    void close();
+
+private:
+    SheetRow totalsRow(int level, const std::string& label, const SelectionTotals& totals) const;
+    void hand(SheetRow row);
+    void handBatch();
+    void stopWriting();
+    void writeBatches();
+
+    const ExportColumns& columns_;
+    const LineCells& cells_;
+    XlsxSheets sheets_;
+    std::vector<SheetRow> batch_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::vector<SheetRow>> waiting_;
+    bool ended_ = false;
+    std::exception_ptr failure_;
+    std::thread writer_;
+};
+
+} // namespace quorvane::exporting

@@ -1,0 +1,26 @@
+#include "ExportProgressDialog.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace quorvane::host {
+
+ExportProgressDialog::ExportProgressDialog(QWidget* window)
+    : dialog_(QStringLiteral("Esportazione del partitario…"), QStringLiteral("Annulla"), 0, 0, window)
+{
+    dialog_.setObjectName(QStringLiteral("ExportProgress"));
+    dialog_.setWindowModality(Qt::WindowModal);
+    dialog_.setAutoReset(false);
+    dialog_.setValue(0);
+}
+
+bool ExportProgressDialog::linesWritten(long written, long total)
+{
+    const int maximum = static_cast<int>(std::clamp(total, 1L, long(INT_MAX)));
+    if (dialog_.maximum() != maximum)
+        dialog_.setMaximum(maximum);
+    dialog_.setValue(static_cast<int>(std::min(written, long(maximum))));
+    return !dialog_.wasCanceled();
+}
+
+} // namespace quorvane::host

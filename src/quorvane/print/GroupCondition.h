@@ -1,0 +1,24 @@
+#pragma once
+// The current group's condition for the printed ledger. A group node's movement filter is written over the
+// working table's columns; the report reads the base tables, so the columns that exist only in the working
+// table become the base tables' own: customer and supplier become the header's customer-or-supplier code
+// (no customer or supplier at all: the other kind or none), the nature becomes the nature's code, a
+// period key becomes the server's expression of that period over its date, and "=NULL" becomes "IS NULL";
+// all of it outside the filter's quoted values, which stay as the group holds them.
+
+#include <string>
+
+namespace quorvane::print {
+
+// The filter's text converted; the replacements compare without regard to case, and the two null forms
+// of customer and supplier go before their plain forms and before the general null form. A conversion
+// that fails half-way answers what it had reached.
+std::string groupCondition(const std::string& movementFilter);
+
+// The report condition of the current group only: the extraction's condition, " And " and the condition of
+// the movement filter in the node's tag (its text before the first "|" outside a quoted value). A node that
+// restricts nothing (a
+// date level without a period) prints the whole extraction.
+std::string currentGroupCondition(const std::string& extractionCondition, const std::string& nodeTag);
+
+} // namespace quorvane::print
