@@ -7,10 +7,11 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS  ?= $(shell nproc)
-# A sanitizer's finding fails the test it happens in; leaks of the system's own libraries are not ours.
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0 \
-                UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-                LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/leak-suppressions.txt:print_suppressions=0
+# A sanitizer's finding (a leak included) fails the test it happens in. The plug-in and the host that loads
+# it both hold the host framework and share one copy of it through their exported symbols, so a definition
+# is met twice, identical: only two of different sizes are a violation.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_odr_violation=1 \
+                UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: deps configure build test test-sanitize run bench screenshot clean
 

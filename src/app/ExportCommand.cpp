@@ -1,5 +1,5 @@
-// quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)
-//                 [--csv-separator C] [--decimal-point C]
+// quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]
+//                 (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C]
 // Processes a selection as `quorvane run` does and writes the grouped ledger, whole or one group (the key of
 // its node, "*3"), as the window's "Esporta…" writes it: a spreadsheet with the groups as outline levels, or
 // the lines as CSV.
@@ -81,8 +81,8 @@ int process(const CommandLine& line, const DatabaseOption& database)
 
 int runExportCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--xlsx", "--csv", "--csv-separator",
-                            "--decimal-point"},
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--xlsx", "--csv",
+                            "--csv-separator", "--decimal-point"},
                      {});
     const bool oneOutput = line.option("--xlsx").has_value() != line.option("--csv").has_value();
     const std::optional<DatabaseOption> database = databaseOption(line);

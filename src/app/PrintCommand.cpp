@@ -144,7 +144,8 @@ int process(const CommandLine& line, const DatabaseOption& database)
 
 int runPrintCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--pdf"}, {"--counterparts", "--dump"});
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--pdf"},
+                     {"--counterparts", "--dump"});
     const std::optional<DatabaseOption> database = databaseOption(line);
     if (!line.error().empty() || !database || !line.option("--selection") || !line.positional().empty()
         || line.flag("--dump") == line.option("--pdf").has_value()) {

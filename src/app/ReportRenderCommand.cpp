@@ -1,5 +1,5 @@
-// quorvane report-render (--db PATH | --connect ODBC-STRING) --report FILE --sql-file Q.sql --pdf OUT [--company N]
-//                        [--param NAME=VALUE]… [--formula NAME=TEXT]… [--formula-file NAME=PATH]…
+// quorvane report-render (--db PATH | --connect ODBC-STRING) --report FILE --sql-file Q.sql --pdf OUT
+//                        [--company N] [--param NAME=VALUE]… [--formula NAME=TEXT]… [--formula-file NAME=PATH]…
 //                        [--sort K=0|1]… [--area GHn=0|1]…
 // Prints a report file over a statement to a PDF, for checking a report file by hand: the values given
 // are written into the report document just before printing, as a caller of the report service does.
@@ -22,8 +22,8 @@
 namespace {
 
 constexpr const char* usageText =
-    "usage: quorvane report-render (--db PATH | --connect ODBC-STRING) --report FILE --sql-file Q.sql --pdf OUT [--company N]\n"
-    "         [--param NAME=VALUE]... [--formula NAME=TEXT]... [--formula-file NAME=PATH]...\n"
+    "usage: quorvane report-render (--db PATH | --connect ODBC-STRING) --report FILE --sql-file Q.sql --pdf OUT\n"
+    "         [--company N] [--param NAME=VALUE]... [--formula NAME=TEXT]... [--formula-file NAME=PATH]...\n"
     "         [--sort K=0|1]... [--area GHn=0|1]...";
 
 using Assignments = std::vector<std::pair<QString, QString>>;
@@ -141,8 +141,8 @@ int render(const CommandLine& line, const DatabaseOption& database, const Docume
 int runReportRenderCommand(const std::vector<std::string>& args)
 {
     CommandLine line(args,
-                     {"--db", "--connect", "--report", "--sql-file", "--pdf", "--company", "--param", "--formula", "--formula-file",
-                      "--sort", "--area"},
+                     {"--db", "--connect", "--report", "--sql-file", "--pdf", "--company", "--param", "--formula",
+                      "--formula-file", "--sort", "--area"},
                      {});
     const std::optional<DatabaseOption> database = databaseOption(line);
     if (!line.error().empty() || !database || !line.option("--report") || !line.option("--sql-file")

@@ -122,7 +122,8 @@ int show(const DatabaseOption& database, const drill::SourceLaunch& launch)
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
     const auto session = hostfw::ClsGlobal::open(
-        {QString::fromStdString(connectionString(database)), launch.company, QStringLiteral("ADMIN"), QStringLiteral("ITA ")});
+        {QString::fromStdString(connectionString(database)), launch.company, QStringLiteral("ADMIN"),
+         QStringLiteral("ITA ")});
     hostfw::SourceProgramArguments arguments{QString::fromStdString(launch.reason), launch.company,
                                              QString::fromStdString(launch.number),
                                              QString::fromStdString(launch.ledgerReason),

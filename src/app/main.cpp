@@ -26,7 +26,8 @@ const Command commands[] = {
      "report-render DATABASE --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
     {"export", runExportCommand,
      "export DATABASE --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)   export the ledger"},
-    {"print", runPrintCommand, "print DATABASE --selection FILE [--group NODEKEY] (--pdf OUT | --dump)   print the ledger"},
+    {"print", runPrintCommand,
+     "print DATABASE --selection FILE [--group NODEKEY] (--pdf OUT | --dump)   print the ledger"},
 };
 
 int usage()

@@ -5,10 +5,9 @@
 
 #include "LedgerSession.h"
 #include "NamedRefusal.h"
+#include "SmallDemo.h"
 
 #include "company/CompanySettings.h"
-#include "company/DemoDatabase.h"
-#include "db/ConnectionString.h"
 #include "db/SqliteConnection.h"
 #include "engine/ExtractionStatements.h"
 #include "selection/OfferedRows.h"
@@ -112,12 +111,7 @@ class FuzzSelectionFiles : public QObject {
 private slots:
     void everyMutatedFileIsProcessedOrRefusedByName()
     {
-        const std::string path = dir_.filePath("demo.db").toStdString();
-        company::DemoOptions options;
-        options.linesPerCompany = 50;
-        company::createDemoDatabase(path, options);
-        const std::shared_ptr<db::Connection> connection =
-            db::Connection::open(db::embeddedDatabase(path, db::Access::ReadOnly));
+        const std::shared_ptr<db::Connection> connection = openSmallDemo(dir_);
 
         const std::vector<QByteArray> examples = documentedExamples();
         QVERIFY(examples.size() > 10);
@@ -161,7 +155,8 @@ private slots:
                 QFAIL(qPrintable(QStringLiteral("%1 for %2").arg(e.what(), QString::fromUtf8(text))));
             }
             QVERIFY2(refusal.isEmpty() || namesItsSubject(refusal),
-                     qPrintable(QStringLiteral("a refusal naming nothing: %1 for %2").arg(refusal, QString::fromUtf8(text))));
+                     qPrintable(QStringLiteral("a refusal naming nothing: %1 for %2")
+                                    .arg(refusal, QString::fromUtf8(text))));
         }
         qInfo("%d mutated selection files in %lld ms (seed %u)", done, clock.elapsed(), seed);
         for (const auto& [outcome, count] : outcomes)

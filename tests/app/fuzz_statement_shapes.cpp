@@ -7,9 +7,8 @@
 #include "LedgerSession.h"
 #include "NamedRefusal.h"
 #include "RecordingConnection.h"
+#include "SmallDemo.h"
 
-#include "company/DemoDatabase.h"
-#include "db/ConnectionString.h"
 #include "display/TraceButtons.h"
 #include "drill/SourceChecks.h"
 #include "engine/BreakKeys.h"
@@ -187,12 +186,7 @@ class FuzzStatementShapes : public QObject {
 private slots:
     void initTestCase()
     {
-        const std::string path = dir_.filePath("demo.db").toStdString();
-        company::DemoOptions options;
-        options.linesPerCompany = 50;
-        company::createDemoDatabase(path, options);
-        fixture_ = std::make_shared<RecordingConnection>(
-            db::Connection::open(db::embeddedDatabase(path, db::Access::ReadOnly)));
+        fixture_ = std::make_shared<RecordingConnection>(openSmallDemo(dir_));
     }
 
     void typedTextKeepsEveryStatementsShape_data()
@@ -227,8 +221,8 @@ private slots:
             QVERIFY2(sent.statements.size() <= shapes.size(), value.c_str());
             for (std::size_t s = 0; s < sent.statements.size(); ++s)
                 QVERIFY2(shapeOf(sent.statements[s]) == shapes[s],
-                         qPrintable(QStringLiteral("<%1> changed the shape of %2").arg(QString::fromStdString(value),
-                                                                                     QString::fromStdString(sent.statements[s]))));
+                         qPrintable(QStringLiteral("<%1> changed the shape of %2")
+                                        .arg(QString::fromStdString(value), QString::fromStdString(sent.statements[s]))));
             QVERIFY2(sent.refusal.isEmpty() || namesItsSubject(sent.refusal), qPrintable(sent.refusal));
             refused += !sent.refusal.isEmpty();
             statements += int(sent.statements.size());

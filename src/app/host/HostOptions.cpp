@@ -46,7 +46,8 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, QStrin
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Then save a picture of the window here, close and leave."),
                                         QStringLiteral("PATH"));
-    parser.addOptions({db, connect, company, lang, user, plugin, open, quit, selection, process, keys, command, screenshot});
+    parser.addOptions(
+        {db, connect, company, lang, user, plugin, open, quit, selection, process, keys, command, screenshot});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;

@@ -84,7 +84,8 @@ bool isCurrentDemoDatabase(const std::string& path)
         sqlite3* handle = dynamic_cast<db::SqliteConnection&>(*connection).handle();
         if (sqlite3_prepare_v2(handle, "PRAGMA user_version", -1, &statement, nullptr) != SQLITE_OK)
             return false;
-        const bool current = sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_int(statement, 0) == demoDataStamp();
+        const bool current =
+            sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_int(statement, 0) == demoDataStamp();
         sqlite3_finalize(statement);
         return current;
     } catch (const db::Error&) {

@@ -125,7 +125,8 @@ std::optional<std::string> Catalog::objectDefinition(const std::string& kind, co
 std::map<std::pair<std::string, std::string>, std::string> Catalog::readDefinitions()
 {
     std::map<std::pair<std::string, std::string>, std::string> definitions;
-    Query exists(db_, std::string("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '") + objectsTable + "'");
+    Query exists(db_, std::string("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '") + objectsTable
+                          + "'");
     if (!exists.step())  // a database without views or functions has no objects table
         return definitions;
     Query query(db_, std::string("SELECT kind, name, definition FROM ") + objectsTable);

@@ -24,7 +24,8 @@ void periodKeysToExpressions(std::string& condition)
 {
     for (const auto& [prefix, dateColumn] : {std::pair{"DATAREG", "CI12_DATAREG"}, std::pair{"DATADOC", "CI12_DATADOC"}})
         for (const PeriodKey& key : periodKeys(dateColumn))
-            condition = db::replaceOutsideLiterals(condition, std::string(prefix) + key.suffix, "(" + key.expression + ")");
+            condition =
+                db::replaceOutsideLiterals(condition, std::string(prefix) + key.suffix, "(" + key.expression + ")");
 }
 
 } // namespace

@@ -56,7 +56,8 @@ void checkGridRows(const SelectionParameters& selection, const GridOffers& offer
     const std::vector<OrderRow>& ordering = selection.ADVO_ORDINAMENTI;
     for (auto row = ordering.begin(); row != ordering.end(); ++row) {
         offeredOrderRow(offers.ordering, *row);
-        if (std::any_of(ordering.begin(), row, [&](const OrderRow& earlier) { return earlier.caption == row->caption; }))
+        const auto sameCaption = [&](const OrderRow& earlier) { return earlier.caption == row->caption; };
+        if (std::any_of(ordering.begin(), row, sameCaption))
             refuse("ADVO_ORDINAMENTI", row->caption, "is chosen twice: the grid holds each row once");
     }
 }

@@ -204,7 +204,8 @@ std::vector<LimitRow> readLimitRows(const QJsonValue& value, const QString& key)
         LimitRow row{textOf(o, "caption", where).toStdString(), textOf(o, "section", where).toStdString(),
                      textOf(o, "from", where).toStdString(), textOf(o, "to", where).toStdString(), {}};
         if (row.section != "" && row.section != "A" && row.section != "B")
-            refuse(where + ".section", QStringLiteral("expected \"A\" or \"B\", not \"%1\"").arg(QString::fromStdString(row.section)));
+            refuse(where + ".section",
+                   QStringLiteral("expected \"A\" or \"B\", not \"%1\"").arg(QString::fromStdString(row.section)));
         if (o.contains("list"))
             for (const QJsonValue& item : arrayOf(o.value("list"), where + ".list")) {
                 if (!item.isString())
@@ -286,7 +287,8 @@ std::vector<std::string> movementTypeCodes(const QJsonValue& value, const QStrin
     for (int i = 0; i < array.size(); ++i) {
         if (!array[i].isString() || !wholeNumber.match(array[i].toString()).hasMatch())
             refuse(QStringLiteral("%1[%2]").arg(key).arg(i),
-                   QStringLiteral("expected a movement-type code, a whole number as text, not %1").arg(asWritten(array[i])));
+                   QStringLiteral("expected a movement-type code, a whole number as text, not %1")
+                       .arg(asWritten(array[i])));
         codes.push_back(array[i].toString().toStdString());
     }
     return codes;

@@ -33,12 +33,14 @@ std::string copyOf(int n)
     const std::string source = "(SELECT CI12_NUMREG_CO99 FROM CI12_MOVTESTATA WHERE CI12_DITTA_CG18 = 1 AND "
                                "CI12_NUMREG_CO99 NOT LIKE 'W%' ORDER BY CI12_NUMREG_CO99 LIMIT 1 OFFSET "
                                + std::to_string(n % 200) + ")";
+    const std::string header = "CI12_DITTA_CG18 = 1 AND CI12_NUMREG_CO99 = " + source;
+    const std::string lines = "CI13_DITTA_CG18 = 1 AND CI13_NUMREG_CO99 = " + source;
     return "BEGIN IMMEDIATE; DELETE FROM temp.H; DELETE FROM temp.L;"
-           " INSERT INTO temp.H SELECT * FROM main.CI12_MOVTESTATA WHERE CI12_DITTA_CG18 = 1 AND CI12_NUMREG_CO99 = " + source + ";"
-           " INSERT INTO temp.L SELECT * FROM main.CI13_MOVCORPO WHERE CI13_DITTA_CG18 = 1 AND CI13_NUMREG_CO99 = " + source + ";"
+           " INSERT INTO temp.H SELECT * FROM main.CI12_MOVTESTATA WHERE " + header + ";"
+           " INSERT INTO temp.L SELECT * FROM main.CI13_MOVCORPO WHERE " + lines + ";"
            " UPDATE temp.H SET CI12_NUMREG_CO99 = " + number + "; UPDATE temp.L SET CI13_NUMREG_CO99 = " + number + ";"
-           " INSERT INTO main.CI12_MOVTESTATA SELECT * FROM temp.H; INSERT INTO main.CI13_MOVCORPO SELECT * FROM temp.L;"
-           " COMMIT;";
+           " INSERT INTO main.CI12_MOVTESTATA SELECT * FROM temp.H;"
+           " INSERT INTO main.CI13_MOVCORPO SELECT * FROM temp.L; COMMIT;";
 }
 
 } // namespace
