@@ -1,5 +1,7 @@
 // quorvane demo-db PATH [--lines N] [--seed S] [--replace]
 // Writes the demo company group: three companies of N movement lines each (20,000 by default).
+// quorvane demo-db PATH --check
+// Answers 0 when PATH is a demo database this build's generator wrote, 1 otherwise.
 
 #include "CommandLine.h"
 #include "Commands.h"
@@ -14,7 +16,7 @@
 
 namespace {
 
-constexpr const char* usage = "usage: quorvane demo-db PATH [--lines N] [--seed S] [--replace]";
+constexpr const char* usage = "usage: quorvane demo-db PATH [--lines N] [--seed S] [--replace] | PATH --check";
 
 // A whole number from `low` up, or nothing when the text is not one.
 template <class Number> std::optional<Number> wholeNumber(const std::string& text, Number low)
@@ -50,7 +52,7 @@ std::optional<company::DemoOptions> readOptions(const CommandLine& line, std::st
 
 int runDemoDbCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--lines", "--seed"}, {"--replace"});
+    CommandLine line(args, {"--lines", "--seed"}, {"--replace", "--check"});
     std::string why = line.error();
     if (why.empty() && line.positional().size() != 1)
         why = "one database path is needed";
@@ -62,6 +64,13 @@ int runDemoDbCommand(const std::vector<std::string>& args)
         return 1;
     }
     const std::string& path = line.positional().front();
+    if (line.flag("--check")) {
+        if (company::isCurrentDemoDatabase(path))
+            return 0;
+        std::cerr << path << " is not a demo database of this build (made by another version of the generator, "
+                  << "or no demo database)\n";
+        return 1;
+    }
     try {
         auto start = std::chrono::steady_clock::now();
         company::createDemoDatabase(path, *options);

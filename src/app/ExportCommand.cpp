@@ -1,5 +1,5 @@
-// quorvane export --db PATH --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)
-//                 [--csv-separator C] [--decimal-point C]
+// quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]
+//                 (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C]
 // Processes a selection as `quorvane run` does and writes the grouped ledger, whole or one group (the key of
 // its node, "*3"), as the window's "Esporta…" writes it: a spreadsheet with the groups as outline levels, or
 // the lines as CSV.
@@ -21,8 +21,8 @@ namespace {
 namespace exporting = quorvane::exporting;
 
 constexpr const char* usageText =
-    "usage: quorvane export --db PATH --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)"
-    " [--csv-separator C] [--decimal-point C]";
+    "usage: quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]\n"
+    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C]";
 
 // A one-character option ("tab" for the tab character); throws CommandFailure for anything else.
 char characterOption(const CommandLine& line, const std::string& name, char byDefault)
@@ -52,9 +52,9 @@ exporting::ExportRequest exportRequest(const CommandLine& line, const LedgerDisp
     return request;
 }
 
-int process(const CommandLine& line)
+int process(const CommandLine& line, const DatabaseOption& database)
 {
-    LedgerSession session = openLedgerSession(*line.option("--db"), *line.option("--selection"),
+    LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                               companyOption(line.option("--company")));
     quorvane::MovementExtraction extraction(*session.connection);
     extractMovements(session, extraction);
@@ -81,14 +81,15 @@ int process(const CommandLine& line)
 
 int runExportCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--selection", "--company", "--group", "--xlsx", "--csv", "--csv-separator",
-                            "--decimal-point"},
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--xlsx", "--csv",
+                            "--csv-separator", "--decimal-point"},
                      {});
     const bool oneOutput = line.option("--xlsx").has_value() != line.option("--csv").has_value();
-    if (!line.error().empty() || !line.option("--db") || !line.option("--selection") || !line.positional().empty()
+    const std::optional<DatabaseOption> database = databaseOption(line);
+    if (!line.error().empty() || !database || !line.option("--selection") || !line.positional().empty()
         || !oneOutput) {
         std::cerr << usageText << (line.error().empty() ? "" : "  (" + line.error() + ")") << '\n';
         return 1;
     }
-    return runLedgerCommand("export", [&] { return process(line); });
+    return runLedgerCommand("export", [&] { return process(line, *database); });
 }

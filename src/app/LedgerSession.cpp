@@ -1,8 +1,8 @@
 #include "LedgerSession.h"
 
 
-#include "company/DatabaseCheck.h"
 #include "controls/MovementTypeChoice.h"
+#include "db/ConnectionString.h"
 #include "db/Error.h"
 #include "engine/AttributeColumns.h"
 #include "engine/CompanyEngineSettings.h"
@@ -169,14 +169,19 @@ std::optional<int> companyOption(const std::optional<std::string>& value)
     throw CommandFailure(1, "--company expects a company number, not \"" + *value + "\"");
 }
 
-LedgerSession openLedgerSession(const std::string& databasePath, const std::string& selectionPath,
+LedgerSession openLedgerSession(const DatabaseOption& database, const std::string& selectionPath,
                                 std::optional<int> requestedCompany)
 {
     LedgerSession session;
     session.request.selection = quorvane::loadSelectionFile(QString::fromStdString(selectionPath));
-    company::checkCompanyDatabase(databasePath);
     // The inquiry writes nothing to the company database but its own temporary table.
-    session.connection = db::Connection::open("Provider=SQLite;Data Source=" + databasePath + ";Mode=ReadOnly");
+    session.connection = openCompanyDatabase(database);
+    prepareLedgerSession(session, requestedCompany);
+    return session;
+}
+
+void prepareLedgerSession(LedgerSession& session, std::optional<int> requestedCompany)
+{
     const int ditta = requestedCompany ? *requestedCompany
                               : session.request.selection.company ? *session.request.selection.company
                                                                   : defaultCompany(*session.connection);
@@ -185,7 +190,6 @@ LedgerSession openLedgerSession(const std::string& databasePath, const std::stri
         throw CommandFailure(2, "message " + std::to_string(messageFinancialWithoutIntegration) + ": "
                                     + hostText(messageFinancialWithoutIntegration));
     prepareRequest(session);
-    return session;
 }
 
 int runLedgerCommand(const char* command, const std::function<int()>& body)
@@ -201,8 +205,11 @@ int runLedgerCommand(const char* command, const std::function<int()>& body)
     } catch (const std::invalid_argument& e) {
         std::cerr << "quorvane " << command << ": the selection cannot be processed: " << e.what() << '\n';
         return 1;
+    } catch (const company::UnknownCompany& e) {
+        std::cerr << "quorvane " << command << ": " << e.what() << '\n';
+        return 2;
     } catch (const db::Error& e) {
-        std::cerr << "quorvane " << command << ": database error: " << e.what() << '\n';
+        std::cerr << "quorvane " << command << ": database error: " << db::maskPasswords(e.what()) << '\n';
         return 3;
     }
 }

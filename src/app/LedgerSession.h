@@ -4,6 +4,8 @@
 // account and the currency exist, the movement types the selector would tick, the user-defined attributes).
 // The settings check runs here, as it does before every processing in the window.
 
+#include "DatabaseOption.h"
+
 #include "company/CompanySettings.h"
 #include "db/Connection.h"
 #include "engine/ExtractionRequest.h"
@@ -18,7 +20,7 @@
 #include <vector>
 
 // A command's failure with its exit status: 1 a wrong argument or selection file, 2 a selection the settings
-// check refuses, 3 a database error.
+// check refuses or a company the database does not hold, 3 a database error.
 class CommandFailure : public std::runtime_error {
 public:
     CommandFailure(int status, const std::string& message) : std::runtime_error(message), status_(status) {}
@@ -37,8 +39,13 @@ struct LedgerSession {
 };
 
 // Throws CommandFailure.
-LedgerSession openLedgerSession(const std::string& databasePath, const std::string& selectionPath,
+LedgerSession openLedgerSession(const DatabaseOption& database, const std::string& selectionPath,
                                 std::optional<int> company);
+
+// What openLedgerSession does once the selection is read and the database open: the company's settings,
+// the grids' rows against the window's offer, the movement types, the controls' states and the settings
+// check. Throws CommandFailure, the grids' and the selection's refusals, and db::Error.
+void prepareLedgerSession(LedgerSession& session, std::optional<int> company);
 
 // The text of a host message or caption number in the command line's language (Italian).
 std::string hostText(int number);

@@ -1,4 +1,5 @@
-// quorvane print --db PATH --selection FILE [--company N] [--group NODEKEY] [--counterparts] (--pdf OUT | --dump)
+// quorvane print (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]
+//                [--counterparts] (--pdf OUT | --dump)
 // Processes a selection as the window's "Elabora" does and prints the ledger as its print command does: the
 // whole ledger, or with --group the group of that node only (as "Stampa solo gruppo corrente" with the node
 // selected), into a PDF; --dump shows instead what the print would write into the report.
@@ -26,8 +27,9 @@ namespace {
 
 namespace print = quorvane::print;
 
-constexpr const char* usageText = "usage: quorvane print --db PATH --selection FILE [--company N] [--group NODEKEY]\n"
-                                  "         [--counterparts] (--pdf OUT | --dump)";
+constexpr const char* usageText =
+    "usage: quorvane print (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]\n"
+    "         [--counterparts] (--pdf OUT | --dump)";
 constexpr int messageNothingExtracted = 39037;
 constexpr int reportFailureStatus = 4;
 
@@ -111,9 +113,9 @@ int printToPdf(const LedgerSession& session, const LedgerPrintTexts& texts, cons
     return 0;
 }
 
-int process(const CommandLine& line)
+int process(const CommandLine& line, const DatabaseOption& database)
 {
-    const LedgerSession session = openLedgerSession(*line.option("--db"), *line.option("--selection"),
+    const LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                                     companyOption(line.option("--company")));
     quorvane::MovementExtraction extraction(*session.connection);
     quorvane::NoProgress progress;
@@ -142,11 +144,13 @@ int process(const CommandLine& line)
 
 int runPrintCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--selection", "--company", "--group", "--pdf"}, {"--counterparts", "--dump"});
-    if (!line.error().empty() || !line.option("--db") || !line.option("--selection") || !line.positional().empty()
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--pdf"},
+                     {"--counterparts", "--dump"});
+    const std::optional<DatabaseOption> database = databaseOption(line);
+    if (!line.error().empty() || !database || !line.option("--selection") || !line.positional().empty()
         || line.flag("--dump") == line.option("--pdf").has_value()) {
         std::cerr << usageText << (line.error().empty() ? "" : "\n  (" + line.error() + ")") << '\n';
         return 1;
     }
-    return runWithOffscreenGui([&] { return runLedgerCommand("print", [&] { return process(line); }); });
+    return runWithOffscreenGui([&] { return runLedgerCommand("print", [&] { return process(line, *database); }); });
 }

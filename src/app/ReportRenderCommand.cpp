@@ -1,5 +1,5 @@
-// quorvane report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--company N]
-//                        [--param NAME=VALUE]… [--formula NAME=TEXT]… [--formula-file NAME=PATH]…
+// quorvane report-render (--db PATH | --connect ODBC-STRING) --report FILE --sql-file Q.sql --pdf OUT
+//                        [--company N] [--param NAME=VALUE]… [--formula NAME=TEXT]… [--formula-file NAME=PATH]…
 //                        [--sort K=0|1]… [--area GHn=0|1]…
 // Prints a report file over a statement to a PDF, for checking a report file by hand: the values given
 // are written into the report document just before printing, as a caller of the report service does.
@@ -22,8 +22,8 @@
 namespace {
 
 constexpr const char* usageText =
-    "usage: quorvane report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--company N]\n"
-    "         [--param NAME=VALUE]... [--formula NAME=TEXT]... [--formula-file NAME=PATH]...\n"
+    "usage: quorvane report-render (--db PATH | --connect ODBC-STRING) --report FILE --sql-file Q.sql --pdf OUT\n"
+    "         [--company N] [--param NAME=VALUE]... [--formula NAME=TEXT]... [--formula-file NAME=PATH]...\n"
     "         [--sort K=0|1]... [--area GHn=0|1]...";
 
 using Assignments = std::vector<std::pair<QString, QString>>;
@@ -107,10 +107,9 @@ void setHeading(report::ReportEngine& report, db::Connection& connection, int co
     report.setCompanyVatNumber(QString::fromStdString(settings.vatNumber));
 }
 
-int render(const CommandLine& line, const DocumentChanges& changes)
+int render(const CommandLine& line, const DatabaseOption& database, const DocumentChanges& changes)
 {
-    std::shared_ptr<db::Connection> connection =
-        db::Connection::open("Provider=SQLite;Data Source=" + *line.option("--db") + ";Mode=ReadOnly");
+    std::shared_ptr<db::Connection> connection = db::Connection::open(connectionString(database));
     report::ReportEngine report;
     report.setConnection(connection);
     report.setCaller(QStringLiteral("quorvane report-render"));
@@ -142,10 +141,11 @@ int render(const CommandLine& line, const DocumentChanges& changes)
 int runReportRenderCommand(const std::vector<std::string>& args)
 {
     CommandLine line(args,
-                     {"--db", "--report", "--sql-file", "--pdf", "--company", "--param", "--formula", "--formula-file",
-                      "--sort", "--area"},
+                     {"--db", "--connect", "--report", "--sql-file", "--pdf", "--company", "--param", "--formula",
+                      "--formula-file", "--sort", "--area"},
                      {});
-    if (!line.error().empty() || !line.option("--db") || !line.option("--report") || !line.option("--sql-file")
+    const std::optional<DatabaseOption> database = databaseOption(line);
+    if (!line.error().empty() || !database || !line.option("--report") || !line.option("--sql-file")
         || !line.option("--pdf") || !line.positional().empty()) {
         std::cerr << usageText << (line.error().empty() ? "" : "\n  (" + line.error() + ")") << '\n';
         return 1;
@@ -156,7 +156,7 @@ int runReportRenderCommand(const std::vector<std::string>& args)
                                     assignments(args, "--sort"), assignments(args, "--area")};
             for (const auto& [name, path] : assignments(args, "--formula-file"))
                 changes.formulas.emplace_back(name, fileText(path));
-            return render(line, changes);
+            return render(line, *database, changes);
         });
     });
 }

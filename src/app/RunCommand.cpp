@@ -1,4 +1,4 @@
-// quorvane run --db PATH --selection FILE [--company N] [--format json|text|csv] [--rows]
+// quorvane run (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--format json|text|csv] [--rows]
 // Processes a selection as the window's processing command does: the settings check, the extraction into
 // #MOVIMENTI, the movement set and the totals; then configures the display as the window does (the sort, the
 // group tree and each node's totals, the totals and summary fields) and prints them.
@@ -13,11 +13,12 @@
 namespace {
 
 constexpr const char* usageText =
-    "usage: quorvane run --db PATH --selection FILE [--company N] [--format json|text|csv] [--rows]";
+    "usage: quorvane run (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--format json|text|csv]"
+    " [--rows]";
 
-int process(const CommandLine& line, const std::string& format)
+int process(const CommandLine& line, const DatabaseOption& database, const std::string& format)
 {
-    LedgerSession session = openLedgerSession(*line.option("--db"), *line.option("--selection"),
+    LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                               companyOption(line.option("--company")));
     quorvane::MovementExtraction extraction(*session.connection);
     extractMovements(session, extraction);
@@ -36,12 +37,13 @@ int process(const CommandLine& line, const std::string& format)
 
 int runRunCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--selection", "--company", "--format"}, {"--rows"});
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--format"}, {"--rows"});
     const std::string format = line.option("--format").value_or("json");
-    if (!line.error().empty() || !line.option("--db") || !line.option("--selection") || !line.positional().empty()
+    const std::optional<DatabaseOption> database = databaseOption(line);
+    if (!line.error().empty() || !database || !line.option("--selection") || !line.positional().empty()
         || (format != "json" && format != "text" && format != "csv")) {
         std::cerr << usageText << (line.error().empty() ? "" : "  (" + line.error() + ")") << '\n';
         return 1;
     }
-    return runLedgerCommand("run", [&] { return process(line, format); });
+    return runLedgerCommand("run", [&] { return process(line, *database, format); });
 }

@@ -1,4 +1,4 @@
-// quorvane source --db PATH --company N --numreg R [--line L] [--show]
+// quorvane source (--db PATH | --connect ODBC-STRING) --company N --numreg R [--line L] [--show]
 // Runs the decision the ledger window's modify command runs for a movement line ("Modifica"): which host
 // program owns it and what the window would pass it, printed as one JSON object; with --show the program
 // itself opens on the display, and the command ends when it is closed.
@@ -8,11 +8,11 @@
 #include "LedgerJson.h"
 #include "LedgerSession.h"
 
-#include "company/DatabaseCheck.h"
 #include "drill/SourceDecision.h"
 #include "engine/StatementText.h"
 #include "hostfw/ClsGlobal.h"
 #include "hostfw/SourcePrograms.h"
+#include "selection/ControlCharacters.h"
 
 #include <QApplication>
 
@@ -23,12 +23,7 @@ namespace {
 namespace drill = quorvane::drill;
 
 constexpr const char* usageText =
-    "usage: quorvane source --db PATH --company N --numreg R [--line L] [--show]";
-
-std::string connectionString(const std::string& path)
-{
-    return "Provider=SQLite;Data Source=" + path + ";Mode=ReadOnly";
-}
+    "usage: quorvane source (--db PATH | --connect ODBC-STRING) --company N --numreg R [--line L] [--show]";
 
 std::optional<long> lineOption(const std::optional<std::string>& value)
 {
@@ -114,7 +109,7 @@ hostfw::ProgramOpener openerOf(drill::SourceProgram program)
 }
 
 // The program on the display, as the host opens it for the window, until the user closes it.
-int show(const std::string& path, const drill::SourceLaunch& launch)
+int show(const DatabaseOption& database, const drill::SourceLaunch& launch)
 {
     const hostfw::ProgramOpener open = openerOf(launch.program);
     if (!open)
@@ -127,7 +122,8 @@ int show(const std::string& path, const drill::SourceLaunch& launch)
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
     const auto session = hostfw::ClsGlobal::open(
-        {QString::fromStdString(connectionString(path)), launch.company, QStringLiteral("ADMIN"), QStringLiteral("ITA ")});
+        {QString::fromStdString(connectionString(database)), launch.company, QStringLiteral("ADMIN"),
+         QStringLiteral("ITA ")});
     hostfw::SourceProgramArguments arguments{QString::fromStdString(launch.reason), launch.company,
                                              QString::fromStdString(launch.number),
                                              QString::fromStdString(launch.ledgerReason),
@@ -139,33 +135,35 @@ int show(const std::string& path, const drill::SourceLaunch& launch)
     return QApplication::exec();
 }
 
-int source(const CommandLine& line)
+int source(const CommandLine& line, const DatabaseOption& database)
 {
-    const std::string path = *line.option("--db");
     const std::optional<int> company = companyOption(line.option("--company"));
     if (!company)
         throw CommandFailure(1, usageText);
-    company::checkCompanyDatabase(path);
-    const auto connection = db::Connection::open(connectionString(path));
+    const std::string number = *line.option("--numreg");
+    if (quorvane::controlCharacterIn(number))
+        throw CommandFailure(1, "--numreg: the registration number holds a control character");
+    const auto connection = openCompanyDatabase(database);
     const company::CompanySettings settings = company::readCompanySettings(*connection, *company);
     const drill::SourceLine sourceLine =
-        readLine(*connection, *company, *line.option("--numreg"), lineOption(line.option("--line")));
+        readLine(*connection, *company, number, lineOption(line.option("--line")));
     drill::DatabaseSourceChecks checks(*connection, settings.ledgerEditSetting);
     const drill::SourceLaunch launch = drill::chooseSourceProgram(checks, *company, sourceLine);
     printLaunch(std::cout, launch);
     std::cout.flush();
-    return line.flag("--show") ? show(path, launch) : 0;
+    return line.flag("--show") ? show(database, launch) : 0;
 }
 
 } // namespace
 
 int runSourceCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--company", "--numreg", "--line"}, {"--show"});
-    if (!line.error().empty() || !line.option("--db") || !line.option("--company") || !line.option("--numreg")
+    CommandLine line(args, {"--db", "--connect", "--company", "--numreg", "--line"}, {"--show"});
+    const std::optional<DatabaseOption> database = databaseOption(line);
+    if (!line.error().empty() || !database || !line.option("--company") || !line.option("--numreg")
         || !line.positional().empty()) {
         std::cerr << usageText << (line.error().empty() ? "" : "  (" + line.error() + ")") << '\n';
         return 1;
     }
-    return runLedgerCommand("source", [&] { return source(line); });
+    return runLedgerCommand("source", [&] { return source(line, *database); });
 }

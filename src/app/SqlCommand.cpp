@@ -1,4 +1,4 @@
-// quorvane sql --db PATH --selection FILE [--company N]
+// quorvane sql (--db PATH | --connect ODBC-STRING) --selection FILE [--company N]
 // Prints the statements a processing of the selection would run, exactly as they are built (CR LF kept),
 // as one JSON object.
 
@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr const char* usageText = "usage: quorvane sql --db PATH --selection FILE [--company N]";
+constexpr const char* usageText =
+    "usage: quorvane sql (--db PATH | --connect ODBC-STRING) --selection FILE [--company N]";
 
 void printStatements(const quorvane::ExtractionStatements& statements)
 {
@@ -34,13 +35,14 @@ void printStatements(const quorvane::ExtractionStatements& statements)
 
 int runSqlCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--selection", "--company"}, {});
-    if (!line.error().empty() || !line.option("--db") || !line.option("--selection") || !line.positional().empty()) {
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company"}, {});
+    const std::optional<DatabaseOption> database = databaseOption(line);
+    if (!line.error().empty() || !database || !line.option("--selection") || !line.positional().empty()) {
         std::cerr << usageText << (line.error().empty() ? "" : "  (" + line.error() + ")") << '\n';
         return 1;
     }
     return runLedgerCommand("sql", [&] {
-        LedgerSession session = openLedgerSession(*line.option("--db"), *line.option("--selection"),
+        LedgerSession session = openLedgerSession(*database, *line.option("--selection"),
                                                   companyOption(line.option("--company")));
         printStatements(quorvane::buildExtractionStatements(session.request));
         return 0;

@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
+#include "db/ConnectionString.h"
 #include "db/Error.h"
 #include "db/SqliteConnection.h"
 #include "tsql/Dialect.h"
@@ -51,8 +52,8 @@ int runTsqlCommand(const std::vector<std::string>& args)
     }
     std::string script(std::istreambuf_iterator<char>(std::cin), {});
     try {
-        db::SqliteConnection connection("Provider=SQLite;Data Source=" + *path
-                                        + (line.flag("--write") ? "" : ";Mode=ReadOnly"));
+        db::SqliteConnection connection(
+            db::embeddedDatabase(*path, line.flag("--write") ? db::Access::ReadWrite : db::Access::ReadOnly));
         for (const std::string& batch : tsql::splitBatches(script)) {
             if (line.flag("--explain"))
                 std::cout << "-- SQLite:\n" << connection.explain(batch);

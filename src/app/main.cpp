@@ -15,16 +15,19 @@ struct Command {
 
 const Command commands[] = {
     {"tsql", runTsqlCommand, "tsql --db PATH [--explain]   run T-SQL from standard input (batches split by GO)"},
-    {"demo-db", runDemoDbCommand, "demo-db PATH [--lines N] [--seed S]   create the demo company database"},
-    {"sql", runSqlCommand, "sql --db PATH --selection FILE [--company N]   print the statements of a selection"},
+    {"demo-db", runDemoDbCommand,
+     "demo-db PATH [--lines N] [--seed S] [--replace] | PATH --check   create the demo company database, or "
+     "check that this build made it"},
+    {"sql", runSqlCommand, "sql DATABASE --selection FILE [--company N]   print the statements of a selection"},
     {"run", runRunCommand,
-     "run --db PATH --selection FILE [--company N] [--format json|text|csv] [--rows]   process a selection"},
-    {"source", runSourceCommand, "source --db PATH --company N --numreg R [--line L] [--show]   open a line's source"},
+     "run DATABASE --selection FILE [--company N] [--format json|text|csv] [--rows]   process a selection"},
+    {"source", runSourceCommand, "source DATABASE --company N --numreg R [--line L] [--show]   open a line's source"},
     {"report-render", runReportRenderCommand,
-     "report-render --db PATH --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
+     "report-render DATABASE --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
     {"export", runExportCommand,
-     "export --db PATH --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)   export the ledger"},
-    {"print", runPrintCommand, "print --db PATH --selection FILE [--group NODEKEY] (--pdf OUT | --dump)   print the ledger"},
+     "export DATABASE --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)   export the ledger"},
+    {"print", runPrintCommand,
+     "print DATABASE --selection FILE [--group NODEKEY] (--pdf OUT | --dump)   print the ledger"},
 };
 
 int usage()
@@ -32,6 +35,7 @@ int usage()
     std::cerr << "usage: quorvane COMMAND [options]\n";
     for (const Command& c : commands)
         std::cerr << "  quorvane " << c.usage << '\n';
+    std::cerr << "where DATABASE is --db PATH (a company database file) or --connect ODBC-STRING (SQL Server)\n";
     return 1;
 }
 

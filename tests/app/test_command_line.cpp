@@ -1,33 +1,13 @@
 // The quorvane command line as a user or a script meets it: what it prints, and the exit status that tells
 // a refusal (2), a database error (3) and a bad argument (1) apart.
 
+#include "QuorvaneProcess.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Outcome {
-    int status = -1;
-    QString out, err;
-};
-
-Outcome quorvane(const QStringList& args, const QByteArray& input = {})
-{
-    QProcess process;
-    process.start(QStringLiteral(QUORVANE_EXECUTABLE), args);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(120000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -203,7 +183,7 @@ private slots:
         QString foreign = selectionFile("foreign.db", "not a database");
         run = quorvane({"run", "--db", foreign, "--selection", sel});
         QCOMPARE(run.status, 3);
-        QVERIFY2(run.err.contains(foreign) && run.err.contains("not a company database"), qPrintable(run.err));
+        QVERIFY2(run.err.contains(foreign) && run.err.contains("not a SQLite file"), qPrintable(run.err));
     }
 
     // The journal entry of a ledger movement, as the database links it; a registration it does not hold.

@@ -2,28 +2,10 @@
 // statement with parameters and formulas given on the command line, and a formula that does not parse
 // refused with its place and exit status 2.
 
-#include <QProcess>
+#include "QuorvaneProcess.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Outcome {
-    int status = -1;
-    QString out, err;
-};
-
-Outcome quorvane(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(QUORVANE_EXECUTABLE), args);
-    if (!process.waitForFinished(120000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class ReportRenderCommandTest : public QObject {
     Q_OBJECT

@@ -19,6 +19,9 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, QStrin
     parser.addHelpOption();
     const QCommandLineOption db(QStringLiteral("db"), QStringLiteral("The company database file."), QStringLiteral("PATH"),
                                 defaultDemoDatabase());
+    const QCommandLineOption connect(QStringLiteral("connect"),
+                                     QStringLiteral("SQL Server's ODBC connection string, in place of --db."),
+                                     QStringLiteral("ODBC-STRING"));
     const QCommandLineOption company(QStringLiteral("company"), QStringLiteral("The company code."), QStringLiteral("N"),
                                      QStringLiteral("1"));
     const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("The user's language: ITA or ENG."),
@@ -43,7 +46,8 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, QStrin
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Then save a picture of the window here, close and leave."),
                                         QStringLiteral("PATH"));
-    parser.addOptions({db, company, lang, user, plugin, open, quit, selection, process, keys, command, screenshot});
+    parser.addOptions(
+        {db, connect, company, lang, user, plugin, open, quit, selection, process, keys, command, screenshot});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -53,8 +57,13 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, QStrin
         return std::nullopt;
     }
 
+    if (parser.isSet(db) && parser.isSet(connect)) {
+        error = QStringLiteral("--db and --connect name the company database each: give one of them");
+        return std::nullopt;
+    }
     HostOptions options;
     options.database = parser.value(db);
+    options.connection = parser.value(connect);
     bool numeric = false;
     options.company = parser.value(company).toInt(&numeric);
     if (!numeric || options.company <= 0) {

@@ -14,6 +14,7 @@ namespace hostshell {
 
 struct HostOptions {
     QString database;           // the company database file
+    QString connection;         // SQL Server's ODBC connection string, in place of the file
     int company = 1;
     QString language = QStringLiteral("ITA ");
     QString user = QStringLiteral("ADMIN");

@@ -5,6 +5,7 @@
 #include "HostOptions.h"
 
 #include "company/DatabaseCheck.h"
+#include "db/ConnectionString.h"
 #include "hostfw/ClsGlobal.h"
 
 #include <QApplication>
@@ -32,9 +33,14 @@ void say(const QString& line)
 
 std::shared_ptr<hostfw::ClsGlobal> openSession(const hostshell::HostOptions& options)
 {
-    company::checkCompanyDatabase(options.database.toStdString());
     hostfw::SessionLogin login;
-    login.connectionString = QStringLiteral("Provider=SQLite;Data Source=%1;Mode=ReadOnly").arg(options.database);
+    if (options.connection.isEmpty()) {
+        company::checkCompanyDatabase(options.database.toStdString());
+        login.connectionString =
+            QString::fromStdString(db::embeddedDatabase(options.database.toStdString(), db::Access::ReadOnly));
+    } else {
+        login.connectionString = options.connection;
+    }
     login.company = options.company;
     login.user = options.user;
     login.language = options.language;
@@ -103,7 +109,7 @@ int main(int argc, char* argv[])
     try {
         session = openSession(*options);
     } catch (const std::exception& e) {
-        say(QString::fromUtf8(e.what()));
+        say(QString::fromStdString(db::maskPasswords(e.what())));
         return 1;
     }
 

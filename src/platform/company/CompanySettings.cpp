@@ -43,7 +43,7 @@ CompanySettings readCompanySettings(db::Connection& connection, int company)
 {
     db::Recordset row = connection.Open(settingsQuery(company));
     if (row.EOF_())
-        throw db::Error("Company " + std::to_string(company) + " does not exist in the company database.");
+        throw UnknownCompany("Company " + std::to_string(company) + " does not exist in the company database.");
     CompanySettings s;
     s.company = company;
     s.name = textOr(row, "CG16_RAGSOANAG", "");

@@ -3,6 +3,7 @@
 // codes, currency and decimals, and the flags that decide which columns, rows and statements apply.
 
 #include "db/Connection.h"
+#include "db/Error.h"
 
 #include <string>
 
@@ -36,7 +37,13 @@ struct CompanySettings {
     bool financialType() const { return costAccountingType == "FIN"; }
 };
 
-// Reads the settings of the company; throws db::Error naming the company when the database does not hold it.
+// A company the database does not hold: a refusal of what was asked, not a failure of the database.
+class UnknownCompany : public db::Error {
+public:
+    using db::Error::Error;
+};
+
+// Reads the settings of the company; throws UnknownCompany naming it when the database does not hold it.
 CompanySettings readCompanySettings(db::Connection& connection, int company);
 
 } // namespace company

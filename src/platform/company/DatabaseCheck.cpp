@@ -1,8 +1,8 @@
 #include "company/DatabaseCheck.h"
 
 #include "company/SchemaScript.h"
-#include "db/Connection.h"
-#include "db/Error.h"
+#include "db/ConnectionString.h"
+#include "db/EngineFailure.h"
 
 #include <array>
 #include <filesystem>
@@ -16,25 +16,31 @@ namespace {
 
 constexpr std::size_t namesShown = 8;
 
-[[noreturn]] void refuse(const std::string& path, const std::string& why)
+[[noreturn]] void refuse(const std::string& name, const std::string& why)
 {
-    throw db::Error("The company database " + path + " " + why);
+    throw db::Error("The company database " + name + " " + why);
 }
 
+// The file is looked at before the engine opens it: a pipe or a device is refused before anything waits on
+// it, and a file of another kind is named as such rather than as a database the engine cannot read.
 void checkFile(const std::string& path)
 {
+    namespace fs = std::filesystem;
     std::error_code error;
-    if (!std::filesystem::exists(path, error))
+    const fs::file_status status = fs::status(path, error);
+    if (!fs::exists(status))
         refuse(path, "does not exist.");
-    if (std::filesystem::is_directory(path, error))
+    if (fs::is_directory(status))
         refuse(path, "is a folder, not a database file.");
+    if (!fs::is_regular_file(status))
+        refuse(path, "is a pipe or a device, not a database file.");
     std::ifstream file(path, std::ios::binary);
     if (!file)
         refuse(path, "cannot be read (no permission?).");
     static constexpr char signature[] = "SQLite format 3";   // the first 16 bytes, terminator included
     std::array<char, sizeof signature> head{};
     if (!file.read(head.data(), head.size()) || !std::equal(head.begin(), head.end(), signature))
-        refuse(path, "is not a company database: it is not an SQLite database file.");
+        refuse(path, "is not a SQLite file.");
 }
 
 // A statement that fails exactly when the object is missing: a view or table is selected from, a function
@@ -49,14 +55,28 @@ std::string probe(const SchemaObject& object)
     return "SELECT TOP 0 F.* FROM CG18_ANADITTABASE CROSS APPLY " + object.name + "(" + arguments + ") AS F";
 }
 
+std::string described(const SchemaObject& object)
+{
+    switch (object.kind) {
+    case SchemaObject::Kind::Table: return "table " + object.name;
+    case SchemaObject::Kind::View: return "view " + object.name;
+    case SchemaObject::Kind::Function: return "function " + object.name;
+    }
+    return object.name;
+}
+
+// A probe that fails because the database itself fails (busy, damaged, unreadable) is that failure, not a
+// missing object: it goes on to the caller as it is.
 std::vector<std::string> missingObjects(db::Connection& connection, const std::vector<SchemaObject>& objects)
 {
     std::vector<std::string> missing;
     for (const SchemaObject& object : objects) {
         try {
             connection.Open(probe(object));
+        } catch (const db::EngineFailure&) {
+            throw;
         } catch (const db::Error&) {
-            missing.push_back(object.name);
+            missing.push_back(described(object));
         }
     }
     return missing;
@@ -78,20 +98,21 @@ std::string describeMissing(const std::vector<std::string>& missing, std::size_t
 
 } // namespace
 
+void checkCompanySchema(db::Connection& connection, const std::string& name)
+{
+    const std::vector<SchemaObject> objects = schemaObjects();
+    const std::vector<std::string> missing = missingObjects(connection, objects);
+    if (!missing.empty())
+        refuse(name, describeMissing(missing, objects.size()));
+}
+
 void checkCompanyDatabase(const std::string& path)
 {
     checkFile(path);
-    std::unique_ptr<db::Connection> connection;
-    try {
-        connection = db::Connection::open("Provider=SQLite;Data Source=" + path + ";Mode=ReadOnly");
-    } catch (const db::Error& e) {
-        refuse(path, std::string("cannot be opened: ") + e.what());
-    }
-    std::vector<SchemaObject> objects = schemaObjects();
-    std::vector<std::string> missing = missingObjects(*connection, objects);
+    const std::unique_ptr<db::Connection> connection =
+        db::Connection::open(db::embeddedDatabase(path, db::Access::ReadOnly));
+    checkCompanySchema(*connection, path);
     connection->Close();
-    if (!missing.empty())
-        refuse(path, describeMissing(missing, objects.size()));
 }
 
 } // namespace company

@@ -2,6 +2,7 @@
 
 #include "company/DemoWriters.h"
 #include "company/SchemaScript.h"
+#include "db/ConnectionString.h"
 #include "db/Error.h"
 #include "db/SqliteConnection.h"
 
@@ -54,10 +55,18 @@ void skipDiskSynchronisation(db::Connection& connection)
     sqlite3_exec(embedded->handle(), "PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY", nullptr, nullptr, nullptr);
 }
 
+// The database's user version holds the stamp: a header field that nothing else of the schema uses.
+void stamp(db::Connection& connection)
+{
+    const std::string pragma = "PRAGMA user_version = " + std::to_string(demoDataStamp());
+    sqlite3_exec(dynamic_cast<db::SqliteConnection&>(connection).handle(), pragma.c_str(), nullptr, nullptr, nullptr);
+}
+
 void writeDatabase(const std::string& path, const DemoOptions& options)
 {
-    auto connection = db::Connection::open("Provider=SQLite;Data Source=" + path);
+    auto connection = db::Connection::open(db::embeddedDatabase(path, db::Access::ReadWrite));
     skipDiskSynchronisation(*connection);
+    stamp(*connection);
     loadSchema(*connection);
     demo::writeGroupData(*connection);
     for (const CompanyProfile& profile : demoProfiles())
@@ -66,6 +75,23 @@ void writeDatabase(const std::string& path, const DemoOptions& options)
 }
 
 } // namespace
+
+bool isCurrentDemoDatabase(const std::string& path)
+{
+    try {
+        auto connection = db::Connection::open(db::embeddedDatabase(path, db::Access::ReadOnly));
+        sqlite3_stmt* statement = nullptr;
+        sqlite3* handle = dynamic_cast<db::SqliteConnection&>(*connection).handle();
+        if (sqlite3_prepare_v2(handle, "PRAGMA user_version", -1, &statement, nullptr) != SQLITE_OK)
+            return false;
+        const bool current =
+            sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_int(statement, 0) == demoDataStamp();
+        sqlite3_finalize(statement);
+        return current;
+    } catch (const db::Error&) {
+        return false;
+    }
+}
 
 void createDemoDatabase(const std::string& path, const DemoOptions& options)
 {

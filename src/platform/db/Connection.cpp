@@ -21,7 +21,7 @@ std::unique_ptr<Connection> Connection::open(const std::string& connectionString
     if (parts.has("Driver") || parts.has("DSN"))
         return std::make_unique<OdbcConnection>(connectionString);
     throw Error("Unknown kind of connection string (neither Provider=SQLite nor an ODBC Driver or DSN): "
-                + connectionString);
+                + maskPasswords(connectionString));
 }
 
 } // namespace db

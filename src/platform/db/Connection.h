@@ -6,7 +6,9 @@
 //                                                      goes through the T-SQL dialect layer
 //   Driver=FreeTDS;Server=…;Database=…;UID=…;PWD=…     SQL Server through ODBC; the text goes out unchanged
 //
-// A failed statement throws db::Error carrying the engine's message and the statement; nothing aborts.
+// A failed statement throws db::Error carrying the engine's message and the statement; a failure of the
+// database itself (busy past the wait, damaged, unreadable) throws db::EngineFailure naming it; nothing
+// aborts. No message shows a password of the string (maskPasswords).
 
 #include "db/Recordset.h"
 

@@ -1,5 +1,7 @@
 #pragma once
-// A connection string of "Key=Value;Key=Value" pairs, keys compared without regard to case.
+// A connection string of "Key=Value;Key=Value" pairs, keys compared without regard to case. A value that
+// holds a ";" or blanks at its ends is written between double quotes (a quote inside written twice), as
+// OLE DB writes it, or between braces as ODBC writes it ("}" inside written twice).
 
 #include <map>
 #include <string>
@@ -20,5 +22,15 @@ private:
     };
     std::map<std::string, std::string, CaseInsensitiveLess> pairs_;
 };
+
+enum class Access { ReadOnly, ReadWrite };
+
+// The connection string of the embedded company database at `path`. The path is a value, quoted: whatever
+// characters it holds, it names that file and nothing else.
+std::string embeddedDatabase(std::string_view path, Access access);
+
+// The text with the value of every password key (PWD, Password) replaced by "****": what every error, log
+// and trace line shows of a connection string, whole or in part.
+std::string maskPasswords(std::string_view text);
 
 } // namespace db

@@ -1,5 +1,6 @@
 #include "db/OdbcConnection.h"
 
+#include "db/ConnectionString.h"
 #include "db/Error.h"
 #include "db/RecordsetBuilder.h"
 
@@ -88,7 +89,7 @@ OdbcConnection::OdbcConnection(const std::string& connectionString) : Connection
         throw Error("The ODBC driver of Qt (QODBC) is not installed.");
     db.setDatabaseName(QString::fromStdString(connectionString));
     if (!db.open())
-        throw Error("Cannot open the ODBC connection: " + db.lastError().text().toStdString());
+        throw Error("Cannot open the ODBC connection: " + maskPasswords(db.lastError().text().toStdString()));
 }
 
 OdbcConnection::~OdbcConnection()

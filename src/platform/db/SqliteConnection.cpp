@@ -2,8 +2,10 @@
 
 #include "db/ConnectionString.h"
 #include "db/Error.h"
+#include "db/SqliteFile.h"
 #include "db/SqliteRowReader.h"
 #include "tsql/Dialect.h"
+#include "tsql/EngineError.h"
 
 #include <sqlite3.h>
 
@@ -23,6 +25,16 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
+// "Busy Timeout" in milliseconds; the default when the string names none or no whole number.
+int busyTimeoutOf(const ConnectionString& parts)
+{
+    const std::string text = parts.value("Busy Timeout");
+    const SqliteFileOptions defaults;
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        return defaults.busyTimeoutMs;
+    return std::stoi(text);
+}
+
 // Finalizes a prepared statement on every way out of a step.
 struct StatementGuard {
     sqlite3_stmt* stmt = nullptr;
@@ -34,18 +46,12 @@ struct StatementGuard {
 SqliteConnection::SqliteConnection(const std::string& connectionString) : Connection(connectionString)
 {
     ConnectionString parts(connectionString);
-    std::string path = parts.value("Data Source");
-    if (path.empty())
-        throw Error("The connection string names no Data Source: " + connectionString);
+    path_ = parts.value("Data Source");
+    if (path_.empty())
+        throw Error("The connection string names no Data Source: " + maskPasswords(connectionString));
     readOnly_ = equalsIgnoringCase(parts.value("Mode"), "ReadOnly");
-    int flags = readOnly_ ? SQLITE_OPEN_READONLY : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    if (sqlite3_open_v2(path.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
-        std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
-        sqlite3_close(db_);
-        db_ = nullptr;
-        throw Error("Cannot open the database " + path + ": " + message);
-    }
-    sqlite3_extended_result_codes(db_, 1);
+    busyTimeoutMs_ = busyTimeoutOf(parts);
+    db_ = openSqliteFile(path_, {readOnly_, busyTimeoutMs_});
     dialect_ = std::make_unique<tsql::Dialect>(db_);
 }
 
@@ -87,6 +93,8 @@ long SqliteConnection::runSteps(std::string_view text, Recordset* rows)
         translation = dialect_->translate(text);
     } catch (const tsql::Error& e) {
         throw Error(e.what(), std::string(text));
+    } catch (const tsql::EngineError& e) {
+        fail(e, text);
     }
     // A T-SQL statement is one unit of work even when it needs several SQLite steps (SELECT … INTO is a
     // CREATE and an INSERT): a failing step undoes the earlier ones, as the server would.
@@ -144,6 +152,8 @@ std::string SqliteConnection::explain(std::string_view text)
         return out;
     } catch (const tsql::Error& e) {
         throw Error(e.what(), std::string(text));
+    } catch (const tsql::EngineError& e) {
+        fail(e, text);
     }
 }
 
@@ -155,7 +165,12 @@ void SqliteConnection::exec(const char* sql)
 
 void SqliteConnection::fail(std::string_view text) const
 {
-    throw Error(sqlite3_errmsg(db_), std::string(text));
+    throwEngineError(sqlite3_extended_errcode(db_), sqlite3_errmsg(db_), path_, busyTimeoutMs_, text);
+}
+
+void SqliteConnection::fail(const tsql::EngineError& error, std::string_view text) const
+{
+    throwEngineError(error.code(), error.what(), path_, busyTimeoutMs_, text);
 }
 
 } // namespace db

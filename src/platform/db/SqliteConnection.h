@@ -8,14 +8,14 @@
 #include <memory>
 
 struct sqlite3;
-namespace tsql { class Dialect; struct Step; }
+namespace tsql { class Dialect; class EngineError; struct Step; }
 
 namespace db {
 
 class SqliteConnection final : public Connection {
 public:
-    // Opens "Provider=SQLite;Data Source=PATH[;Mode=ReadOnly]". A read-only open of a missing file fails;
-    // a read-write open creates it.
+    // Opens "Provider=SQLite;Data Source=PATH[;Mode=ReadOnly][;Busy Timeout=MS]" (see SqliteFile.h). A
+    // read-only open of a missing file fails; a read-write open creates it.
     explicit SqliteConnection(const std::string& connectionString);
     ~SqliteConnection() override;
 
@@ -35,8 +35,11 @@ private:
     long runStep(const tsql::Step& step, std::string_view text, Recordset* rows);
     void exec(const char* sql);
     [[noreturn]] void fail(std::string_view text) const;
+    [[noreturn]] void fail(const tsql::EngineError& error, std::string_view text) const;
 
     sqlite3* db_ = nullptr;
+    std::string path_;
+    int busyTimeoutMs_ = 0;
     std::unique_ptr<tsql::Dialect> dialect_;
     bool readOnly_ = false;
 };

@@ -1,5 +1,7 @@
 #include "ErrorTrap.h"
 
+#include "db/ConnectionString.h"
+
 #include <QDebug>
 
 #include <exception>
@@ -7,12 +9,13 @@
 namespace hostfw {
 namespace {
 
+// What the report and the log show of the error: a connection string it quotes keeps its password hidden.
 QString currentErrorText()
 {
     try {
         throw;
     } catch (const std::exception& e) {
-        return QString::fromUtf8(e.what());
+        return QString::fromStdString(db::maskPasswords(e.what()));
     } catch (...) {
         return QStringLiteral("unknown error");
     }

@@ -1,6 +1,7 @@
 #include "tsql/Catalog.h"
 
 #include "tsql/Dialect.h"
+#include "tsql/EngineError.h"
 
 #include <sqlite3.h>
 
@@ -17,26 +18,30 @@ std::string upper(std::string text)
     return text;
 }
 
-// A prepared statement that finalizes itself.
+// A prepared statement that finalizes itself. The engine failing to prepare or step it (the file busy,
+// damaged, unreadable) throws EngineError: such a look-up says nothing about the object looked up.
 class Query {
 public:
-    Query(sqlite3* db, const std::string& sql)
+    Query(sqlite3* db, const std::string& sql) : db_(db)
     {
-        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement_, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(statement_);
-            statement_ = nullptr;
-        }
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement_, nullptr) != SQLITE_OK)
+            fail();
     }
     ~Query() { sqlite3_finalize(statement_); }
     Query(const Query&) = delete;
     Query& operator=(const Query&) = delete;
 
-    bool valid() const { return statement_ != nullptr; }
     void bind(int index, const std::string& value)
     {
         sqlite3_bind_text(statement_, index, value.c_str(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
     }
-    bool step() { return sqlite3_step(statement_) == SQLITE_ROW; }
+    bool step()
+    {
+        const int code = sqlite3_step(statement_);
+        if (code != SQLITE_ROW && code != SQLITE_DONE)
+            fail();
+        return code == SQLITE_ROW;
+    }
     std::string text(int column) const
     {
         const unsigned char* value = sqlite3_column_text(statement_, column);
@@ -44,6 +49,9 @@ public:
     }
 
 private:
+    [[noreturn]] void fail() { throw EngineError(sqlite3_extended_errcode(db_), sqlite3_errmsg(db_)); }
+
+    sqlite3* db_;
     sqlite3_stmt* statement_ = nullptr;
 };
 
@@ -85,8 +93,6 @@ std::optional<TableInfo> Catalog::readTable(const std::string& name)
         return view;
     }
     Query query(db_, "SELECT name, type FROM pragma_table_info(?1)");
-    if (!query.valid())
-        return std::nullopt;
     query.bind(1, name);
     TableInfo table{name, {}};
     while (query.step())
@@ -107,16 +113,26 @@ std::optional<std::string> Catalog::functionDefinition(const std::string& name)
 // the database about each one would cost more than the rest of the translation.
 std::optional<std::string> Catalog::objectDefinition(const std::string& kind, const std::string& name)
 {
-    if (!definitions_) {
-        definitions_.emplace();
-        Query query(db_, std::string("SELECT kind, name, definition FROM ") + objectsTable);
-        while (query.valid() && query.step())  // a database without views or functions has no objects table
-            definitions_->emplace(std::pair{query.text(0), upper(query.text(1))}, query.text(2));
-    }
+    if (!definitions_)
+        definitions_ = readDefinitions();
     auto it = definitions_->find({kind, upper(name)});
     if (it == definitions_->end())
         return std::nullopt;
     return it->second;
+}
+
+// Kept only once read whole: a look-up that fails half-way is asked again by the next statement.
+std::map<std::pair<std::string, std::string>, std::string> Catalog::readDefinitions()
+{
+    std::map<std::pair<std::string, std::string>, std::string> definitions;
+    Query exists(db_, std::string("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '") + objectsTable
+                          + "'");
+    if (!exists.step())  // a database without views or functions has no objects table
+        return definitions;
+    Query query(db_, std::string("SELECT kind, name, definition FROM ") + objectsTable);
+    while (query.step())
+        definitions.emplace(std::pair{query.text(0), upper(query.text(1))}, query.text(2));
+    return definitions;
 }
 
 void Catalog::declareTable(TableInfo table)

@@ -37,7 +37,8 @@ public:
     explicit Catalog(sqlite3* db);
     void setViewReader(ViewReader reader);
 
-    // A table, temporary table or view by name, in any letter case; nullptr when there is none.
+    // A table, temporary table or view by name, in any letter case; nullptr when there is none. Throws
+    // EngineError when the database cannot answer: only an answer is remembered, never a failure.
     const TableInfo* findTable(const std::string& name);
     // The CREATE FUNCTION text of an inline table function, or nothing.
     std::optional<std::string> functionDefinition(const std::string& name);
@@ -61,6 +62,7 @@ private:
     std::optional<std::map<std::pair<std::string, std::string>, std::string>> definitions_;
 
     std::optional<std::string> objectDefinition(const std::string& kind, const std::string& name);
+    std::map<std::pair<std::string, std::string>, std::string> readDefinitions();
     std::optional<TableInfo> readTable(const std::string& name);
 };
 

@@ -8,22 +8,23 @@ namespace quorvane {
 
 namespace {
 
+// A refusal names the panel's field, as every refusal of a selection does.
 int wholeNumber(const std::string& text, const char* field)
 {
     bool ok = false;
     int value = QString::fromStdString(text).trimmed().toInt(&ok);
     if (!ok)
-        throw std::invalid_argument(std::string("the competence period's ") + field + " \"" + text
+        throw std::invalid_argument(std::string(field) + ": the competence period's \"" + text
                                     + "\" is not a whole number");
     return value;
 }
 
-QDate firstDayOf(const std::string& year, const std::string& month, const char* which)
+QDate firstDayOf(const std::string& year, const std::string& month, const char* yearField, const char* monthField)
 {
-    QDate day(wholeNumber(year, which), wholeNumber(month, which), 1);
+    QDate day(wholeNumber(year, yearField), wholeNumber(month, monthField), 1);
     if (!day.isValid())
-        throw std::invalid_argument(std::string("the competence period's ") + which + " month "
-                                    + month + "/" + year + " is not a month");
+        throw std::invalid_argument(std::string(monthField) + ": the competence period's month " + month + "/" + year
+                                    + " is not a month");
     return day;
 }
 
@@ -34,9 +35,11 @@ std::optional<CompetencePeriod> competencePeriodOf(const SelectionParameters& se
     if (selection.CHK_PERIODOCOMP != "1")
         return std::nullopt;
     CompetencePeriod period;
-    period.first = firstDayOf(selection.TXT_ANNOLI, selection.CBO_MESELI, "from");
+    period.first = firstDayOf(selection.TXT_ANNOLI, selection.CBO_MESELI, "TXT_ANNOLI", "CBO_MESELI");
     // Day 1 of the month after the to-month, less one day: the to-month's last day, leap years included.
-    period.last = firstDayOf(selection.TXT_ANNOLS, selection.CBO_MESELS, "to").addMonths(1).addDays(-1);
+    period.last = firstDayOf(selection.TXT_ANNOLS, selection.CBO_MESELS, "TXT_ANNOLS", "CBO_MESELS")
+                      .addMonths(1)
+                      .addDays(-1);
     period.firstSql = sqlDate(period.first);
     period.lastSql = sqlDate(period.last);
     return period;

@@ -8,7 +8,8 @@
 
 namespace quorvane {
 
-// Removes every "CO5L_CI12." and then every "CO5L_CI13.", in any letter case.
+// Removes every "CO5L_CI12." and then every "CO5L_CI13.", in any letter case, outside quoted literals: a
+// filter's value that holds the text stays as it is.
 std::string PulisciNomeCampo(std::string_view columnName);
 
 } // namespace quorvane

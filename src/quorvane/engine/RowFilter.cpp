@@ -38,12 +38,19 @@ db::Decimal roundedProduct(const db::Decimal& n, const db::Decimal& p, int decim
     return {static_cast<std::int64_t>(quotient), decimals};
 }
 
+// The panel's number field and its percentage field, by name and value.
+struct NumberFields {
+    const char* number;
+    const std::string& numberText;
+    const char* percent;
+    const std::string& percentText;
+};
+
 // One comparison of expression x with the field's number: "=", ">=", "<=", or a band of a percentage
 // around it (p the percentage as a fraction to 3 decimals, t the band's half width to `decimals`).
-std::string comparison(const std::string& op, const std::string& x, const std::string& numberText,
-                       const std::string& percentText, int decimals, const char* field)
+std::string comparison(const std::string& op, const std::string& x, const NumberFields& fields, int decimals)
 {
-    const db::Decimal n = fieldNumber(numberText, field);
+    const db::Decimal n = fieldNumber(fields.numberText, fields.number);
     if (op == "1")
         return "   " + x + " = " + sqlNumber(n);
     if (op == "2")
@@ -52,7 +59,7 @@ std::string comparison(const std::string& op, const std::string& x, const std::s
         return "   " + x + " <= " + sqlNumber(n);
     if (op != "4")
         return {};
-    const db::Decimal percent = fieldNumber(percentText, field);
+    const db::Decimal percent = fieldNumber(fields.percentText, fields.percent);
     const db::Decimal p = db::Decimal{percent.mantissa, percent.scale + 2}.rescaled(3);
     db::Decimal t = roundedProduct(n, p, decimals);
     if (t.mantissa < 0)
@@ -65,12 +72,14 @@ std::string comparison(const std::string& op, const std::string& x, const std::s
 std::string rowFilter(const SelectionParameters& selection, const AmountExpressions& expressions,
                       const EngineSettings& settings)
 {
-    const std::string amount = comparison(selection.CBO_SELPERIMP, expressions.amount, selection.TXT_IMPORTO,
-                                          selection.TXT_PERC, settings.amountDecimals, "the amount");
+    const std::string amount =
+        comparison(selection.CBO_SELPERIMP, expressions.amount,
+                   {"TXT_IMPORTO", selection.TXT_IMPORTO, "TXT_PERC", selection.TXT_PERC}, settings.amountDecimals);
     // The quantity operator counts only while quantity management is on.
     const std::string quantity = selection.CHK_QUANTITA == "1"
-        ? comparison(selection.CBO_SELPERQTA, expressions.quantity, selection.TXT_QUANTITA, selection.TXT_PERCQTA,
-                     settings.quantityDecimals, "the quantity")
+        ? comparison(selection.CBO_SELPERQTA, expressions.quantity,
+                     {"TXT_QUANTITA", selection.TXT_QUANTITA, "TXT_PERCQTA", selection.TXT_PERCQTA},
+                     settings.quantityDecimals)
         : std::string();
     if (!amount.empty() && !quantity.empty())
         return amount + " AND " + quantity;

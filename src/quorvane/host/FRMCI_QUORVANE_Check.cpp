@@ -11,16 +11,23 @@
 #include "controls/TabStrip.h"
 #include "controls/TextFieldM.h"
 #include "hostfw/MessageService.h"
+#include "selection/ControlCharacters.h"
 #include "selection/OrderingColumns.h"
 #include "selection/SettingsCheck.h"
 
+#include <stdexcept>
+
 namespace quorvane::host {
 
+// A value holding a control character is an error of the check, reported with the value's key; the
+// processing stops there, as it does after any error of the check.
 bool FRMCI_QUORVANE::CheckImpostazioni()
 {
-    bool ok = true;
+    bool ok = false;
     hostfw::runUnderTrap(trap(QStringLiteral("CheckImpostazioni")), [&] {
         const SelectionParameters record = selection();
+        if (const std::optional<RefusedValue> refused = valueWithControlCharacter(record))
+            throw std::invalid_argument(refused->key + ": " + refused->why);
         const std::vector<OrderingColumn> ordering =
             orderingColumns(record.ADVO_ORDINAMENTI, controls_.ADVO_ORDINAMENTI->offer());
         FieldStates fields;
@@ -35,9 +42,9 @@ bool FRMCI_QUORVANE::CheckImpostazioni()
         controls_.USR_TIPOMOV->setValidityRange(range.from, range.to);
         fields.movementTypeCondition = controls_.USR_TIPOMOV->SQLCondition().toStdString();
         const SettingsCheckResult result = quorvane::CheckImpostazioni(record, fields, ordering);
-        if (result.ok())
+        ok = result.ok();
+        if (ok)
             return;
-        ok = false;
         const SettingsRefusal& refusal = *result.refusal;
         costUtilities_->showMessage(hostfw::messageKindRefusal, refusal.message);
         auto* field = refusal.focus.empty() ? nullptr : findChild<QWidget*>(QString::fromStdString(refusal.focus));

@@ -1,8 +1,7 @@
 #include "print/GroupCondition.h"
 
+#include "db/QuotedLiterals.h"
 #include "engine/PeriodKeys.h"
-
-#include <QString>
 
 #include <exception>
 #include <utility>
@@ -21,33 +20,34 @@ const std::pair<const char*, const char*> replacements[] = {
 
 // DATAREGMESE and its kin hold the period of the registration or the document date: the report reads the
 // date itself, so the key is computed from it as the extraction computed it.
-void periodKeysToExpressions(QString& condition)
+void periodKeysToExpressions(std::string& condition)
 {
     for (const auto& [prefix, dateColumn] : {std::pair{"DATAREG", "CI12_DATAREG"}, std::pair{"DATADOC", "CI12_DATADOC"}})
         for (const PeriodKey& key : periodKeys(dateColumn))
-            condition.replace(QString::fromLatin1(prefix) + QLatin1String(key.suffix),
-                              QLatin1Char('(') + QString::fromStdString(key.expression) + QLatin1Char(')'),
-                              Qt::CaseInsensitive);
+            condition =
+                db::replaceOutsideLiterals(condition, std::string(prefix) + key.suffix, "(" + key.expression + ")");
 }
 
 } // namespace
 
+// The words are replaced outside the filter's quoted values only: a group's stored value that spells one of
+// them ("CLIENTE=1", "X=NULL", "DATAREGMESE") is the group's value still.
 std::string groupCondition(const std::string& movementFilter)
 {
-    QString condition = QString::fromStdString(movementFilter);
+    std::string condition = movementFilter;
     try {
         for (const auto& [from, to] : replacements)
-            condition.replace(QLatin1String(from), QLatin1String(to), Qt::CaseInsensitive);
+            condition = db::replaceOutsideLiterals(condition, from, to);
         periodKeysToExpressions(condition);
     } catch (const std::exception&) {
         // The conversion's errors are ignored: the text as far as it got is the condition.
     }
-    return condition.toStdString();
+    return condition;
 }
 
 std::string currentGroupCondition(const std::string& extractionCondition, const std::string& nodeTag)
 {
-    const std::string condition = groupCondition(nodeTag.substr(0, nodeTag.find('|')));
+    const std::string condition = groupCondition(nodeTag.substr(0, db::findOutsideLiterals(nodeTag, '|')));
     return condition.empty() ? extractionCondition : extractionCondition + " And " + condition;
 }
 

@@ -3,7 +3,8 @@
 // working table's columns; the report reads the base tables, so the columns that exist only in the working
 // table become the base tables' own: customer and supplier become the header's customer-or-supplier code
 // (no customer or supplier at all: the other kind or none), the nature becomes the nature's code, a
-// period key becomes the server's expression of that period over its date, and "=NULL" becomes "IS NULL".
+// period key becomes the server's expression of that period over its date, and "=NULL" becomes "IS NULL";
+// all of it outside the filter's quoted values, which stay as the group holds them.
 
 #include <string>
 
@@ -15,7 +16,8 @@ namespace quorvane::print {
 std::string groupCondition(const std::string& movementFilter);
 
 // The report condition of the current group only: the extraction's condition, " And " and the condition of
-// the movement filter in the node's tag (its text before the first "|"). A node that restricts nothing (a
+// the movement filter in the node's tag (its text before the first "|" outside a quoted value). A node that
+// restricts nothing (a
 // date level without a period) prints the whole extraction.
 std::string currentGroupCondition(const std::string& extractionCondition, const std::string& nodeTag);
 

@@ -1,5 +1,6 @@
 #include "print/ReportParameters.h"
 
+#include "db/ConnectionString.h"
 #include "report/ReportEngine.h"
 
 namespace quorvane::print {
@@ -9,6 +10,8 @@ std::vector<ReportParameter> reportParameters(const ParameterSources& s, const r
     const bool competence = s.competencePeriod.has_value();
     const QDate from = competence ? s.competencePeriod->first : s.today;
     const QDate to = competence ? s.competencePeriod->last : s.today;
+    // A printed page or a dump is read by anyone: the connection string goes with its password hidden.
+    const QString connection = QString::fromStdString(db::maskPasswords(s.connectionString.toStdString()));
     return {{QStringLiteral("ESEGUITODA"), report.executedBy()},
             {QStringLiteral("DESTINATOA"), report.addressee()},
             {QStringLiteral("NOTE"), report.notes()},
@@ -27,7 +30,7 @@ std::vector<ReportParameter> reportParameters(const ParameterSources& s, const r
             {QStringLiteral("FILTROCOMPETENZA"), competence},
             {QStringLiteral("DECIMALIQTA1"), qint32(s.quantityDecimals)},
             {QStringLiteral("DECIMALIEURO"), qint32(s.amountDecimals)},
-            {QStringLiteral("STRCONNESSIONE"), s.connectionString},
+            {QStringLiteral("STRCONNESSIONE"), connection},
             {QStringLiteral("PDCCONTI"), QVariant::fromValue(qint16(s.costCentreChart))},
             {QStringLiteral("PDCVDS"), QVariant::fromValue(qint16(s.expenseItemChart))},
             {QStringLiteral("GESTIONEVDS"), true},

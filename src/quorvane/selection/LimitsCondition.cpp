@@ -1,9 +1,9 @@
 #include "selection/LimitsCondition.h"
 
 #include "controls/QueryCondition.h"
+#include "db/QuotedLiterals.h"
 #include "selection/OfferedRows.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace quorvane {
@@ -78,10 +78,9 @@ std::vector<controls::QueryConditionRow> conditionRows(const std::vector<LimitRo
 
 std::string ProcessaLimitiAdvancedQuery(const std::vector<controls::QueryConditionRow>& rows)
 {
-    // The site lives on the line as well as on the header; the working query reads it from the line.
-    static const QRegularExpression headerSite(QStringLiteral("CI12_SEDE_CG31"),
-                                               QRegularExpression::CaseInsensitiveOption);
-    return combined(rows, limitsPart).replace(headerSite, QStringLiteral("CI13_SEDE_CG31")).toStdString();
+    // The site lives on the line as well as on the header; the working query reads it from the line. A value
+    // typed into another row that spells the column stays as typed.
+    return db::replaceOutsideLiterals(combined(rows, limitsPart).toStdString(), "CI12_SEDE_CG31", "CI13_SEDE_CG31");
 }
 
 std::string ProcessaLimitiSelezionaAvanzata(const std::vector<controls::QueryConditionRow>& rows)

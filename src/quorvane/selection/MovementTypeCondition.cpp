@@ -18,7 +18,7 @@ std::vector<int> codesOf(const std::vector<std::string>& codes)
         bool ok = false;
         numbers.push_back(QString::fromStdString(code).toInt(&ok));
         if (!ok)
-            throw std::invalid_argument("the movement type \"" + code + "\" is not a movement-type code");
+            throw std::invalid_argument("USR_TIPOMOV: \"" + code + "\" is not a movement-type code");
     }
     return numbers;
 }

@@ -53,8 +53,13 @@ void checkGridRows(const SelectionParameters& selection, const GridOffers& offer
         offeredQueryRow(offers.limits, row, "ADVQ_LIMITI");
     for (const LimitRow& row : selection.ADVQ_SELCONTI)
         offeredQueryRow(offers.accountFilter, row, "ADVQ_SELCONTI");
-    for (const OrderRow& row : selection.ADVO_ORDINAMENTI)
-        offeredOrderRow(offers.ordering, row);
+    const std::vector<OrderRow>& ordering = selection.ADVO_ORDINAMENTI;
+    for (auto row = ordering.begin(); row != ordering.end(); ++row) {
+        offeredOrderRow(offers.ordering, *row);
+        const auto sameCaption = [&](const OrderRow& earlier) { return earlier.caption == row->caption; };
+        if (std::any_of(ordering.begin(), row, sameCaption))
+            refuse("ADVO_ORDINAMENTI", row->caption, "is chosen twice: the grid holds each row once");
+    }
 }
 
 } // namespace quorvane

@@ -23,8 +23,9 @@ const controls::QueryRowDefinition& offeredQueryRow(const controls::QueryOffer& 
                                                     const char* gridName);
 const controls::OrderRowDefinition& offeredOrderRow(const controls::OrderOffer& offer, const OrderRow& row);
 
-// Every grid row of the record names a caption its grid offers, and only date rows carry a period and only
-// groupable rows a grouping mark; throws GridRowError on the first that does not.
+// Every grid row of the record names a caption its grid offers, only date rows carry a period and only
+// groupable rows a grouping mark, and no ordering row comes twice; throws GridRowError on the first that
+// does not.
 void checkGridRows(const SelectionParameters& selection, const GridOffers& offers);
 
 } // namespace quorvane

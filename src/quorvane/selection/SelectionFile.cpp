@@ -1,24 +1,40 @@
 #include "selection/SelectionFile.h"
 
 #include "controls/NumberText.h"
+#include "selection/ControlCharacters.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 
 namespace quorvane {
 
 namespace {
 
+// A key or value of the file may hold control characters: the message shows them as \uXXXX, so that a NUL
+// cannot cut it short and a line end cannot break it.
 [[noreturn]] void refuse(const QString& key, const QString& why)
 {
-    throw SelectionFileError(QStringLiteral("Selection file: key \"%1\": %2").arg(key, why).toStdString());
+    QString message = QStringLiteral("Selection file: key \"%1\": %2").arg(key, why);
+    for (qsizetype i = message.size() - 1; i >= 0; --i)
+        if (message.at(i).category() == QChar::Other_Control)
+            message.replace(i, 1, QStringLiteral("\\u%1").arg(message.at(i).unicode(), 4, 16, QLatin1Char('0')));
+    throw SelectionFileError(message.toStdString());
+}
+
+// A value as the file writes it, for a refusal to echo: "x" with its quotes, 20245, true, [1, 2].
+QString asWritten(const QJsonValue& value)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
 // How one scalar field of the record is read from and written to JSON.
@@ -33,7 +49,8 @@ FieldCodec choice(const char* key, std::string SelectionParameters::*member, QSt
     return {key,
             [member, allowed](const QJsonValue& v, SelectionParameters& s, const QString& k) {
                 if (!v.isString())
-                    refuse(k, QStringLiteral("expected a text value, one of \"%1\"").arg(allowed.join("\", \"")));
+                    refuse(k, QStringLiteral("expected a text value, one of \"%1\", not %2")
+                                  .arg(allowed.join("\", \""), asWritten(v)));
                 if (!allowed.contains(v.toString()))
                     refuse(k, QStringLiteral("\"%1\" is not one of \"%2\"").arg(v.toString(), allowed.join("\", \"")));
                 s.*member = v.toString().toStdString();
@@ -46,7 +63,7 @@ FieldCodec text(const char* key, std::string SelectionParameters::*member, int m
     return {key,
             [=](const QJsonValue& v, SelectionParameters& s, const QString& k) {
                 if (!v.isString())
-                    refuse(k, QStringLiteral("expected a text value"));
+                    refuse(k, QStringLiteral("expected a text value, not %1").arg(asWritten(v)));
                 QString t = v.toString();
                 if (t.size() > maxLength)
                     refuse(k, QStringLiteral("\"%1\" is longer than %2 characters").arg(t).arg(maxLength));
@@ -64,10 +81,12 @@ FieldCodec number(const char* key, std::string SelectionParameters::*member, int
     return {key,
             [=](const QJsonValue& v, SelectionParameters& s, const QString& k) {
                 if (!v.isDouble())
-                    refuse(k, QStringLiteral("expected a number"));
+                    refuse(k, QStringLiteral("expected a number, not %1").arg(asWritten(v)));
                 double d = v.toDouble();
                 if (wholeDigits > 0 && (d != std::floor(d) || d < 0 || QString::number(d, 'f', 0).size() > wholeDigits))
-                    refuse(k, QStringLiteral("expected a whole number of at most %1 digits").arg(wholeDigits));
+                    refuse(k, QStringLiteral("expected a whole number of at most %1 digits, not %2")
+                                  .arg(wholeDigits)
+                                  .arg(asWritten(v)));
                 s.*member = controls::plainNumber(d).toStdString();
             },
             [member](const SelectionParameters& s) {
@@ -82,7 +101,7 @@ FieldCodec date(const char* key, std::optional<QDate> SelectionParameters::*memb
             [member](const QJsonValue& v, SelectionParameters& s, const QString& k) {
                 QDate d = v.isString() ? QDate::fromString(v.toString(), Qt::ISODate) : QDate();
                 if (!d.isValid())
-                    refuse(k, QStringLiteral("expected a date as yyyy-mm-dd"));
+                    refuse(k, QStringLiteral("expected a date as yyyy-mm-dd, not %1").arg(asWritten(v)));
                 s.*member = d;
             },
             [member](const SelectionParameters& s) {
@@ -136,7 +155,7 @@ QString textOf(const QJsonObject& o, const char* key, const QString& where)
     if (v.isUndefined())
         return {};
     if (!v.isString())
-        refuse(where + "." + key, QStringLiteral("expected a text value"));
+        refuse(where + "." + key, QStringLiteral("expected a text value, not %1").arg(asWritten(v)));
     return v.toString();
 }
 
@@ -146,7 +165,7 @@ bool boolOf(const QJsonObject& o, const char* key, const QString& where)
     if (v.isUndefined())
         return false;
     if (!v.isBool())
-        refuse(where + "." + key, QStringLiteral("expected true or false"));
+        refuse(where + "." + key, QStringLiteral("expected true or false, not %1").arg(asWritten(v)));
     return v.toBool();
 }
 
@@ -160,14 +179,14 @@ void checkKeys(const QJsonObject& o, const QStringList& known, const QString& wh
 QJsonArray arrayOf(const QJsonValue& v, const QString& key)
 {
     if (!v.isArray())
-        refuse(key, QStringLiteral("expected an array"));
+        refuse(key, QStringLiteral("expected an array, not %1").arg(asWritten(v)));
     return v.toArray();
 }
 
 QJsonObject rowObject(const QJsonValue& v, const QString& where)
 {
     if (!v.isObject())
-        refuse(where, QStringLiteral("expected an object"));
+        refuse(where, QStringLiteral("expected an object, not %1").arg(asWritten(v)));
     QJsonObject o = v.toObject();
     if (textOf(o, "caption", where).isEmpty())
         refuse(where + ".caption", QStringLiteral("every row names its caption"));
@@ -185,11 +204,12 @@ std::vector<LimitRow> readLimitRows(const QJsonValue& value, const QString& key)
         LimitRow row{textOf(o, "caption", where).toStdString(), textOf(o, "section", where).toStdString(),
                      textOf(o, "from", where).toStdString(), textOf(o, "to", where).toStdString(), {}};
         if (row.section != "" && row.section != "A" && row.section != "B")
-            refuse(where + ".section", QStringLiteral("expected \"A\" or \"B\""));
+            refuse(where + ".section",
+                   QStringLiteral("expected \"A\" or \"B\", not \"%1\"").arg(QString::fromStdString(row.section)));
         if (o.contains("list"))
             for (const QJsonValue& item : arrayOf(o.value("list"), where + ".list")) {
                 if (!item.isString())
-                    refuse(where + ".list", QStringLiteral("expected text values"));
+                    refuse(where + ".list", QStringLiteral("expected text values, not %1").arg(asWritten(item)));
                 row.list.push_back(item.toString().toStdString());
             }
         rows.push_back(std::move(row));
@@ -211,14 +231,15 @@ std::vector<OrderRow> readOrderRows(const QJsonValue& value, const QString& key)
         if (o.contains("direction")) {
             row.direction = textOf(o, "direction", where).toStdString();
             if (row.direction != "ASC" && row.direction != "DESC")
-                refuse(where + ".direction", QStringLiteral("expected \"ASC\" or \"DESC\""));
+                refuse(where + ".direction", QStringLiteral("expected \"ASC\" or \"DESC\", not \"%1\"")
+                                                 .arg(QString::fromStdString(row.direction)));
         }
         row.group = boolOf(o, "group", where);
         row.pageBreak = boolOf(o, "pageBreak", where);
         if (o.contains("period")) {
             QJsonValue p = o.value("period");
             if (!p.isDouble() || !periods.contains(p.toInt()) || p.toDouble() != p.toInt())
-                refuse(where + ".period", QStringLiteral("expected a period code 1 to 9"));
+                refuse(where + ".period", QStringLiteral("expected a period code 1 to 9, not %1").arg(asWritten(p)));
             row.period = p.toInt();
         }
         rows.push_back(std::move(row));
@@ -257,6 +278,22 @@ QJsonArray writeOrderRows(const std::vector<OrderRow>& rows)
     return array;
 }
 
+// Movement-type codes are whole numbers written as text: nothing else reaches the selector's condition.
+std::vector<std::string> movementTypeCodes(const QJsonValue& value, const QString& key)
+{
+    static const QRegularExpression wholeNumber(QStringLiteral("^[0-9]{1,9}$"));
+    std::vector<std::string> codes;
+    const QJsonArray array = arrayOf(value, key);
+    for (int i = 0; i < array.size(); ++i) {
+        if (!array[i].isString() || !wholeNumber.match(array[i].toString()).hasMatch())
+            refuse(QStringLiteral("%1[%2]").arg(key).arg(i),
+                   QStringLiteral("expected a movement-type code, a whole number as text, not %1")
+                       .arg(asWritten(array[i])));
+        codes.push_back(array[i].toString().toStdString());
+    }
+    return codes;
+}
+
 } // namespace
 
 SelectionParameters parseSelection(const QByteArray& json)
@@ -278,25 +315,21 @@ SelectionParameters parseSelection(const QByteArray& json)
             if (!it.value().isNull())
                 codec->read(it.value(), s, key);
         } else if (key == "USR_TIPOMOV") {
-            std::vector<std::string> codes;
-            for (const QJsonValue& code : arrayOf(it.value(), key)) {
-                if (!code.isString() || code.toString().isEmpty())
-                    refuse(key, QStringLiteral("expected movement-type codes as text"));
-                codes.push_back(code.toString().toStdString());
-            }
-            s.USR_TIPOMOV = std::move(codes);
+            s.USR_TIPOMOV = movementTypeCodes(it.value(), key);
         } else if (key == "ADVQ_LIMITI" || key == "ADVQ_SELCONTI") {
             (key == "ADVQ_LIMITI" ? s.ADVQ_LIMITI : s.ADVQ_SELCONTI) = readLimitRows(it.value(), key);
         } else if (key == "ADVO_ORDINAMENTI") {
             s.ADVO_ORDINAMENTI = readOrderRows(it.value(), key);
         } else if (key == "company") {
             if (!it.value().isDouble() || it.value().toDouble() != it.value().toInt() || it.value().toInt() <= 0)
-                refuse(key, QStringLiteral("expected a company number"));
+                refuse(key, QStringLiteral("expected a company number, not %1").arg(asWritten(it.value())));
             s.company = it.value().toInt();
         } else {
             refuse(key, QStringLiteral("unknown key"));
         }
     }
+    if (const std::optional<RefusedValue> refused = valueWithControlCharacter(s))
+        refuse(QString::fromStdString(refused->key), QString::fromStdString(refused->why));
     return s;
 }
 
@@ -322,8 +355,14 @@ QByteArray serializeSelection(const SelectionParameters& s)
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
+// A pipe or a device would keep the reader waiting for a writer: only a regular file is read.
 SelectionParameters loadSelectionFile(const QString& path)
 {
+    std::error_code error;
+    const auto status = std::filesystem::status(path.toStdString(), error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        throw SelectionFileError(QStringLiteral("Cannot read the selection file %1: it is not a regular file "
+                                                "(a folder, a pipe or a device)").arg(path).toStdString());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw SelectionFileError(QStringLiteral("Cannot read the selection file %1: %2")

@@ -4,6 +4,7 @@
 #include "company/DatabaseCheck.h"
 #include "company/DemoDatabase.h"
 #include "db/Connection.h"
+#include "db/ConnectionString.h"
 #include "db/Error.h"
 
 #include <QCryptographicHash>
@@ -12,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -49,6 +52,40 @@ class CompanyDatabaseCheckTest : public QObject {
     QTemporaryDir dir_;
     QString demo_;
 
+    void make(const QString& name, const QString& path)
+    {
+        QFile demo(demo_);
+        QVERIFY(demo.open(QIODevice::ReadOnly));
+        QByteArray bytes = demo.readAll();
+        if (name == "notes.txt")
+            writeFile(path, "Appunti: non è un database.\n");
+        else if (name == "empty.db")
+            writeFile(path, {});
+        else if (name == "truncated.db")
+            writeFile(path, bytes.left(bytes.size() / 2));
+        else if (name == "garbled.db")
+            writeFile(path, bytes.left(2048) + QByteArray(2048, '\x5a') + bytes.mid(4096));
+        else if (name == "folder.db")
+            QVERIFY(QDir().mkpath(path));
+        else if (name == "pipe.db")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        else if (name == "foreign.db")
+            db::Connection::open(db::embeddedDatabase(path.toStdString(), db::Access::ReadWrite))
+                ->Execute("CREATE TABLE RUBRICA (NOME NVARCHAR(40) NULL)");
+        else if (name == "older.db")
+            olderDemo(path);
+    }
+
+    // The demo database as an older build left it, before the warehouse document lines.
+    void olderDemo(const QString& path)
+    {
+        QVERIFY(QFile::copy(demo_, path));
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db, "DROP TABLE DO30_DOCCORPO", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -69,39 +106,29 @@ private slots:
         QVERIFY(message.contains("does not exist"));
     }
 
-    void aFileOfAnotherKindIsRefused()
+    // Each bad file is named with what is wrong with it; the file itself is made by `make`.
+    void badFilesAreNamedWithWhatIsWrong_data()
     {
-        QString path = dir_.filePath("notes.txt");
-        writeFile(path, "Appunti: non è un database.\n");
-        QString message = refusal(path);
-        QVERIFY(message.contains(path));
-        QVERIFY(message.contains("not an SQLite database"));
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("what");
+        QTest::newRow("text") << "notes.txt" << "is not a SQLite file.";
+        QTest::newRow("empty") << "empty.db" << "is not a SQLite file.";
+        QTest::newRow("truncated") << "truncated.db" << "is damaged";
+        QTest::newRow("garbled schema page") << "garbled.db" << "is damaged";
+        QTest::newRow("folder") << "folder.db" << "is a folder";
+        QTest::newRow("pipe") << "pipe.db" << "is a pipe or a device";
+        QTest::newRow("foreign") << "foreign.db" << "is not a company database: it holds none of the 72 objects";
+        QTest::newRow("older schema") << "older.db"
+                                      << "lacks 1 of the 72 objects of the company schema: table DO30_DOCCORPO.";
     }
-
-    void aForeignDatabaseIsRefused()
+    void badFilesAreNamedWithWhatIsWrong()
     {
-        QString path = dir_.filePath("foreign.db");
-        {
-            auto connection = db::Connection::open("Provider=SQLite;Data Source=" + path.toStdString());
-            connection->Execute("CREATE TABLE RUBRICA (NOME NVARCHAR(40) NULL)");
-        }
-        QString message = refusal(path);
-        QVERIFY(message.contains(path));
-        QVERIFY(message.contains("not a company database"));
-        QVERIFY(message.contains("CI12_MOVTESTATA") || message.contains("CG16_ANAGGEN"));
-    }
-
-    void aDatabaseMissingSomeObjectsNamesThem()
-    {
-        QString path = dir_.filePath("partial.db");
-        {
-            auto connection = db::Connection::open("Provider=SQLite;Data Source=" + path.toStdString());
-            connection->Execute("CREATE TABLE CG16_ANAGGEN (CG16_CODICE INT NOT NULL, CG16_RAGSOANAG NVARCHAR(80) NOT NULL)");
-        }
-        QString message = refusal(path);
-        QVERIFY(message.contains(path));
-        QVERIFY(message.contains("lacks 71 of the 72"));
-        QVERIFY(message.contains("CG17_ANAGSTORICO"));
+        QFETCH(QString, name);
+        QFETCH(QString, what);
+        const QString path = dir_.filePath(name);
+        make(name, path);
+        const QString message = refusal(path);
+        QVERIFY2(message.contains(path + " " + what), qPrintable(message));
     }
 
     void aReadOnlyExtractionLeavesTheFileAsItWas()

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sqlite3.h>
+
 #include <cstdint>
 #include <memory>
 
@@ -198,6 +200,21 @@ private slots:
     {
         auto other = openReadOnly(create("other.db", 2));
         QVERIFY(contentDigest(*other) != contentDigest(*connection_));
+    }
+
+    // `make run` makes the demo database again when this build's generator did not write it.
+    void theGeneratorsStampTellsAnOlderDemoDatabase()
+    {
+        QVERIFY(company::isCurrentDemoDatabase(path_.toStdString()));
+        const QString older = dir_.filePath("older.db");
+        QVERIFY(QFile::copy(path_, older));
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(older).constData(), &db), SQLITE_OK);
+        const std::string pragma = "PRAGMA user_version = " + std::to_string(company::demoDataStamp() + 1);
+        QCOMPARE(sqlite3_exec(db, pragma.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        QVERIFY(!company::isCurrentDemoDatabase(older.toStdString()));
+        QVERIFY(!company::isCurrentDemoDatabase(dir_.filePath("nowhere.db").toStdString()));
     }
 
     void anExistingFileIsNotWrittenOver()

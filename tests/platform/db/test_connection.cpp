@@ -3,8 +3,12 @@
 
 #include "db/BulkWriter.h"
 #include "db/Connection.h"
+#include "db/ConnectionString.h"
+#include "db/EngineFailure.h"
 #include "db/Error.h"
 #include "db/SqliteConnection.h"
+
+#include <sqlite3.h>
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -66,6 +70,50 @@ private slots:
     {
         std::string cs = "Provider=SQLite;Data Source=" + path("cs.db");
         QCOMPARE(Connection::open(cs)->connectionString(), cs);
+    }
+
+    // Keys and values as OLE DB and ODBC write them: quoted, braced, blanks around.
+    void readsQuotedValuesAndMasksPasswords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("dataSource");
+        QTest::addColumn<QString>("masked");
+        QTest::newRow("plain") << "Provider=SQLite; Data Source = a b.db ;PWD=x" << "a b.db"
+                               << "Provider=SQLite; Data Source = a b.db ;PWD=****";
+        QTest::newRow("double quotes") << "Data Source=\"semi;colon \"\"q\"\" .db \";Password=\"p;w\"" << "semi;colon \"q\" .db "
+                                       << "Data Source=\"semi;colon \"\"q\"\" .db \";Password=****";
+        QTest::newRow("braces") << "Driver={FreeTDS};Server=h;pwd={a;}}b};UID=u" << ""
+                                << "Driver={FreeTDS};Server=h;pwd=****;UID=u";
+        QTest::newRow("quoted inside a message") << "cannot open: Server=h; PWD = 'it''s';" << ""
+                                                 << "cannot open: Server=h; PWD =****;";
+    }
+    void readsQuotedValuesAndMasksPasswords()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, dataSource);
+        QFETCH(QString, masked);
+        QCOMPARE(QString::fromStdString(db::ConnectionString(text.toStdString()).value("data source")), dataSource);
+        QCOMPARE(QString::fromStdString(db::maskPasswords(text.toStdString())), masked);
+    }
+
+    // Another program holds the file past the wait: the statement is told the file is busy, naming it; once
+    // the program lets go, the same connection reads the table it could not see before.
+    void aBusyFileIsNamedAndNothingIsRememberedOfIt()
+    {
+        const std::string file = path("busy.db");
+        auto writer = openFile(file);
+        createLedger(*writer);
+        auto reader = Connection::open(db::embeddedDatabase(file, db::Access::ReadOnly) + ";Busy Timeout=100");
+        sqlite3* handle = dynamic_cast<db::SqliteConnection&>(*writer).handle();
+        QCOMPARE(sqlite3_exec(handle, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        try {
+            reader->Open("SELECT COUNT(*) AS N FROM RIGHE");
+            QFAIL("a locked file was read");
+        } catch (const db::EngineFailure& e) {
+            QVERIFY2(QString::fromStdString(e.what()).contains(QString::fromStdString(file + " is busy")), e.what());
+        }
+        QCOMPARE(sqlite3_exec(handle, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+        QCOMPARE(reader->Open("SELECT COUNT(*) AS N FROM RIGHE").value("N").asInt(), 3LL);
     }
 
     void readsRowsBackWithTheirTypes()

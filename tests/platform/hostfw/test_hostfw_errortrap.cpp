@@ -95,10 +95,14 @@ void ErrorTrapTest::aStepMayLeaveTheProcedureWithoutAnError()
 
 void ErrorTrapTest::theReportNamesTheProcedureAndTheError()
 {
-    ScriptedReporter reporter({3});
+    ScriptedReporter reporter({5, 3});
     runUnderTrap(reportTo([&] { return &reporter; }, QStringLiteral("CMD_ELABORA_ButtonClick")),
-                 [] { throw std::runtime_error("disk full"); });
-    QCOMPARE(reporter.reports, QStringList{QStringLiteral("CMD_ELABORA_ButtonClick:disk full")});
+                 [] { throw std::runtime_error("disk full"); },
+                 [] { throw std::runtime_error("cannot open Driver={FreeTDS};UID=ann;PWD={s3c;ret};Server=erp"); });
+    // A connection string the error quotes keeps its password hidden.
+    QCOMPARE(reporter.reports, (QStringList{QStringLiteral("CMD_ELABORA_ButtonClick:disk full"),
+                                            QStringLiteral("CMD_ELABORA_ButtonClick:cannot open Driver={FreeTDS};UID=ann;"
+                                                           "PWD=****;Server=erp")}));
 }
 
 void ErrorTrapTest::withoutAReporterTheProcedureIsLeft()

@@ -1,8 +1,9 @@
 // The group tree over the demo companies' extractions against sums the test writes out itself over
-// #MOVIMENTI. A line counts on the debit side when its expense item's nature says cost (indicator 1, or 4
-// in financial cost accounting) and on the credit side when it says revenue (0 or 2, or 3): so a grouping
-// on every column the ordering grid offers, and a date grouping on every period, must split the selection
-// into groups that add up to it; and a deeper tree's every node must sum as the server does.
+// #MOVIMENTI (ServerSums.h): a grouping on every column the ordering grid offers, and a date grouping on
+// every period, must split the selection into groups that add up to it; and a deeper tree's every node must
+// sum as the server does.
+
+#include "ServerSums.h"
 
 #include "company/CompanySettings.h"
 #include "company/DemoDatabase.h"
@@ -31,52 +32,6 @@ struct CompanyLedger {
     std::unique_ptr<quorvane::MovementExtraction> extraction;
     controls::OrderOffer ordering;
 };
-
-quorvane::OrderingColumn groupOn(const std::string& caption, const std::string& column, int period = 8)
-{
-    quorvane::OrderingColumn row;
-    row.caption = caption;
-    row.column = column;
-    row.group = true;
-    row.dateRow = period != 8;
-    row.period = period;
-    return row;
-}
-
-// The sums of the rows of #MOVIMENTI that meet the condition, with the sides written out here.
-struct ServerSums {
-    long rows = 0;
-    double debit = 0, credit = 0, quantity = 0;
-};
-
-ServerSums serverSums(db::Connection& connection, bool financial, const std::string& condition)
-{
-    const std::string debit = financial ? "4" : "1", credit = financial ? "3" : "0, 2";
-    db::Recordset sums = connection.Open(
-        "SELECT COUNT(*) AS RIGHE,"
-        " SUM(CASE WHEN PC04_INDCOSTORIC_VDS = " + debit + " THEN ISNULL(CI13_IMPORTO, 0) ELSE 0 END) AS DARE,"
-        " SUM(CASE WHEN PC04_INDCOSTORIC_VDS IN (" + credit + ") THEN ISNULL(CI13_IMPORTO, 0) ELSE 0 END) AS AVERE,"
-        " SUM(ISNULL(CI13_QTA, 0)) AS QUANTITA FROM #MOVIMENTI" + (condition.empty() ? "" : " WHERE " + condition));
-    return {static_cast<long>(sums.value("RIGHE").toDouble()), sums.value("DARE").toDouble(),
-            sums.value("AVERE").toDouble(), sums.value("QUANTITA").toDouble()};
-}
-
-// A node's movement filter as a condition over #MOVIMENTI.
-std::string sqlCondition(const std::string& filter)
-{
-    std::string condition = filter;
-    for (std::size_t at = condition.find("=NULL"); at != std::string::npos; at = condition.find("=NULL", at))
-        condition.replace(at, 5, " IS NULL");
-    return condition;
-}
-
-void compareToTheCent(const quorvane::GroupTotals& group, const ServerSums& server, const QString& which)
-{
-    QVERIFY2(group.rows == server.rows, qPrintable(which));
-    QVERIFY2(group.sums.debit.rescaled(2) == db::Decimal::fromDouble(server.debit, 2), qPrintable(which));
-    QVERIFY2(group.sums.credit.rescaled(2) == db::Decimal::fromDouble(server.credit, 2), qPrintable(which));
-    QVERIFY2(std::abs(group.sums.quantity.toDouble() - server.quantity) < 1e-6, qPrintable(which));
-}
 
 } // namespace
 

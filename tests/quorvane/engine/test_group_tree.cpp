@@ -7,6 +7,7 @@
 #include "engine/ChartAccountFormatting.h"
 #include "engine/GroupTreeLoader.h"
 #include "engine/GroupTreeModel.h"
+#include "engine/NodeFilter.h"
 
 #include <QAbstractItemModelTester>
 #include <QTest>
@@ -77,6 +78,8 @@ private slots:
     void emptySetBuildsNoNodeAndOnlyCaptionsTheBar();
     void emptyValuesAreStoredAsTheirTypesMarker();
     void nodeFiltersSelectTheGroupsRows();
+    void storedValuesThatSpellFilterWordsSelectTheirOwnRows_data();
+    void storedValuesThatSpellFilterWordsSelectTheirOwnRows();
     void captionsShowPeriodsAccountsAndDescriptions_data();
     void captionsShowPeriodsAccountsAndDescriptions();
     void aNewRunStartsNumberingAgain();
@@ -176,6 +179,53 @@ void GroupTreeTest::nodeFiltersSelectTheGroupsRows()
         found << QString::fromStdString(built.tree.node(i).tag) + " " + QString::number(set.RecordCount());
     }
     QCOMPARE(found, expected);
+}
+
+// A job order stored as "C|2021", or holding a qualifier's text or quotes, is one group whose node, clicked
+// (its tag read as consumers read it, with a part of theirs after "|"), shows exactly its own lines.
+void GroupTreeTest::storedValuesThatSpellFilterWordsSelectTheirOwnRows_data()
+{
+    QTest::addColumn<QString>("value");
+    for (const char* value : {"C|2021", "|", "CO5L_CI12.", "x co5l_ci13.PRIORITA", "it's", "a' OR B='", "'|'",
+                              "%_[*]#"})
+        QTest::newRow(value) << QString::fromUtf8(value);
+}
+
+void GroupTreeTest::storedValuesThatSpellFilterWordsSelectTheirOwnRows()
+{
+    QFETCH(QString, value);
+    const std::string stored = value.toStdString();
+    db::Recordset set = movementSet({textField("CI13_COMMESSA_PD25", 25), textField("B"), numberField("IMPORTO", 2)},
+                                    {{"C", "b1", db::Decimal{100, 2}},
+                                     {stored, "b1", db::Decimal{250, 2}},
+                                     {stored, "b2", db::Decimal{1000, 2}},
+                                     {"C2021", "b2", db::Decimal{7, 2}}});
+    set.Sort("CI13_COMMESSA_PD25, B");
+    BuiltTree built(set, {level("CI13_COMMESSA_PD25", "Commessa"), level("B", "B")});
+    // The value a node stands for, read from its caption (Commessa: "value"), not from its filter.
+    const auto shown = [](const quorvane::GroupNode& node) {
+        const std::size_t start = node.text.find(": \"") + 3;
+        return node.text.substr(start, node.text.rfind('"') - start);
+    };
+    const db::Recordset all = set.Clone();
+    for (std::size_t i = 0; i < built.tree.size(); ++i) {
+        const quorvane::GroupNode& node = built.tree.node(i);
+        const std::string jobOrder = shown(node.level == 1 ? node : *node.parent);
+        long expectedRows = 0, expectedCents = 0;
+        for (long r = 0; r < all.RecordCount(); ++r) {
+            const bool mine = all.valueAt(r, 0).toText() == jobOrder
+                           && (node.level == 1 || all.valueAt(r, 1).toText() == shown(node));
+            expectedRows += mine;
+            expectedCents += mine ? all.valueAt(r, 2).asDecimal().mantissa : 0;
+        }
+        set.Filter(quorvane::movementFilterOf(node.tag + "|CI13_COMMESSA_PD25='other'"));
+        long cents = 0;
+        for (set.MoveFirst(); !set.EOF_(); set.MoveNext())
+            cents += set.value("IMPORTO").asDecimal().mantissa;
+        QVERIFY2(expectedRows > 0 && set.RecordCount() == expectedRows && cents == expectedCents, node.tag.c_str());
+        set.Filter("");
+    }
+    QCOMPARE(built.tree.topLevel().size(), std::size_t(3));
 }
 
 void GroupTreeTest::captionsShowPeriodsAccountsAndDescriptions_data()

@@ -97,7 +97,7 @@ private slots:
         QTest::newRow("a value its row refuses")
             << QByteArray(R"({"ADVQ_LIMITI": [{"caption": "Nr. doc.", "section": "A", "from": "abc"}]})")
             << "ADVQ_LIMITI[0]";
-        QTest::newRow("a movement type that is no code") << QByteArray(R"({"USR_TIPOMOV": ["CO"]})") << "USR_TIPOMOV";
+        QTest::newRow("a movement type that is no code") << QByteArray(R"({"USR_TIPOMOV": ["CO"]})") << "USR_TIPOMOV[0]";
         QTest::newRow("an ordering caption the grid lacks")
             << QByteArray(R"({"ADVO_ORDINAMENTI": [{"caption": "Nessuna"}]})") << "ADVO_ORDINAMENTI";
     }

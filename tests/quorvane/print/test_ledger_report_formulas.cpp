@@ -311,6 +311,7 @@ void LedgerReportFormulasTest::theCompetencePeriodBoundsTheParameters()
     sources.today = QDate::currentDate();
     sources.ledgerMode = months.isEmpty() ? 0 : 1;
     sources.costCentreChart = 3;
+    sources.connectionString = QStringLiteral("Driver={FreeTDS};Server=erp;UID=ann;PWD={s3c;ret}");
     std::map<QString, QVariant> values;
     for (const auto& p : quorvane::print::reportParameters(sources, report::ReportEngine()))
         values[p.name] = p.value;
@@ -322,6 +323,7 @@ void LedgerReportFormulasTest::theCompetencePeriodBoundsTheParameters()
     QCOMPARE(values.at("PDCCONTI").metaType().id(), int(QMetaType::Short));
     QCOMPARE(values.at("DECIMALIEURO").metaType().id(), int(QMetaType::Int));
     QCOMPARE(values.at("GESTIONEVDS").toBool(), true);
+    QCOMPARE(values.at("STRCONNESSIONE").toString(), QStringLiteral("Driver={FreeTDS};Server=erp;UID=ann;PWD=****"));
 }
 
 // A report file that declares only some of the names: those it has are written (formula names without regard

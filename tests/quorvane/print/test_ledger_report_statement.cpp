@@ -101,6 +101,9 @@ void LedgerReportStatementTest::aGroupsFilterBecomesAConditionOnTheBaseTables_da
     QTest::newRow("a fortnight") << "DATAREGQUIND=2024012"
                                  << "(YEAR(CI12_DATAREG) * 1000 + MONTH(CI12_DATAREG) * 10 + (CASE WHEN "
                                     "DAY(CI12_DATAREG) <= 15 THEN 1 ELSE 2 END))=2024012";
+    QTest::newRow("a value spelling the words")
+        << "CI13_COMMESSA_PD25='cliente=1 natura=NULL' AND CI13_NODO_PD0C='it''s DATAREGMESE=NULL'"
+        << "CI13_COMMESSA_PD25='cliente=1 natura=NULL' AND CI13_NODO_PD0C='it''s DATAREGMESE=NULL'";
 }
 
 void LedgerReportStatementTest::aGroupsFilterBecomesAConditionOnTheBaseTables()
@@ -117,6 +120,8 @@ void LedgerReportStatementTest::theCurrentGroupIsAddedToTheExtractionsCondition(
     QCOMPARE(currentGroupCondition(extraction, "CI13_CONTO_PC03='0101001' AND FORNITORE=NULL|2"),
              extraction + " And CI13_CONTO_PC03='0101001' AND (CI12_TIPOCF_CG44 <> 1 OR CI12_TIPOCF_CG44 IS NULL)");
     QCOMPARE(currentGroupCondition(extraction, ""), extraction);
+    QCOMPARE(currentGroupCondition(extraction, "CI13_COMMESSA_PD25='C|2021'|2"),
+             extraction + " And CI13_COMMESSA_PD25='C|2021'");
 }
 
 QTEST_GUILESS_MAIN(LedgerReportStatementTest)

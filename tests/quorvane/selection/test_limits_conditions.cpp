@@ -76,12 +76,14 @@ private slots:
         QCOMPARE(QString::fromStdString(limits(rows)), condition);
     }
 
-    void theSiteIsReplacedWhateverItsCase()
+    // The column is renamed in the condition's words, never in a value the user typed.
+    void theSiteIsReplacedWhateverItsCaseButNotInsideAValue()
     {
-        std::vector<controls::QueryConditionRow> rows{{"Sede", "ci12_sede_cg31", "ci12_Sede_CG31 = 1"},
-                                                      {"Causale", "CI12_CODCAUS_CI03", "CI12_CODCAUS_CI03 = 'CI12_SEDE_CG31'"}};
+        std::vector<controls::QueryConditionRow> rows{
+            {"Sede", "ci12_sede_cg31", "ci12_Sede_CG31 = 1"},
+            {"Causale", "CI12_CODCAUS_CI03", "CI12_CODCAUS_CI03 IN ('ci12_sede_cg31', 'it''s CI12_SEDE_CG31')"}};
         QCOMPARE(ProcessaLimitiAdvancedQuery(rows),
-                 std::string("(CI13_SEDE_CG31 = 1) AND (CI12_CODCAUS_CI03 = 'CI13_SEDE_CG31')"));
+                 std::string("(CI13_SEDE_CG31 = 1) AND (CI12_CODCAUS_CI03 IN ('ci12_sede_cg31', 'it''s CI12_SEDE_CG31'))"));
     }
 
     void accountFilterCombinesWithoutSpecialRows_data()

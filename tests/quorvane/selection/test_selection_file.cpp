@@ -24,7 +24,7 @@ class SelectionFileTest : public QObject {
         s.TXT_ANNOLI = "2023";
         s.CBO_MESELS = "2";
         s.TXT_ANNOLS = "2024";
-        s.USR_TIPOMOV = std::vector<std::string>{"CO", "RT"};
+        s.USR_TIPOMOV = std::vector<std::string>{"1", "7"};
         s.CBO_INDOPERAZIONE = "1";
         s.CBO_SELPERIMP = "4";
         s.TXT_IMPORTO = "1000.5";
@@ -74,34 +74,51 @@ private slots:
         QCOMPARE(s.TXT_IMPORTO, std::string("10000000000000000"));
     }
 
+    // Each refusal names the key and echoes the value as the file writes it.
     void refusesFilesThatDescribeNoValidSelection_data()
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("namedKey");
-        QTest::newRow("unknown key") << QByteArray(R"({"TXT_CONTOO": "01"})") << "TXT_CONTOO";
-        QTest::newRow("combo value out of domain") << QByteArray(R"({"CBO_SELPERIMP": "7"})") << "CBO_SELPERIMP";
-        QTest::newRow("amount as text") << QByteArray(R"({"TXT_IMPORTO": "1000"})") << "TXT_IMPORTO";
-        QTest::newRow("five-digit year") << QByteArray(R"({"TXT_ANNOLI": 20245})") << "TXT_ANNOLI";
-        QTest::newRow("Italian date") << QByteArray(R"({"TXT_DATAREGDA": "15/03/2024"})") << "TXT_DATAREGDA";
-        QTest::newRow("currency too long") << QByteArray(R"({"TXT_CODICEVALUTA": "EUROS"})") << "TXT_CODICEVALUTA";
-        QTest::newRow("movement types not a list") << QByteArray(R"({"USR_TIPOMOV": "CO"})") << "USR_TIPOMOV";
+        QTest::addColumn<QString>("echoed");
+        QTest::newRow("unknown key") << QByteArray(R"({"TXT_CONTOO": "01"})") << "TXT_CONTOO" << "";
+        QTest::newRow("combo value out of domain") << QByteArray(R"({"CBO_SELPERIMP": "7"})") << "CBO_SELPERIMP" << "7";
+        QTest::newRow("amount as text") << QByteArray(R"({"TXT_IMPORTO": "1000"})") << "TXT_IMPORTO" << "\"1000\"";
+        QTest::newRow("five-digit year") << QByteArray(R"({"TXT_ANNOLI": 20245})") << "TXT_ANNOLI" << "20245";
+        QTest::newRow("year with decimals") << QByteArray(R"({"TXT_ANNOLS": 2024.5})") << "TXT_ANNOLS" << "2024.5";
+        QTest::newRow("Italian date") << QByteArray(R"({"TXT_DATAREGDA": "15/03/2024"})") << "TXT_DATAREGDA"
+                                      << "\"15/03/2024\"";
+        QTest::newRow("currency too long") << QByteArray(R"({"TXT_CODICEVALUTA": "EUROS"})") << "TXT_CODICEVALUTA"
+                                           << "EUROS";
+        QTest::newRow("movement types not a list") << QByteArray(R"({"USR_TIPOMOV": "CO"})") << "USR_TIPOMOV"
+                                                   << "\"CO\"";
+        QTest::newRow("movement type no number") << QByteArray(R"({"USR_TIPOMOV": ["1", "1; --"]})") << "USR_TIPOMOV[1]"
+                                                 << "\"1; --\"";
+        QTest::newRow("movement type as number") << QByteArray(R"({"USR_TIPOMOV": [3]})") << "USR_TIPOMOV[0]" << "3";
         QTest::newRow("limit row without caption") << QByteArray(R"({"ADVQ_LIMITI": [{"from": "1"}]})")
-                                                  << "ADVQ_LIMITI[0].caption";
+                                                  << "ADVQ_LIMITI[0].caption" << "";
         QTest::newRow("limit row bad section") << QByteArray(R"({"ADVQ_SELCONTI": [{"caption": "X", "section": "C"}]})")
-                                              << "ADVQ_SELCONTI[0].section";
+                                              << "ADVQ_SELCONTI[0].section" << "\"C\"";
         QTest::newRow("order direction") << QByteArray(R"({"ADVO_ORDINAMENTI": [{"caption": "X", "direction": "UP"}]})")
-                                        << "ADVO_ORDINAMENTI[0].direction";
-        QTest::newRow("company zero") << QByteArray(R"({"company": 0})") << "company";
+                                        << "ADVO_ORDINAMENTI[0].direction" << "\"UP\"";
+        QTest::newRow("company zero") << QByteArray(R"({"company": 0})") << "company" << "0";
+        QTest::newRow("NUL in the account") << QByteArray(R"({"TXT_CONTO": "01\u0000X"})") << "TXT_CONTO" << "U+0000";
+        QTest::newRow("line end in a list value")
+            << QByteArray(R"({"ADVQ_LIMITI": [{"caption": "Commessa", "list": ["A", "B\r\nC"]}]})")
+            << "ADVQ_LIMITI[0].list[1]" << "U+000D";
+        QTest::newRow("C1 control in a caption") << QByteArray("{\"ADVO_ORDINAMENTI\": [{\"caption\": \"C.d.C.\u0085\"}]}")
+                                                << "ADVO_ORDINAMENTI[0].caption" << "U+0085";
     }
     void refusesFilesThatDescribeNoValidSelection()
     {
         QFETCH(QByteArray, json);
         QFETCH(QString, namedKey);
+        QFETCH(QString, echoed);
         try {
             quorvane::parseSelection(json);
             QFAIL("the file was accepted");
         } catch (const quorvane::SelectionFileError& e) {
-            QVERIFY2(QString::fromStdString(e.what()).contains("\"" + namedKey + "\""), e.what());
+            const QString message = QString::fromStdString(e.what());
+            QVERIFY2(message.contains("\"" + namedKey + "\"") && message.contains(echoed), e.what());
         }
     }
 
