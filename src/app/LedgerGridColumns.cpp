@@ -2,7 +2,6 @@
 
 #include "display/GridLayout.h"
 #include "engine/AttributeColumns.h"
-#include "engine/NumberFormat.h"
 #include "export/ExportColumns.h"
 #include "hostfw/AttributeDefinitions.h"
 #include "hostfw/CostUtilities.h"
@@ -12,18 +11,9 @@ std::vector<controls::DataGridColumn> movementGridColumns(const LedgerSession& s
     const company::CompanySettings& company = session.company;
     const quorvane::EngineSettings& engine = session.request.settings;
     const SideCaptions sides = sideCaptions(session);
-    quorvane::display::GridLayoutSettings grid;
-    grid.intercompany = engine.intercompany;
-    grid.siteSetting = company.siteSetting;
-    grid.lineSiteSetting = company.lineSiteSetting;
-    grid.projectStructure = company.projectStructure;
-    grid.qevIntegration = engine.qevIntegration;
-    grid.noLedgerLink = company.noLedgerLink;
+    quorvane::display::GridLayoutSettings grid = quorvane::display::companyGridLayout(company, engine);
     grid.debitCaption = QString::fromStdString(sides.debit);
     grid.creditCaption = QString::fromStdString(sides.credit);
-    grid.amountDecimals = engine.amountDecimals;
-    grid.quantityDecimals = engine.quantityDecimals;
-    grid.amountFormat = QString::fromStdString(quorvane::amountFormat(engine.amountDecimals));
     grid.currencyText =
         hostfw::CostUtilities::currencySymbol(*session.connection, QString::fromStdString(company.currency));
     grid.headerAttributes = hostfw::AttributeDefinitions::read(*session.connection, company.company)

@@ -3,7 +3,9 @@
 // the window's captions, decimals, amount format and currency text, the user-defined attributes, and how
 // much the form resizer has widened the window since its design.
 
+#include "company/CompanySettings.h"
 #include "controls/AttributeSource.h"
+#include "engine/EngineSettings.h"
 
 #include <QString>
 
@@ -28,6 +30,10 @@ struct GridLayoutSettings {
     std::vector<controls::AttributeField> headerAttributes;   // entity 29
     std::vector<controls::AttributeField> lineAttributes;     // entity 30
 };
+
+// The settings the company and its currency decide: the columns its flags show or hide, the decimals and
+// the amount format. The captions, the currency text, the attributes and the scale are the caller's.
+GridLayoutSettings companyGridLayout(const company::CompanySettings& company, const EngineSettings& engine);
 
 // A design width in twips as the form resizer scales it horizontally, rounded to whole twips.
 int scaledTwips(int designTwips, const GridLayoutSettings& settings);

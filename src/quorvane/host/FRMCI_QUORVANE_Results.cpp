@@ -52,18 +52,9 @@ constexpr int designUngroupedTotalsHeightTwips = 600;
 display::GridLayoutSettings FRMCI_QUORVANE::gridLayoutSettings(const hostfw::AttributeDefinitions& attributes) const
 {
     const company::CompanySettings& company = activeInterface_->ClsGlobal()->Company();
-    display::GridLayoutSettings grid;
-    grid.intercompany = settings_.intercompany;
-    grid.siteSetting = company.siteSetting;
-    grid.lineSiteSetting = company.lineSiteSetting;
-    grid.projectStructure = company.projectStructure;
-    grid.qevIntegration = settings_.qevIntegration;
-    grid.noLedgerLink = company.noLedgerLink;
+    display::GridLayoutSettings grid = display::companyGridLayout(company, engineSettings());
     grid.debitCaption = settings_.debitCaption;
     grid.creditCaption = settings_.creditCaption;
-    grid.amountDecimals = settings_.amountDecimals;
-    grid.quantityDecimals = settings_.quantityDecimals;
-    grid.amountFormat = settings_.amountFormat;
     grid.currencyText = costUtilities_->currencyText(settings_.currency);
     // The grids are laid out once, with the window at its design size.
     grid.horizontalScale = 1.0;

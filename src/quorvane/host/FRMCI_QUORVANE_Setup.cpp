@@ -5,7 +5,6 @@
 #include "FRMCI_QUORVANE.h"
 
 #include "HostMessages.h"
-#include "NumberFormats.h"
 #include "ResizeCodes.h"
 #include "SelectionPanel.h"
 
@@ -15,6 +14,7 @@
 #include "controls/NumberField.h"
 #include "controls/TabStrip.h"
 #include "controls/ToolbarMenuButton.h"
+#include "engine/NumberFormat.h"
 
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
@@ -174,8 +174,8 @@ void FRMCI_QUORVANE::buildNumberFormats()
     settings_.amountDecimals = 2;
     hostfw::runUnderTrap(hostfw::ignoreErrors(),
                          [&] { settings_.amountDecimals = qint16(sessionOf(activeInterface_).Company().amountDecimals); });
-    settings_.amountFormat = amountFormat(settings_.amountDecimals);
-    settings_.quantityFormat = quantityFormat(settings_.quantityDecimals);
+    settings_.amountFormat = QString::fromStdString(amountFormat(settings_.amountDecimals));
+    settings_.quantityFormat = QString::fromStdString(quantityFormat(settings_.quantityDecimals));
     controls_.TXT_IMPORTO->setFormat(settings_.amountFormat);
     controls_.TXT_QUANTITA->setFormat(settings_.quantityFormat);
 }

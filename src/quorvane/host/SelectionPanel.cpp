@@ -1,7 +1,6 @@
 #include "SelectionPanel.h"
 
 #include "FRMCI_QUORVANE.h"
-#include "NumberFormats.h"
 
 #include "controls/CheckField.h"
 #include "controls/ComboField.h"
@@ -12,6 +11,7 @@
 #include "controls/NumberFieldM.h"
 #include "controls/TabStrip.h"
 #include "controls/TextFieldM.h"
+#include "engine/NumberFormat.h"
 #include "hostfw/ChartDefinitions.h"
 #include "hostfw/ChartOfAccountsLookup.h"
 #include "hostfw/HostPrograms.h"
@@ -478,7 +478,7 @@ void SelectionPanel::AggiornaCambio()
     }
     std::optional<hostfw::ExchangeRate> rate = rates_.rate(currency, c_.TXT_DATACAMBIO->date());
     // The rate shows with the currency's own decimals, in the quantities' pattern.
-    c_.TXT_CAMBIO->setFormat(quantityFormat(rate ? rate->NUMERODECIMALI : 0));
+    c_.TXT_CAMBIO->setFormat(QString::fromStdString(quantityFormat(rate ? rate->NUMERODECIMALI : 0)));
     c_.TXT_CAMBIO->setValue(rate ? controls::plainNumber(rate->CAMBIO) : QString());
 }
 
