@@ -95,6 +95,8 @@ QString text(const std::string& value)
 void FRMCI_QUORVANE::setUpSourceCommands()
 {
     connect(controls_.CMD_MODIFICA, &QPushButton::clicked, this, [this] { CMD_MODIFICA_ButtonClick(); });
+    // A double click on a line opens its source as "Modifica" does: the status bar says so.
+    connect(controls_.GRD_MOVIMENTI, &QAbstractItemView::doubleClicked, this, [this] { CMD_MODIFICA_ButtonClick(); });
     connect(services_.warehouseConnector.get(), &hostfw::StockLookupDecode::CloseForm, this,
             [this](int programCode) { gclsConnectMagazzino_CloseForm(programCode); });
 }
@@ -103,6 +105,7 @@ void FRMCI_QUORVANE::setUpSourceCommands()
 void FRMCI_QUORVANE::releaseSourceConnectors()
 {
     disconnect(controls_.CMD_MODIFICA, nullptr, this, nullptr);
+    disconnect(controls_.GRD_MOVIMENTI, &QAbstractItemView::doubleClicked, this, nullptr);
     services_.warehouseConnector.reset();
     delete PclsConnectCOAN.data();
 }

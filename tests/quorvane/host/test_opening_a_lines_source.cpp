@@ -48,6 +48,20 @@ bool showRegistration(quorvane::host::FRMCI_QUORVANE& window, const QString& num
     return movements.RecordCount() > 0;
 }
 
+// "Modifica", or a double click on the grid's current line.
+void openTheLinesSource(quorvane::host::FRMCI_QUORVANE& window, bool byDoubleClick)
+{
+    if (!byDoubleClick) {
+        QTest::mouseClick(window.controls().CMD_MODIFICA, Qt::LeftButton);
+        return;
+    }
+    controls::DataGrid* grid = window.controls().GRD_MOVIMENTI;
+    const QPoint line = grid->visualRect(grid->currentIndex()).center();
+    // The test's double click comes without the press a real one starts with: a view takes it for a press.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, line);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, line);
+}
+
 // Shows the first of the registrations that the processing extracted; answers it, or "" for none.
 QString showFirstExtracted(quorvane::host::FRMCI_QUORVANE& window, const QStringList& numbers)
 {
@@ -190,30 +204,31 @@ void OpeningALinesSourceTest::eachOriginOpensItsProgramAndTheWindowComesBackWhen
     QTest::addColumn<QString>("condition");
     QTest::addColumn<int>("ledgerEdit");
     QTest::addColumn<QString>("program");
+    QTest::addColumn<bool>("byDoubleClick");
     const auto origin = [](int value) { return QStringLiteral("CI12_INDPROVENIENZA = %1").arg(value); };
     const auto both = [](const QString& a, const QString& b) { return a + QStringLiteral(" AND ") + b; };
-    QTest::newRow("entered by hand") << origin(0) << 1 << movementsProgram;
-    QTest::newRow("imported") << origin(1) << 1 << movementsProgram;
-    QTest::newRow("allocation") << origin(6) << 1 << movementsProgram;
-    QTest::newRow("ledger, entry open to changes") << both(origin(2), modifiableEntry) << 1 << journalEntryProgram;
+    QTest::newRow("entered by hand") << origin(0) << 1 << movementsProgram << false;
+    QTest::newRow("imported") << origin(1) << 1 << movementsProgram << false;
+    QTest::newRow("allocation") << origin(6) << 1 << movementsProgram << false;
+    QTest::newRow("ledger, entry open to changes") << both(origin(2), modifiableEntry) << 1 << journalEntryProgram << true;
     QTest::newRow("ledger, entry printed in the VAT registers")
         << both(origin(2), both(withEntry, "CI12_NUMREG_CO99 IN (SELECT CG41_NUMREG FROM CG41_PRIMANOTA WHERE "
                                            "CG41_DITTA_CG18 = 1 AND CG41_FLGSTPIVA = 1)"))
-        << 1 << reconciliationProgram;
+        << 1 << reconciliationProgram << false;
     QTest::newRow("ledger, entry with a line printed in the journal")
         << both(origin(2), "CI12_NUMREG_CO99 IN (SELECT CG42_NUMREG_CG41 FROM CG42_MOVCONT WHERE CG42_DITTA_CG18 = 1 "
                            "AND CG42_FLGSTPGIOR = 1)")
-        << 1 << reconciliationProgram;
-    QTest::newRow("ledger, no entry") << both(origin(2), withoutEntry) << 1 << movementsProgram;
+        << 1 << reconciliationProgram << false;
+    QTest::newRow("ledger, no entry") << both(origin(2), withoutEntry) << 1 << movementsProgram << false;
     QTest::newRow("ledger, company keeps entries from changes") << both(origin(2), modifiableEntry) << 0
-                                                                 << reconciliationProgram;
+                                                                 << reconciliationProgram << false;
     QTest::newRow("reconciled ledger, entry open to changes") << both(origin(3), modifiableEntry) << 1
-                                                              << journalEntryProgram;
-    QTest::newRow("reconciled ledger, no entry") << both(origin(3), withoutEntry) << 1 << movementsProgram;
-    QTest::newRow("warehouse, document") << both(origin(4), withDocument) << 1 << documentProgram;
-    QTest::newRow("warehouse, no document") << both(origin(4), withoutDocument) << 1 << movementsProgram;
-    QTest::newRow("sales, document") << both(origin(5), withDocument) << 1 << documentProgram;
-    QTest::newRow("sales, no document") << both(origin(5), withoutDocument) << 1 << movementsProgram;
+                                                              << journalEntryProgram << false;
+    QTest::newRow("reconciled ledger, no entry") << both(origin(3), withoutEntry) << 1 << movementsProgram << false;
+    QTest::newRow("warehouse, document") << both(origin(4), withDocument) << 1 << documentProgram << true;
+    QTest::newRow("warehouse, no document") << both(origin(4), withoutDocument) << 1 << movementsProgram << false;
+    QTest::newRow("sales, document") << both(origin(5), withDocument) << 1 << documentProgram << false;
+    QTest::newRow("sales, no document") << both(origin(5), withoutDocument) << 1 << movementsProgram << false;
 }
 
 void OpeningALinesSourceTest::eachOriginOpensItsProgramAndTheWindowComesBackWhenItCloses()
@@ -221,13 +236,14 @@ void OpeningALinesSourceTest::eachOriginOpensItsProgramAndTheWindowComesBackWhen
     QFETCH(QString, condition);
     QFETCH(int, ledgerEdit);
     QFETCH(QString, program);
+    QFETCH(bool, byDoubleClick);
     LedgerWindow& w = windowWithLedgerEdit(ledgerEdit);
     const QString number = showFirstExtracted(*w.window, column(
         *connection_, "SELECT CI12_NUMREG_CO99 FROM CI12_MOVTESTATA WHERE CI12_DITTA_CG18 = 1 AND " + condition
                           + " ORDER BY CI12_NUMREG_CO99"));
     QVERIFY2(!number.isEmpty(), "the demo company has no extracted movement of this kind");
 
-    QTest::mouseClick(w.window->controls().CMD_MODIFICA, Qt::LeftButton);
+    openTheLinesSource(*w.window, byDoubleClick);
     QVERIFY2(w.answerer->requests.empty(), qPrintable(w.answerer->texts().join(QLatin1Char('\n'))));
     const std::vector<SourceProgramWindow*> open = openPrograms();
     QCOMPARE(open.size(), std::size_t(1));
