@@ -95,7 +95,7 @@ QString text(const std::string& value)
 void FRMCI_QUORVANE::setUpSourceCommands()
 {
     connect(controls_.CMD_MODIFICA, &QPushButton::clicked, this, [this] { CMD_MODIFICA_ButtonClick(); });
-    // A double click on a line opens its source as "Modifica" does: the status bar says so.
+    // A double click is how a user opens a line anywhere else: here it opens the source as "Modifica" does.
     connect(controls_.GRD_MOVIMENTI, &QAbstractItemView::doubleClicked, this, [this] { CMD_MODIFICA_ButtonClick(); });
     connect(services_.warehouseConnector.get(), &hostfw::StockLookupDecode::CloseForm, this,
             [this](int programCode) { gclsConnectMagazzino_CloseForm(programCode); });
