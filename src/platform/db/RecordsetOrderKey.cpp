@@ -1,7 +1,5 @@
 #include "RecordsetOrderKey.h"
 
-#include "RecordsetTextFold.h"
-
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -94,7 +92,7 @@ RecordsetKeyBound RecordsetKeyReader::bound(const Value& literal) const
     case DataType::DateTime: return {signedKey(literal.asDateTime().msecs), false};
     case DataType::Text: {
         // Text keys start at 1, so a text below every rank sits just above 0.
-        auto position = column_.dictionary().locateFold(foldCase(literal.asText()));
+        auto position = column_.dictionary().locate(literal.asText());
         return position.exact ? RecordsetKeyBound{std::uint64_t(position.ranksBelow) + 1, false}
                               : RecordsetKeyBound{position.ranksBelow, true};
     }
