@@ -10,55 +10,12 @@ namespace db {
 
 namespace {
 
-// One condition on a sort key: equality with a value or NULL, or with NULL or the empty text at once.
-struct KeyCondition {
-    const RecordsetFilterExpr* equality = nullptr;
-    bool orNull = false;
-};
-
-bool isEquality(const RecordsetFilterExpr& expr)
+// The equality clauses of an AND-only filter, or false when some part is not such a clause.
+bool collectEqualities(const RecordsetFilterExpr& expr, std::vector<const RecordsetFilterExpr*>& out)
 {
-    return expr.kind == RecordsetFilterExpr::Kind::Clause && expr.op == RecordsetFilterOp::Equal;
-}
-
-bool isBlankText(const RecordsetFilterLiteral& literal)
-{
-    return literal.kind == RecordsetFilterLiteral::Kind::Text
-           && literal.text.find_first_not_of(' ') == std::string::npos;
-}
-
-bool isBlankOrNull(const Value& operand)
-{
-    return operand.isNull() || operand.asText().find_first_not_of(' ') == std::string::npos;
-}
-
-// "C = NULL OR C = ''": NULL sorts with the empty text, the lowest of texts, so the two form one run.
-std::optional<KeyCondition> nullOrEmpty(const RecordsetFilterExpr& expr)
-{
-    if (expr.kind != RecordsetFilterExpr::Kind::Or || expr.children.size() != 2)
-        return std::nullopt;
-    const RecordsetFilterExpr& a = expr.children[0];
-    const RecordsetFilterExpr& b = expr.children[1];
-    if (!isEquality(a) || !isEquality(b) || a.column != b.column)
-        return std::nullopt;
-    const bool aNull = a.literal.kind == RecordsetFilterLiteral::Kind::Null;
-    const RecordsetFilterExpr& text = aNull ? b : a;
-    const RecordsetFilterExpr& null = aNull ? a : b;
-    if (null.literal.kind != RecordsetFilterLiteral::Kind::Null || !isBlankText(text.literal))
-        return std::nullopt;
-    return KeyCondition{&text, true};
-}
-
-// The key conditions of an AND-only filter, or false when some part is not such a condition.
-bool collectEqualities(const RecordsetFilterExpr& expr, std::vector<KeyCondition>& out)
-{
-    if (isEquality(expr)) {
-        out.push_back({&expr, false});
-        return true;
-    }
-    if (auto condition = nullOrEmpty(expr)) {
-        out.push_back(*condition);
-        return true;
+    if (expr.kind == RecordsetFilterExpr::Kind::Clause) {
+        out.push_back(&expr);
+        return expr.op == RecordsetFilterOp::Equal;
     }
     if (expr.kind != RecordsetFilterExpr::Kind::And)
         return false;
@@ -66,18 +23,18 @@ bool collectEqualities(const RecordsetFilterExpr& expr, std::vector<KeyCondition
                        [&](const RecordsetFilterExpr& child) { return collectEqualities(child, out); });
 }
 
-// The condition on each leading sort key, in key order, when the conditions cover exactly those keys.
-std::optional<std::vector<KeyCondition>> conditionsOnLeadingKeys(const std::vector<RecordsetSortKey>& keys,
-                                                                 const RecordsetFilterExpr& filter)
+// The clause on each leading sort key, in key order, when the clauses cover exactly those keys.
+std::optional<std::vector<const RecordsetFilterExpr*>> clausesOnLeadingKeys(const std::vector<RecordsetSortKey>& keys,
+                                                                            const RecordsetFilterExpr& filter)
 {
-    std::vector<KeyCondition> conditions;
-    if (!collectEqualities(filter, conditions) || conditions.size() > keys.size())
+    std::vector<const RecordsetFilterExpr*> clauses;
+    if (!collectEqualities(filter, clauses) || clauses.size() > keys.size())
         return std::nullopt;
-    std::vector<KeyCondition> byKey;
-    for (std::size_t i = 0; i < conditions.size(); ++i) {
-        auto on = std::find_if(conditions.begin(), conditions.end(),
-                               [&](const KeyCondition& c) { return c.equality->column == keys[i].column; });
-        if (on == conditions.end())
+    std::vector<const RecordsetFilterExpr*> byKey;
+    for (std::size_t i = 0; i < clauses.size(); ++i) {
+        auto on = std::find_if(clauses.begin(), clauses.end(),
+                               [&](const RecordsetFilterExpr* c) { return c->column == keys[i].column; });
+        if (on == clauses.end())
             return std::nullopt;
         byKey.push_back(*on);
     }
@@ -87,19 +44,14 @@ std::optional<std::vector<KeyCondition>> conditionsOnLeadingKeys(const std::vect
 struct Target {
     RecordsetKeyReader reader;
     bool isNull = false;
-    bool orNull = false;          // NULL or the value: the value is the empty text, next to NULL
     RecordsetKeyBound bound;
     bool descending = false;
 
     // Negative when the row sorts before the target on this key; NULLs sort first, as in RecordsetSort.
     int compare(std::uint32_t row) const
     {
-        const bool rowNull = reader.isNull(row);
-        int c = 0;
-        if (orNull)
-            c = rowNull || compareToBound(reader.key(row), bound) == 0 ? 0 : 1;
-        else
-            c = rowNull || isNull ? int(isNull) - int(rowNull) : compareToBound(reader.key(row), bound);
+        bool rowNull = reader.isNull(row);
+        int c = rowNull || isNull ? int(isNull) - int(rowNull) : compareToBound(reader.key(row), bound);
         return descending ? -c : c;
     }
 };
@@ -109,21 +61,19 @@ struct Target {
 RecordsetRun seekRange(const RecordsetData& data, const RecordsetView::Order& sorted,
                        const std::vector<RecordsetSortKey>& keys, const RecordsetFilterExpr& filter)
 {
-    auto conditions = conditionsOnLeadingKeys(keys, filter);
-    if (!conditions)
+    auto clauses = clausesOnLeadingKeys(keys, filter);
+    if (!clauses)
         return std::nullopt;
     std::vector<Target> targets;
-    for (std::size_t i = 0; i < conditions->size(); ++i) {
-        const RecordsetFilterExpr& clause = *(*conditions)[i].equality;
+    for (std::size_t i = 0; i < clauses->size(); ++i) {
+        const RecordsetFilterExpr& clause = *(*clauses)[i];
         const RecordsetColumn& column = data.column(clause.column);
         Value operand = filterOperand(column.field(), clause.op, clause.literal);
-        // A NULL text sorts among the empty texts (RecordsetSort.h): either alone is no run of its own.
-        if (column.field().type == DataType::Text && !(*conditions)[i].orNull && isBlankOrNull(operand))
-            return std::nullopt;
-        Target target{RecordsetKeyReader(column), operand.isNull(), (*conditions)[i].orNull, {}, keys[i].descending};
+        Target target{RecordsetKeyReader(column), false, {}, keys[i].descending};
+        target.isNull = operand.isNull() && column.field().type != DataType::Text;
         if (!target.isNull)
             target.bound = target.reader.bound(operand);
-        if (target.bound.justAbove && !target.orNull)
+        if (target.bound.justAbove)
             return RecordsetRun::value_type{0, 0};   // no row can equal a value between two keys
         targets.push_back(std::move(target));
     }

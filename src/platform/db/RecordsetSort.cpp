@@ -44,11 +44,10 @@ KeyValues fetch(const RecordsetData& data, const RecordsetSortKey& key)
     KeyValues values;
     values.descending = key.descending;
     values.keys.resize(data.rowCount());
-    const bool text = column.field().type == DataType::Text;
-    const std::uint64_t emptyText = text ? reader.bound(Value(std::string())).key : 0;
     for (std::size_t row = 0; row < data.rowCount(); ++row)
-        values.keys[row] = column.isNull(row) ? emptyText : reader.key(row);
-    if (column.hasNulls() && !text) {
+        if (!reader.isNull(row))
+            values.keys[row] = reader.key(row);
+    if (column.hasNulls() && column.field().type != DataType::Text) {
         values.nulls.resize(data.rowCount());
         for (std::size_t row = 0; row < data.rowCount(); ++row)
             values.nulls[row] = column.isNull(row) ? 1 : 0;

@@ -4,7 +4,7 @@
 #include "report/Paginator.h"
 #include "report/formula/TextFormat.h"
 
-#include "db/RecordsetTextFold.h"
+#include "tsql/Collation.h"
 
 #include <algorithm>
 #include <memory>
@@ -21,14 +21,21 @@ double heightOf(const std::vector<CompiledSection>& sections)
     return sum;
 }
 
-// Two records are in the same group when their values are equal, texts without regard to case (as
-// they were sorted), and nulls together.
+// A missing value, or a text that is empty once its trailing blanks are gone.
+bool noValue(const formula::Value& v)
+{
+    return v.isNull() || (v.type() == formula::ValueType::Text && tsql::compareText(v.text(), "") == 0);
+}
+
+// Two records are in the same group when their values are equal, texts as the company database compares
+// them (without regard to case, trailing blanks ignored, accents kept: the order they were sorted in), and
+// a missing value together with an empty text, as the ledger's tree shows them in one group.
 bool sameGroup(const formula::Value& a, const formula::Value& b)
 {
-    if (a.isNull() || b.isNull())
-        return a.isNull() && b.isNull();
+    if (noValue(a) || noValue(b))
+        return noValue(a) && noValue(b);
     if (a.type() == formula::ValueType::Text && b.type() == formula::ValueType::Text)
-        return db::foldCase(a.text()) == db::foldCase(b.text());
+        return tsql::compareText(a.text(), b.text()) == 0;
     return a.type() == b.type() && formula::compareValues(a, b) == 0;
 }
 

@@ -21,12 +21,12 @@ std::string quotedLiteral(const std::string& text)
     return quoted + "'";
 }
 
-// The term of one level in a node's movement filter. A group without a value holds the lines whose value
-// is NULL and, in a text column, those whose text is empty or blank, which the collation finds with ''.
+// The term of one level in a node's movement filter. A group without a value is "=NULL", which in a text
+// column finds the empty and blank texts too, as the movement set compares texts (RecordsetOrderKey.h).
 std::string filterTerm(const std::string& column, const db::FieldInfo& field, const db::Value& value)
 {
     if (holdsNoValue(value))
-        return field.type == db::DataType::Text ? "(" + column + "=NULL OR " + column + "='')" : column + "=NULL";
+        return column + "=NULL";
     const std::string text = value.toText();
     return column + "=" + (isQuotedInFilter(field) ? quotedLiteral(text) : text);
 }

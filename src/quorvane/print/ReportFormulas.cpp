@@ -79,6 +79,17 @@ void groupingFormulas(const FormulaRequest& request, ReportFormulaPlan& plan)
             levelFormulas(*row, level--, &*row == outermost, plan);
 }
 
+// The rate as the formula language reads it, and as an Italian reader does.
+void conversionFormulas(const Countervalue::Conversion& conversion, ReportFormulaPlan& plan)
+{
+    const QString rate = QString::number(conversion.rate, 'g', 15);
+    plan.formulas.push_back({"NUMCAMBIO", (conversion.quotation.uncertain ? "1 / " : "") + rate.toStdString()});
+    plan.formulas.push_back({"NUMDECIMALICAMBIO", std::to_string(conversion.quotation.decimals)});
+    plan.formulas.push_back({"STRCONTROVALORE", "\"Controvalore in " + conversion.currency + " al cambio "
+                                                    + QString(rate).replace(QLatin1Char('.'), QLatin1Char(',')).toStdString()
+                                                    + "\""});
+}
+
 } // namespace
 
 ReportFormulaPlan buildFormulaPlan(const FormulaRequest& request, AccountFormulas& accounts)
@@ -88,6 +99,8 @@ ReportFormulaPlan buildFormulaPlan(const FormulaRequest& request, AccountFormula
     plan.formulas.push_back({"STRVDSFORMATTATA", accounts.GetFormulaVDSFormattata()});
     orderingFormulas(request, plan);
     groupingFormulas(request, plan);
+    if (request.conversion)
+        conversionFormulas(*request.conversion, plan);
     if (request.withCounterparts)
         plan.counterpartFormulas.push_back({"STRCONTOFORMATTATO", accounts.GetFormulaSubContoFormattato()});
     return plan;

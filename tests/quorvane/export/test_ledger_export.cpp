@@ -164,6 +164,12 @@ void LedgerExportTest::cellsAreTypedAsTheGridShowsThem()
     const QByteArray firstLine = QByteArray::number(captionsRow.toInt() + 1);
     QVERIFY(sheet.xml.contains("ySplit=\"" + captionsRow + "\" topLeftCell=\"A" + firstLine));
     QVERIFY(sheet.xml.contains("state=\"frozen\"") && sheet.xml.contains("<autoFilter ref=\"A" + captionsRow + ":"));
+    // The debit column holds the selection's total as the number format writes it, digit for digit.
+    const QString total = QLocale(QLocale::English).toString(sheet.rows.back().text(column("DARE")).toDouble(), 'f', 2);
+    const QByteArray debitColumn = QByteArray::number(column("DARE") + 1);
+    const qsizetype at = sheet.xml.indexOf("<col min=\"" + debitColumn + "\" max=\"" + debitColumn + "\" width=\"");
+    QVERIFY(at >= 0);
+    QVERIFY2(QString::fromLatin1(sheet.xml.mid(at, 80)).section('"', 5, 5).toDouble() >= total.size(), qPrintable(total));
     // The first line with a quantity that names a warehouse: its code is a text with a leading zero.
     const auto withWarehouse = std::find_if(sheet.rows.begin() + long(captions), sheet.rows.end(), [&](const auto& r) {
         return r.outlineLevel == 2 && r.text(column("CI13_DEP_MG58")).startsWith('0') && r.cents(column("QUANTITA"));
@@ -182,6 +188,8 @@ void LedgerExportTest::cellsAreTypedAsTheGridShowsThem()
     QCOMPARE(line.cells.at(column("IMPORTO")).numberFormat, QString("#,##0.00"));
     QCOMPARE(line.cells.at(column("QUANTITA")).numberFormat, QString("#,##0.00"));
     QCOMPARE(line.cents(column("IMPORTO")).value_or(-1), qRound64(source.value("CI13_IMPORTO").toDouble() * 100));
+    // The cell holds the amount's shortest decimal, which reads back as the amount itself.
+    QCOMPARE(line.text(column("IMPORTO")), QString::number(source.value("CI13_IMPORTO").toDouble(), 'g', 15));
     const QString centre = QString::fromStdString(source.value("CI13_CONTO_PC03").toText());
     QCOMPARE(line.cells.at(column("CI13_CONTO_PC03")).type, QString("inlineStr"));
     QCOMPARE(line.text(column("CI13_CONTO_PC03")).remove('.'), centre.trimmed());
