@@ -5,6 +5,7 @@
 // copy of the demo database seeded with codes that differ only in case or by trailing blanks, empty texts
 // beside NULLs, and quotes. The commands run in process, as `quorvane` runs them.
 
+#include "../quorvane/export/CsvRecords.h"
 #include "../quorvane/export/XlsxBook.h"
 
 #include "Commands.h"
@@ -100,47 +101,25 @@ std::pair<int, QString> runCommand(int (*command)(const std::vector<std::string>
     return {status, QString::fromStdString(out.str())};
 }
 
-// How the test's own statement finds a caption's group over the base tables; an attribute's is its column
-// of the header's or the line's attribute record.
-QString baseColumn(const QString& caption, const QString& movementColumn)
+// Where the test's own statement finds a caption's group over the base tables: most movement columns are
+// the header's (T), the line's (R), the project's (P) or the journal line's (G) own; an attribute is its
+// column of the header's or the line's attribute record (A12, A13).
+QString baseColumn(const QString& movementColumn)
 {
-    static const QMap<QString, QString> columns{
-        {"Codice Intercompany", "R.CI13_CODICE_CGC0"},
-        {"Sede", "R.CI13_SEDE_CG31"},
-        {"Causale", "T.CI12_CODCAUS_CI03"},
-        {"Sez. doc.", "T.CI12_SEZDOC"},
-        {"Tipo movimento", "T.CI12_INDTIPOMOV"},
-        {"Nr. doc.", "T.CI12_NUMDOC"},
-        {"Nr. doc. orig.", "T.CI12_NUMDOCORIG"},
-        {"Codice cliente", "CASE WHEN T.CI12_TIPOCF_CG44 = 0 THEN T.CI12_CLIFOR_CG44 END"},
-        {"Codice fornitore", "CASE WHEN T.CI12_TIPOCF_CG44 = 1 THEN T.CI12_CLIFOR_CG44 END"},
-        {"C.d.C.", "R.CI13_CONTO_PC03"},
-        {"V.d.S.", "R.CI13_VDS_PC03"},
-        {"Natura costo", "V.PC03_NATURA_PC04"},
-        {"C/contabile", "G.CG42_CONTOPAR_CG24"},
-        {"Commessa", "R.CI13_COMMESSA_PD25"},
-        {"Sottocommessa", "R.CI13_SCOMMESSA_PD25"},
-        {"Progetto", "R.CI13_PROGETTO_PD68"},
-        {"Sottoprogetto", "R.CI13_SPROGETTO_PD69"},
-        {"Tipo progetto", "P.PD68_TIPO_PD1D"},
-        {"Stato progetto", "P.PD68_STATO_PD1E"},
-        {"Classe A progetto", "P.PD68_CLASSEA_PD1F"},
-        {"Classe B progetto", "P.PD68_CLASSEB_PD1G"},
-        {"Classe C progetto", "P.PD68_CLASSEC_PD1H"},
-        {"Nodo", "R.CI13_NODO_PD0C"},
-        {"Nodo riferimento", "R.CI13_NODORIF_PD0C"},
-        {"Attività progetto", "R.CI13_ATTIVITA_PD0D"},
-        {"Spesa progetto", "R.CI13_SPESAGEN_PD59"},
-        {"Reparto", "R.CI13_REPARTO_PD07"},
-        {"Dipendente", "R.CI13_DIPENDENTE_PD06"},
-        {"Qualifica", "R.CI13_QUALIFICA_PD04"},
-        {"Articolo", "R.CI13_CODART_MG66"},
-        {"Variante", "R.CI13_OPZIONE_MG5E"},
-        {"Deposito", "R.CI13_DEP_MG58"},
+    static const QMap<QString, QString> derived{
+        {"CI12_SEDE_CG31", "R.CI13_SEDE_CG31"},   // the line's own site, under the header's name
+        {"CLIENTE", "CASE WHEN T.CI12_TIPOCF_CG44 = 0 THEN T.CI12_CLIFOR_CG44 END"},
+        {"FORNITORE", "CASE WHEN T.CI12_TIPOCF_CG44 = 1 THEN T.CI12_CLIFOR_CG44 END"},
+        {"NATURA", "V.PC03_NATURA_PC04"},
     };
-    if (columns.contains(caption))
-        return columns.value(caption);
-    return QString(movementColumn).replace("CO5L_CI12.", "A12.").replace("CO5L_CI13.", "A13.");
+    static const QList<std::pair<QString, QString>> tables{
+        {"CI12_", "T."}, {"CI13_", "R."}, {"PD68_", "P."}, {"CG42_", "G."}, {"CO5L_CI12.", "A12."}, {"CO5L_CI13.", "A13."}};
+    if (derived.contains(movementColumn))
+        return derived.value(movementColumn);
+    for (const auto& [prefix, alias] : tables)
+        if (movementColumn.startsWith(prefix))
+            return alias + QString(movementColumn).remove(QRegularExpression("^CO5L_CI1[23]\\."));
+    return movementColumn;
 }
 
 // A date's period number as the ledger numbers its periods (Y×100+week, Y×1000+M×10+half, Y×100+M, …).
@@ -163,7 +142,7 @@ QString periodExpression(const QString& date, int period)
 struct Grouping {
     QString caption;
     int period = 8;
-    QString column;      // the movement set's column, for an attribute
+    QString column;      // the movement set's column
 };
 
 // The group of a line: a value without text (empty or blank) is one group with NULL.
@@ -173,7 +152,7 @@ QString groupExpression(const Grouping& g)
         return periodExpression("T.CI12_DATAREG", g.period);
     if (g.caption == QLatin1String("Data doc."))
         return periodExpression("T.CI12_DATADOC", g.period);
-    const QString value = baseColumn(g.caption, g.column);
+    const QString value = baseColumn(g.column);
     return "CASE WHEN CAST(" + value + " AS NVARCHAR(100)) = '' THEN NULL ELSE " + value + " END";
 }
 
@@ -216,30 +195,6 @@ PrintedTotals printedTotals(const QString& pdf)
                 found.footers.append(f);
         }
     return found;
-}
-
-// RFC 4180 records of the CSV: fields split at ";" outside quotes, "" read as ".
-QList<QStringList> csvRecords(QString text)
-{
-    text.remove(QChar(0xFEFF));
-    QList<QStringList> records{QStringList()};
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (quoted && text.mid(i, 2) == QLatin1String("\"\"")) {
-            field += text[++i];
-        } else if (text[i] == QLatin1Char('"')) {
-            quoted = !quoted;
-        } else if (!quoted && (text[i] == QLatin1Char(';') || text.mid(i, 2) == QLatin1String("\r\n"))) {
-            records.last() << std::exchange(field, {});
-            if (text[i] != QLatin1Char(';') && ++i)
-                records.append(QStringList());
-        } else {
-            field += text[i];
-        }
-    }
-    records.removeLast();
-    return records;
 }
 
 struct Ledger {
@@ -328,9 +283,8 @@ void EveryOutputSumsAsTheDatabaseTest::treePrintSpreadsheetAndCsvHoldTheDatabase
     QTest::addColumn<int>("company");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("period");
-    QTest::addColumn<QString>("column");
     QTest::addColumn<QStringList>("below");   // deeper levels: a caption, and "@" and a period for a date
-    QTest::addRow("demo, company 1, four levels") << demo_ << 1 << "C.d.C." << 8 << QString()
+    QTest::addRow("demo, company 1, four levels") << demo_ << 1 << "C.d.C." << 8
                                                   << QStringList{"V.d.S.", "Nr. doc.", "Data reg.@3"};
     for (const QString& database : {demo_, seeded_}) {
         const bool demo = database == demo_;
@@ -340,14 +294,14 @@ void EveryOutputSumsAsTheDatabaseTest::treePrintSpreadsheetAndCsvHoldTheDatabase
             for (const QString& caption : captions_[company])
                 if (company == 1 || !columns_[company][caption].startsWith(QLatin1String("CO5L_")))
                     QTest::addRow("%s, company %d, %s", demo ? "demo" : "seeded", company, qPrintable(caption))
-                        << database << company << caption << 8 << columns_[company][caption] << QStringList();
+                        << database << company << caption << 8 << QStringList();
             // A month on every date row, and every other period kind once, on one date row or the other.
             for (qsizetype row = 0; row < dateCaptions_[company].size(); ++row)
                 for (int period : {1, 2, 9, 3, 4, 5, 6, 7})
                     if (period == 3 || (demo && company == 1 && (period + row) % 2 == 0))
                         QTest::addRow("%s, company %d, %s by period %d", demo ? "demo" : "seeded", company,
                                       qPrintable(dateCaptions_[company][row]), period)
-                            << database << company << dateCaptions_[company][row] << period << QString() << QStringList();
+                            << database << company << dateCaptions_[company][row] << period << QStringList();
         }
     }
 }
@@ -420,11 +374,12 @@ void EveryOutputSumsAsTheDatabaseTest::treePrintSpreadsheetAndCsvHoldTheDatabase
     QFETCH(int, company);
     QFETCH(QString, caption);
     QFETCH(int, period);
-    QFETCH(QString, column);
     QFETCH(QStringList, below);
-    QList<Grouping> levels = levelsFor({caption, period, column});
+    QList<Grouping> levels = levelsFor({caption, period});
     for (const QString& level : below)
         levels << Grouping{level.section('@', 0, 0), level.contains('@') ? level.section('@', 1).toInt() : 8};
+    for (Grouping& level : levels)
+        level.column = columns_[company][level.caption];
     try {
         holdsTheDatabasesGroups({database, company, levels});
     } catch (const std::exception& e) {
@@ -521,8 +476,8 @@ void EveryOutputSumsAsTheDatabaseTest::holdsTheDatabasesGroups(const Ledger& led
     QCOMPARE(runCommand(runExportCommand, QStringList(common) << "--csv" << csv).first, 0);
     QFile file(csv);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QList<QStringList> records = csvRecords(QString::fromUtf8(file.readAll()));
-    const QStringList header = records.value(0);
+    const std::vector<QStringList> records = csvtest::csvRecords(QString::fromUtf8(file.readAll().mid(3)), ';');
+    const QStringList header = records.front();
     const auto index = [&](const QStringList& names) {
         for (const QString& name : names)
             for (qsizetype i = 0; i < header.size(); ++i)
@@ -534,7 +489,7 @@ void EveryOutputSumsAsTheDatabaseTest::holdsTheDatabasesGroups(const Ledger& led
     const qsizetype quantityAt = index({"Quantità"});
     const auto exact = [](const QString& number) { return QString(number).replace(',', '.').toDouble(); };
     QMap<QString, std::array<double, 4>> sums;
-    for (qsizetype r = 1; r < records.size(); ++r) {
+    for (std::size_t r = 1; r < records.size(); ++r) {
         std::array<double, 4>& group = sums[records[r].mid(0, ledger.levels.size()).join(QChar(0x1f))];
         group[0] += 1;
         group[1] += exact(records[r][debitAt]);

@@ -3,6 +3,7 @@
 // separators, lines and sums, and no file left by a failure or a cancel. What every total holds against the
 // database is the business of the test of every output (test_every_output_sums_as_the_database).
 
+#include "CsvRecords.h"
 #include "XlsxBook.h"
 
 #include "company/DemoDatabase.h"
@@ -37,30 +38,6 @@ QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// RFC 4180: fields split at the separator outside quotes, records at CR LF outside quotes, "" read as ".
-std::vector<QStringList> csvRecords(const QString& text, QChar separator)
-{
-    std::vector<QStringList> records(1);
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool lineEnd = text.mid(i, 2) == "\r\n";
-        if (quoted && text.mid(i, 2) == "\"\"") {
-            field += text[++i];
-        } else if (text[i] == '"') {
-            quoted = !quoted;
-        } else if (quoted || (text[i] != separator && !lineEnd)) {
-            field += text[i];
-        } else {
-            records.back() << std::exchange(field, {});
-            if (lineEnd && ++i)
-                records.emplace_back();
-        }
-    }
-    records.pop_back();
-    return records;
 }
 
 } // namespace
@@ -270,7 +247,7 @@ void LedgerExportTest::csvGivesBackTheLinesAndTheirSumsToTheCent()
     QCOMPARE(exportTo("ledger.csv", request, progress), ExportOutcome::Written);
     const QByteArray bytes = fileBytes(dir_.filePath("ledger.csv"));
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));   // the mark that tells a spreadsheet the file is UTF-8
-    const std::vector<QStringList> records = csvRecords(QString::fromUtf8(bytes.mid(3)), QChar(separator));
+    const std::vector<QStringList> records = csvtest::csvRecords(QString::fromUtf8(bytes.mid(3)), QChar(separator));
     QCOMPARE(records.front().mid(0, 3), (QStringList{"Gruppo C.d.C.", "Gruppo Data reg.", "Num.Reg"}));
     const int levels = 2;
     SelectionTotals read;   // the numbers exactly as the file writes them
