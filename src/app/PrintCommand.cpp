@@ -130,9 +130,14 @@ int process(const CommandLine& line, const DatabaseOption& database)
                                     session.company.expenseItemChart);
     const quorvane::Countervalue countervalue(request.selection, session.company.currency, *session.connection,
                                               request.settings.company);
-    print::LedgerReportTexts report = print::ledgerReportTexts(
-        {session.ordering, std::nullopt, line.flag("--counterparts"), countervalue.conversion()}, accounts,
-        reportCondition(extraction, display, line.option("--group"), attributes), attributes);
+    print::LedgerReportTexts report;
+    try {
+        report = print::ledgerReportTexts(
+            {session.ordering, std::nullopt, line.flag("--counterparts"), countervalue.conversion()}, accounts,
+            reportCondition(extraction, display, line.option("--group"), attributes), attributes);
+    } catch (const std::invalid_argument& e) {
+        throw CommandFailure(reportFailureStatus, std::string("the ledger cannot be printed: ") + e.what());
+    }
     LedgerPrintTexts texts;
     texts.reportFile = print::reportFileName(session.company.noLedgerLink, request.selection.CHK_QUANTITA == "1");
     texts.statement = std::move(report.statement);

@@ -10,9 +10,9 @@
 #include "controls/LabelField.h"
 #include "controls/OrderGrid.h"
 #include "controls/ToolbarMenuButton.h"
+#include "engine/SummaryPanel.h"
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
-#include "engine/SummaryPanel.h"
 #include "hostfw/GlobalUtilities.h"
 #include "print/GroupCondition.h"
 #include "print/LedgerReportTexts.h"
@@ -113,7 +113,8 @@ void FRMCI_QUORVANE::Partitario()
         if (printCurrentGroupOnly_ && node.isValid())
             reportCondition_ = print::currentGroupCondition(reportCondition_,
                                                             controls_.TRE_GRUPPI->tag(node).toStdString(), attributes);
-        print::LedgerReportTexts texts = print::ledgerReportTexts(formulaRequest(), accountFormulas(), reportCondition_, attributes);
+        print::LedgerReportTexts texts =
+            print::ledgerReportTexts(formulaRequest(), accountFormulas(), reportCondition_, attributes);
         job.statement = std::move(texts.statement);
         printFormulas_ = std::move(texts.formulas);
         print::printLedger(gclsReport_, job,

@@ -2,9 +2,10 @@
 
 #include "db/QuotedLiterals.h"
 #include "engine/PeriodKeys.h"
+#include "report/formula/FormulaSet.h"
 
-#include <cctype>
 #include <exception>
+#include <stdexcept>
 #include <utility>
 
 namespace quorvane::print {
@@ -63,11 +64,9 @@ std::size_t valueSign(const std::string& term)
     return sign;
 }
 
-bool isNoValue(std::string value)
+bool isNoValue(std::string_view value)
 {
-    for (char& c : value)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return value == "NULL";
+    return report::formula::upperCase(value) == "NULL";
 }
 
 // The column a term compares, qualified where the base tables need it.
@@ -75,20 +74,12 @@ std::string baseColumn(const std::string& column, const AttributeNames& attribut
 {
     if (column == "CI12_SEDE_CG31")
         return "CI13_MOVCORPO.CI13_SEDE_CG31";
-    for (const auto& [names, alias] : {std::pair{&attributes.header, "CO5L_CI12."}, std::pair{&attributes.line, "CO5L_CI13."}})
+    for (const auto& [names, alias] :
+         {std::pair{&attributes.header, "CO5L_CI12."}, std::pair{&attributes.line, "CO5L_CI13."}})
         for (const std::string& name : *names)
             if (column == name)
                 return alias + name;
     return column;
-}
-
-// A NUL inside a quoted value ends a statement's text early: it is written as the character it is.
-std::string withNulsSpelled(const std::string& term)
-{
-    std::string out;
-    for (char c : term)
-        out += c == '\0' ? std::string("' + CHAR(0) + '") : std::string(1, c);
-    return out;
 }
 
 // "COLUMN=NULL" selects the missing values and the empty texts alike (LEN ignores trailing blanks and
@@ -97,11 +88,11 @@ std::string baseTerm(const std::string& term, const AttributeNames& attributes)
 {
     const std::size_t sign = valueSign(term);
     if (sign == std::string::npos)
-        return withNulsSpelled(term);
+        return term;
     const std::string column = baseColumn(term.substr(0, sign), attributes);
     if (isNoValue(term.substr(sign + 1)))
         return "(" + column + " IS NULL OR LEN(" + column + ") = 0)";
-    return column + withNulsSpelled(term.substr(sign));
+    return column + term.substr(sign);
 }
 
 std::string baseTerms(const std::string& filter, const AttributeNames& attributes)
@@ -133,7 +124,11 @@ std::string groupCondition(const std::string& movementFilter, const AttributeNam
 std::string currentGroupCondition(const std::string& extractionCondition, const std::string& nodeTag,
                                   const AttributeNames& attributes)
 {
-    const std::string condition = groupCondition(nodeTag.substr(0, db::findOutsideLiterals(nodeTag, '|')), attributes);
+    const std::string filter = nodeTag.substr(0, db::findOutsideLiterals(nodeTag, '|'));
+    if (filter.find('\0') != std::string::npos)
+        throw std::invalid_argument("the group's value holds a NUL character, which a statement cannot carry: print "
+                                    "the whole ledger or a group above this one");
+    const std::string condition = groupCondition(filter, attributes);
     return condition.empty() ? extractionCondition : extractionCondition + " And " + condition;
 }
 

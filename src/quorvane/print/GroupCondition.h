@@ -8,7 +8,7 @@
 // table is joined once for the header and once for the line, so a bare name would be ambiguous). A group
 // with no value, "(nessun valore)", holds the lines whose value is missing and those whose text is empty,
 // as the tree groups them. All of it outside the filter's quoted values, which stay as the group holds
-// them; a NUL character inside one is written as CHAR(0), which the statement text cannot carry.
+// them.
 
 #include <string>
 #include <vector>
@@ -28,7 +28,8 @@ std::string groupCondition(const std::string& movementFilter, const AttributeNam
 
 // The report condition of the current group only: the extraction's condition, " And " and the condition of
 // the movement filter in the node's tag (its text before the first "|" outside a quoted value). A node that
-// restricts nothing (a date level without a period) prints the whole extraction.
+// restricts nothing (a date level without a period) prints the whole extraction. A group whose value holds
+// a NUL character is refused (std::invalid_argument saying so): a statement's text ends at a NUL.
 std::string currentGroupCondition(const std::string& extractionCondition, const std::string& nodeTag,
                                   const AttributeNames& attributes = {});
 

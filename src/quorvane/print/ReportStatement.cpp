@@ -3,15 +3,17 @@
 #include "engine/AttributeColumns.h"
 #include "engine/LineJoins.h"
 #include "engine/StatementText.h"
+#include "report/formula/FormulaSet.h"
 
 #include <algorithm>
-#include <cctype>
 #include <initializer_list>
 #include <stdexcept>
 #include <string_view>
 
 namespace quorvane::print {
 namespace {
+
+using report::formula::upperCase;
 
 constexpr const char* selectColumns[] = {
     "CI12_MOVTESTATA.CI12_DATAREG", "CI12_MOVTESTATA.CI12_SEZDOC", "CI12_MOVTESTATA.CI12_NUMDOC",
@@ -37,18 +39,15 @@ constexpr const char* selectColumns[] = {
     "CI13_MOVCORPO.CI13_PROGRIGA", "VCI16_TIPIPROGETTO.PD1D_DESCR", "VCI18_CLASSEA.PD1F_DESCR",
     "VCI19_CLASSEB.PD1G_DESCR", "VCI20_CLASSEC.PD1H_DESCR", "VCI21_STATOPROGETTO.PD1E_DESCR"};
 
-std::string upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // The FROM clause as it is written, with the names its sources go by (an alias, or the table's own name),
 // so that a field the formulas read can be told to be there or not.
 class ReportFrom {
 public:
-    ReportFrom() { statement_.line(" FROM CI12_MOVTESTATA AS CI12_MOVTESTATA WITH (NOLOCK)"); known_.push_back("CI12_MOVTESTATA"); }
+    ReportFrom()
+    {
+        statement_.line(" FROM CI12_MOVTESTATA AS CI12_MOVTESTATA WITH (NOLOCK)");
+        known_.push_back("CI12_MOVTESTATA");
+    }
 
     // "LEFT OUTER JOIN SOURCE WITH (NOLOCK) ON CONDITIONS"; the source carries its alias when it has one.
     void outerJoin(const std::string& source, const std::vector<std::string>& on)
@@ -85,7 +84,7 @@ public:
 
 private:
     // The last word of "TABLE", "TABLE AS ALIAS" or "… AS ALIAS".
-    void known(const std::string& source) { known_.push_back(upper(source.substr(source.find_last_of(' ') + 1))); }
+    void known(const std::string& source) { known_.push_back(upperCase(source.substr(source.find_last_of(' ') + 1))); }
 
     StatementText statement_;
     std::vector<std::string> known_;
@@ -174,10 +173,10 @@ bool selected(const std::string& field, const ReportStatementInput& input)
 {
     const std::string name = field.substr(field.find('.') + 1);
     for (const char* column : selectColumns)
-        if (upper(column) == field || upper(column) == name)
+        if (upperCase(column) == field || upperCase(column) == name)
             return true;
     for (const std::string* list : {&input.headerAttributes, &input.lineAttributes})
-        if ((upper(*list) + ",").find(", " + field + ",") != std::string::npos)
+        if ((upperCase(*list) + ",").find(", " + field + ",") != std::string::npos)
             return true;
     return false;
 }
@@ -187,7 +186,7 @@ std::vector<std::string> addedFields(const ReportStatementInput& input, const Re
 {
     std::vector<std::string> added;
     for (const std::string& reference : input.fieldsRead) {
-        const std::string field = upper(reference);
+        const std::string field = upperCase(reference);
         const std::size_t dot = field.find('.');
         if (dot == std::string::npos || selected(field, input)
             || std::find(added.begin(), added.end(), field) != added.end())
