@@ -163,7 +163,7 @@ QList<Grouping> levelsFor(const Grouping& g)
                                                {"Nodo", "Progetto"},           {"Nodo riferimento", "Progetto"},
                                                {"Attività progetto", "Progetto"}, {"Spesa progetto", "Progetto"}};
     if (parents.contains(g.caption))
-        return {{parents.value(g.caption)}, g};
+        return {{parents.value(g.caption), 8, {}}, g};
     return {g};
 }
 
@@ -375,9 +375,9 @@ void EveryOutputSumsAsTheDatabaseTest::treePrintSpreadsheetAndCsvHoldTheDatabase
     QFETCH(QString, caption);
     QFETCH(int, period);
     QFETCH(QStringList, below);
-    QList<Grouping> levels = levelsFor({caption, period});
+    QList<Grouping> levels = levelsFor({caption, period, {}});
     for (const QString& level : below)
-        levels << Grouping{level.section('@', 0, 0), level.contains('@') ? level.section('@', 1).toInt() : 8};
+        levels << Grouping{level.section('@', 0, 0), level.contains('@') ? level.section('@', 1).toInt() : 8, {}};
     for (Grouping& level : levels)
         level.column = columns_[company][level.caption];
     try {

@@ -110,7 +110,7 @@ ExportOutcome LedgerExportTest::exportTo(const QString& name, ExportRequest requ
     request.path = dir_.filePath(name).toStdString();
     const Countervalue ownCurrency(SelectionParameters{}, "EUR", *connection_, 1);
     const LedgerSource source{extraction_->movements(), ledger_.tree(), ledger_.configuration().levels, *columns_,
-                              *formats_, ownCurrency, {"Partitario contabilità analitica", "Ditta 1 - Demo", {"Conto: tutti"}, {}}};
+                              *formats_, ownCurrency, {"Partitario contabilità analitica", "Ditta 1 - Demo", {"Conto: tutti"}, {}, {}}};
     return exportLedger(source, request, progress);
 }
 
