@@ -65,8 +65,10 @@ int process(const CommandLine& line, const DatabaseOption& database)
     const quorvane::EngineSettings& settings = session.request.settings;
     const quorvane::display::CellFormats formats{quorvane::display::MovementGrid::Movements, texts,
                                                  settings.costCentreChart, settings.expenseItemChart};
+    const quorvane::Countervalue countervalue(session.request.selection, session.company.currency,
+                                              *session.connection, settings.company);
     const exporting::LedgerSource source{extraction.movements(), display.tree(), display.levels(), columns, formats,
-                                         exporting::exportHeading(session.company, display.captions())};
+                                         countervalue, exporting::exportHeading(session.company, display.captions())};
     exporting::NoExportProgress progress;
     try {
         exporting::exportLedger(source, request, progress);

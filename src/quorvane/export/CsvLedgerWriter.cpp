@@ -1,5 +1,6 @@
 #include "export/CsvLedgerWriter.h"
 
+#include "engine/LedgerAmount.h"
 #include "export/CsvField.h"
 
 #include <algorithm>
@@ -62,18 +63,16 @@ void CsvLedgerWriter::line(const db::Recordset& rows, long row, int)
     endLine();
 }
 
-// Numbers are written plain, without digit groups: amounts and quantities exactly at the decimals the grid
-// shows them with, the decimal point as chosen.
+// Numbers are written plain, without digit groups, the decimal point as chosen: amounts and quantities
+// exactly as the ledger holds them (a quantity pro-rated over a competence period keeps its decimals, so
+// that a group's lines add up to the group's total), at least at the decimals the grid shows.
 std::string CsvLedgerWriter::number(const db::Value& value, const ExportColumn& column) const
 {
     if (!value.isNumber())
         return {};
-    std::string text = value.toText();
-    if (column.kind == CellKind::Measure) {
-        const db::Decimal exact =
-            value.isDecimal() ? value.asDecimal() : db::Decimal::fromDouble(value.toDouble(), column.decimals);
-        text = exact.rescaled(column.decimals).toString();
-    }
+    std::string text = column.kind == CellKind::Measure
+                           ? withoutTrailingZeros(ledgerAmount(value), column.decimals).toString()
+                           : value.toText();
     std::replace(text.begin(), text.end(), '.', options_.decimalPoint);
     return text;
 }

@@ -1,10 +1,14 @@
 #pragma once
 // The ledger as a spreadsheet: each group's header row, its lines and its totals row at outline levels that
-// the spreadsheet collapses, and the selection's totals at the end. The rows are prepared from the movement
+// the spreadsheet collapses, and the selection's totals at the end. Amounts are written exactly as the
+// ledger holds them (LedgerAmount.h), so a cell reads back as the shortest decimal of its amount; totals
+// are in the currency the window shows them in, and a totals row names that currency when it is not the
+// lines' own. The rows are prepared from the movement
 // set on the caller's thread and written by the spreadsheet library on a thread of its own, so that reading
 // the lines and writing the file share the processor's cores; the movement set is read on the caller's
 // thread only.
 
+#include "engine/Countervalue.h"
 #include "export/LedgerSink.h"
 #include "export/LineCells.h"
 #include "export/XlsxSheets.h"
@@ -22,7 +26,8 @@ class XlsxLedgerWriter final : public LedgerSink {
 public:
     // All references stay the caller's; see XlsxSheets.
     XlsxLedgerWriter(const ExportTarget& target, const ExportHeading& heading, const ExportColumns& columns,
-                     const LineCells& cells, long lines, long rowsPerSheet = sheetRows);
+                     const LineCells& cells, const Countervalue& countervalue, long lines,
+                     long rowsPerSheet = sheetRows);
     // An export that did not close stops the writing thread and drops the workbook.
     ~XlsxLedgerWriter() override;
     XlsxLedgerWriter(const XlsxLedgerWriter&) = delete;
@@ -38,6 +43,7 @@ public:
 
 private:
     SheetRow totalsRow(int level, const std::string& label, const SelectionTotals& totals) const;
+    double shownAmount(const db::Decimal& total, int decimals) const;
     void hand(SheetRow row);
     void handBatch();
     void stopWriting();
@@ -45,6 +51,7 @@ private:
 
     const ExportColumns& columns_;
     const LineCells& cells_;
+    const Countervalue& countervalue_;
     XlsxSheets sheets_;
     std::vector<SheetRow> batch_;
     std::mutex mutex_;

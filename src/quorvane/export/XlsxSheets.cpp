@@ -12,7 +12,6 @@ namespace {
 
 constexpr const char* sheetName = "Partitario";
 constexpr int deepestOutlineLevel = 7;          // the spreadsheet's own limit
-constexpr int screenDotsPerInch = 96;
 // Above so many cells the sheet's XML may pass 4 GB, which only the zip container's 64-bit extensions hold.
 constexpr double zip64Cells = 20e6;
 
@@ -100,10 +99,9 @@ void XlsxSheets::startSheet()
     row_ = -1;
     // Group totals stand below their lines, as in the ledger window.
     worksheet_outline_settings(sheet_, LXW_TRUE, LXW_TRUE, LXW_FALSE, LXW_FALSE);
-    for (std::size_t c = 0; c < columns_.size(); ++c) {
-        const int pixels = controls::twipsToPixels(columns_[c].grid.widthTwips, screenDotsPerInch);
-        check(worksheet_set_column_pixels(sheet_, lxw_col_t(c), lxw_col_t(c), pixels, nullptr));
-    }
+    // A spreadsheet's column width counts digits of its default font, as the grid's widths do.
+    for (std::size_t c = 0; c < columns_.size(); ++c)
+        check(worksheet_set_column(sheet_, lxw_col_t(c), lxw_col_t(c), columns_[c].digits, nullptr));
     writeHeading();
     writeCaptions();
 }
@@ -119,6 +117,8 @@ void XlsxSheets::writeHeading()
             writeText(nextRow(0), 0, criterion, nullptr);
         if (!heading_.group.empty())
             writeText(nextRow(0), 0, "Gruppo: " + heading_.group, formats_.bold);
+        if (!heading_.totalsCurrency.empty())
+            writeText(nextRow(0), 0, heading_.totalsCurrency, formats_.bold);
     }
     nextRow(0);
 }

@@ -104,8 +104,9 @@ bool FRMCI_QUORVANE::Esporta(const QString& path, bool currentGroup)
         const exporting::ExportColumns columns(controls_.GRD_MOVIMENTI->shownColumns());
         const display::CellFormats formats{display::MovementGrid::Movements, *cellTexts_,
                                            settings_.costCentreChart.toInt(), settings_.expenseItemChart.toInt()};
+        const Countervalue converter = countervalue(selection());
         const exporting::LedgerSource source{
-            extraction_->movements(), ledger_.tree(), ledger_.configuration().levels, columns, formats,
+            extraction_->movements(), ledger_.tree(), ledger_.configuration().levels, columns, formats, converter,
             exporting::exportHeading(activeInterface_->ClsGlobal()->Company(), summaryCaptions())};
         exporting::ExportRequest request;
         request.path = path.toStdString();
