@@ -2,6 +2,10 @@
 
 #include "report/PageCanvas.h"
 
+#include "files/OutputFile.h"
+
+#include <QFile>
+
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -9,12 +13,20 @@
 
 namespace report {
 
-int printToPdf(const PreparedReport& report, const PrintContext& context, const QString& path)
+int drawPdf(const PreparedReport& report, const PrintContext& context, const QString& path)
 {
     auto canvas = pdfCanvas(path, report.definition().page, QString::fromStdString(context.title));
     const int pages = renderReport(report, context, *canvas);
     if (!canvas->finish())
         throw std::runtime_error("the PDF file " + path.toStdString() + " could not be completed");
+    return pages;
+}
+
+int printToPdf(const PreparedReport& report, const PrintContext& context, const QString& path)
+{
+    files::OutputFile target(QFile::encodeName(path).toStdString(), "the PDF file");
+    const int pages = drawPdf(report, context, QFile::decodeName(target.temporaryPath().c_str()));
+    target.commit();
     return pages;
 }
 

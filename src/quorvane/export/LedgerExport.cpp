@@ -11,6 +11,8 @@ void write(Writer& writer, LedgerWalk& walk, ExportProgress& progress)
 {
     walk.run(writer, progress);
     writer.close();
+    if (writer.shortenedCells() > 0)
+        progress.cellsShortened(writer.shortenedCells());
 }
 
 } // namespace
@@ -25,7 +27,7 @@ std::string groupPath(const GroupNode& group)
 
 ExportOutcome exportLedger(const LedgerSource& source, const ExportRequest& request, ExportProgress& progress)
 {
-    ExportTarget target(request.path);
+    ExportTarget target(request.path, "the export file", request.filesRead);
     const LineCells cells(source.columns, source.formats, source.movements);
     LedgerWalk walk(source.movements, source.tree, request.group);
     try {
