@@ -79,6 +79,7 @@ exporting::ExportRequest exportRequest(const CommandLine& line, const DatabaseOp
 
 int process(const CommandLine& line, const DatabaseOption& database)
 {
+    // What the user asked wrongly is refused before the processing, not after it.
     csvOptions(line);
     checkOutputFile(*line.option(line.option("--csv") ? "--csv" : "--xlsx"), "the export file", database);
     LedgerSession session = openLedgerSession(database, *line.option("--selection"),

@@ -237,6 +237,21 @@ private slots:
         QCOMPARE(quorvane({"source", "--db", noLines, "--company", "1", "--numreg", number, "--line", "1"}).status, 1);
     }
 
+    // The window run without a person meets the file dialog of "Esporta…": it is closed and named, and the
+    // run fails instead of waiting for someone to answer it.
+    void anUnattendedWindowRunNeverWaitsOnADialog()
+    {
+        const QString selection = selectionFile("window.json", R"({"company": 1, "CBO_SELCONTOVDS": "2"})");
+        const Outcome run = runProgram(QUORVANE_HOST, {"--db", demo_, "--selection", selection, "--process", "--command",
+                                                       "CMD_ESPORTA", "--screenshot", dir_.filePath("window.png")},
+                                       {}, 60000);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("dialog") && run.err.contains("nobody answers it"), qPrintable(run.err));
+        const Outcome help = runProgram(QUORVANE_HOST, {"--help"});
+        QCOMPARE(help.status, 0);
+        QVERIFY2(help.out.contains("--screenshot"), qPrintable(help.out));
+    }
+
     // Asked for, the usage is the answer: every command with every option it takes.
     void helpListsEveryCommandWithItsOptions()
     {
