@@ -32,7 +32,8 @@ ReportPreview::ReportPreview(std::shared_ptr<const PreparedReport> report, Print
     if (!file_.open())
         throw std::runtime_error("the preview's temporary file cannot be created: " + file_.errorString().toStdString());
     file_.close();
-    drawPdf(*report_, context_, file_.fileName());
+    if (!drawPdf(*report_, context_, file_.fileName()))
+        throw std::runtime_error("the preview's temporary file could not be completed");
     document_ = Poppler::Document::load(file_.fileName());
     if (!document_)
         throw std::runtime_error("the preview cannot read back the pages it drew");
