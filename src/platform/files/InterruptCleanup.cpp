@@ -66,10 +66,10 @@ int removeOnInterrupt(const std::string& path)
     return -1;
 }
 
-void forgetOnInterrupt(int ticket)
+void forgetOnInterrupt(int slot)
 {
-    if (ticket >= 0 && static_cast<std::size_t>(ticket) < slots.size())
-        slots[static_cast<std::size_t>(ticket)].state.store(Free);
+    if (slot >= 0 && static_cast<std::size_t>(slot) < slots.size())
+        slots[static_cast<std::size_t>(slot)].state.store(Free);
 }
 
 } // namespace files

@@ -7,10 +7,10 @@
 
 namespace files {
 
-// Registers a file to remove on such a signal; answers its ticket (-1 when there is no room, the file is
+// Registers a file to remove on such a signal; answers its slot (-1 when there is no room, the file is
 // then only removed as usual).
 int removeOnInterrupt(const std::string& path);
 // The file is no longer to be removed (committed, or removed already).
-void forgetOnInterrupt(int ticket);
+void forgetOnInterrupt(int slot);
 
 } // namespace files

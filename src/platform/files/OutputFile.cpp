@@ -109,14 +109,14 @@ OutputFile::OutputFile(std::string path, std::string description, const std::vec
         fail(std::strerror(errno));
     ::close(descriptor);
     temporary_ = pattern;
-    ticket_ = removeOnInterrupt(temporary_);
+    cleanupSlot_ = removeOnInterrupt(temporary_);
 }
 
 OutputFile::~OutputFile()
 {
     if (!committed_ && !temporary_.empty())
         std::remove(temporary_.c_str());
-    forgetOnInterrupt(ticket_);
+    forgetOnInterrupt(cleanupSlot_);
 }
 
 void OutputFile::fail(const std::string& reason) const
@@ -133,8 +133,8 @@ void OutputFile::commit()
     if (::chmod(temporary_.c_str(), newFileMode()) != 0 || std::rename(temporary_.c_str(), target_.c_str()) != 0)
         fail(std::strerror(errno));
     committed_ = true;
-    forgetOnInterrupt(ticket_);
-    ticket_ = -1;
+    forgetOnInterrupt(cleanupSlot_);
+    cleanupSlot_ = -1;
 }
 
 } // namespace files

@@ -48,7 +48,7 @@ private:
     std::string target_;     // the file written: the path, or the file its symbolic link points to
     std::string temporary_;
     bool committed_ = false;
-    int ticket_ = -1;        // the temporary file's registration for removal on an interrupt
+    int cleanupSlot_ = -1;   // the temporary file's registration for removal on an interrupt
 };
 
 } // namespace files
