@@ -116,6 +116,8 @@ int printToPdf(const LedgerSession& session, const LedgerPrintTexts& texts, cons
 
 int process(const CommandLine& line, const DatabaseOption& database)
 {
+    if (!line.flag("--dump"))
+        checkOutputFile(*line.option("--pdf"), "the PDF file", database);
     const LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                                     companyOption(line.option("--company")));
     quorvane::MovementExtraction extraction(*session.connection);

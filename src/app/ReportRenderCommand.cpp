@@ -109,6 +109,7 @@ void setHeading(report::ReportEngine& report, db::Connection& connection, int co
 
 int render(const CommandLine& line, const DatabaseOption& database, const DocumentChanges& changes)
 {
+    checkOutputFile(*line.option("--pdf"), "the PDF file", database);
     std::shared_ptr<db::Connection> connection = db::Connection::open(connectionString(database));
     report::ReportEngine report;
     report.setConnection(connection);

@@ -1,9 +1,10 @@
 // quorvane report-render as a user checks a report file by hand: a ledger file printed over the ledger's
-// statement with parameters and formulas given on the command line, and a formula that does not parse
-// refused with its place and exit status 2.
+// statement with parameters and formulas given on the command line, and a formula that does not parse or
+// fails while the pages are drawn refused with its place and exit status 2, the PDF printed before untouched.
 
 #include "QuorvaneProcess.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,9 +27,21 @@ private slots:
         QVERIFY2(printed.status == 0 && printed.out.contains(QStringLiteral("pages written to")), qPrintable(printed.err));
         QVERIFY(QFile(pdf).size() > 10000);
 
-        const Outcome refused = quorvane(print + QStringList{QStringLiteral("--formula"), QStringLiteral("numDare=1 +")});
-        QCOMPARE(refused.status, 2);
-        QVERIFY2(refused.err.contains(QStringLiteral("formula 'numDare' 1:4: expected a value")), qPrintable(refused.err));
+        QFile printedFile(pdf);
+        QVERIFY(printedFile.open(QIODevice::ReadOnly));
+        const QByteArray before = printedFile.readAll();
+        printedFile.close();
+        const std::pair<const char*, const char*> broken[] = {{"numDare=1 +", "formula 'numDare' 1:4: expected a value"},
+                                                              {"numDare=1 / 0", "division by zero"}};
+        for (const auto& [formula, reason] : broken) {
+            const Outcome refused = quorvane(print + QStringList{QStringLiteral("--formula"), QString::fromUtf8(formula)});
+            QCOMPARE(refused.status, 2);
+            QVERIFY2(refused.err.contains(QString::fromUtf8(reason)), qPrintable(refused.err));
+            QVERIFY(printedFile.open(QIODevice::ReadOnly));
+            QCOMPARE(printedFile.readAll(), before);
+            printedFile.close();
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"demo.db", "ledger.pdf"}));
     }
 };
 

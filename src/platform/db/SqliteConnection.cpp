@@ -4,6 +4,7 @@
 #include "db/Error.h"
 #include "db/SqliteFile.h"
 #include "db/SqliteRowReader.h"
+#include "db/TranslatedStatement.h"
 #include "tsql/Dialect.h"
 #include "tsql/EngineError.h"
 
@@ -96,30 +97,9 @@ long SqliteConnection::runSteps(std::string_view text, Recordset* rows)
     } catch (const tsql::EngineError& e) {
         fail(e, text);
     }
-    // A T-SQL statement is one unit of work even when it needs several SQLite steps (SELECT … INTO is a
-    // CREATE and an INSERT): a failing step undoes the earlier ones, as the server would.
-    bool unit = translation->steps.size() > 1;
-    if (unit)
-        exec("SAVEPOINT tsql_statement");
-    long affected = -1;
-    try {
-        for (const tsql::Step& step : translation->steps) {
-            long changed = runStep(step, text, rows);
-            if (!step.returnsRows)
-                affected = changed;
-        }
-    } catch (...) {
-        if (unit)
-            exec("ROLLBACK TO tsql_statement; RELEASE tsql_statement");
-        if (translation->changesSchema)
-            dialect_->invalidate();
-        throw;
-    }
-    if (unit)
-        exec("RELEASE tsql_statement");
-    if (translation->changesSchema)
-        dialect_->invalidate();
-    return affected;
+    return runTranslation(
+        *translation, *dialect_, [&](const tsql::Step& step) { return runStep(step, text, rows); },
+        [this](const char* sql) { exec(sql); });
 }
 
 long SqliteConnection::runStep(const tsql::Step& step, std::string_view text, Recordset* rows)

@@ -2,6 +2,8 @@
 
 #include "report/Printing.h"
 
+#include "files/OutputFile.h"
+
 #include <poppler-qt6.h>
 
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <filesystem>
 #include <stdexcept>
 
 namespace report {
@@ -29,7 +32,8 @@ ReportPreview::ReportPreview(std::shared_ptr<const PreparedReport> report, Print
     if (!file_.open())
         throw std::runtime_error("the preview's temporary file cannot be created: " + file_.errorString().toStdString());
     file_.close();
-    printToPdf(*report_, context_, file_.fileName());
+    if (!drawPdf(*report_, context_, file_.fileName()))
+        throw std::runtime_error("the preview's temporary file could not be completed");
     document_ = Poppler::Document::load(file_.fileName());
     if (!document_)
         throw std::runtime_error("the preview cannot read back the pages it drew");
@@ -101,10 +105,15 @@ void ReportPreview::zoomBy(double factor)
     showPage(page_);
 }
 
-bool ReportPreview::savePdf(const QString& path) const
+void ReportPreview::savePdf(const QString& path) const
 {
-    QFile::remove(path);
-    return QFile::copy(file_.fileName(), path);
+    files::OutputFile target(QFile::encodeName(path).toStdString(), "the PDF file");
+    std::error_code error;
+    std::filesystem::copy_file(QFile::encodeName(file_.fileName()).toStdString(), target.temporaryPath(),
+                               std::filesystem::copy_options::overwrite_existing, error);
+    if (error)
+        target.fail(error.message());
+    target.commit();
 }
 
 void ReportPreview::printReport()
@@ -121,8 +130,13 @@ void ReportPreview::savePdfAs()
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva PDF"),
                                                       QString::fromStdString(context_.title) + QStringLiteral(".pdf"),
                                                       QStringLiteral("PDF (*.pdf)"));
-    if (!path.isEmpty() && !savePdf(path))
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Il file %1 non può essere scritto.").arg(path));
+    if (path.isEmpty())
+        return;
+    try {
+        savePdf(path);
+    } catch (const files::OutputFileError& e) {
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(e.what()));
+    }
 }
 
 } // namespace report

@@ -36,7 +36,9 @@ public:
     int currentPage() const { return page_; }   // from 1
     void showPage(int page);
     QImage pageImage(int page, double dotsPerInch) const;
-    bool savePdf(const QString& path) const;
+    // Writes the drawn pages to `path` under the rule of every output (files/OutputFile.h); throws
+    // files::OutputFileError naming the file and the cause.
+    void savePdf(const QString& path) const;
 
 private:
     QHBoxLayout* buildToolbar();

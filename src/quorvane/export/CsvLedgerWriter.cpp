@@ -1,6 +1,7 @@
 #include "export/CsvLedgerWriter.h"
 
 #include "engine/LedgerAmount.h"
+#include "export/CellText.h"
 #include "export/CsvField.h"
 
 #include <algorithm>
@@ -27,10 +28,10 @@ CsvLedgerWriter::CsvLedgerWriter(const ExportTarget& target, const ExportColumns
     line_ = byteOrderMark;
     bool first = true;
     for (const Rottura& level : levels) {
-        field("Gruppo " + level.Caption, std::exchange(first, false));
+        textField("Gruppo " + level.Caption, std::exchange(first, false));
     }
     for (const ExportColumn& column : columns.all())
-        field(column.grid.caption.toStdString(), std::exchange(first, false));
+        textField(column.grid.caption.toStdString(), std::exchange(first, false));
     endLine();
 }
 
@@ -53,12 +54,14 @@ void CsvLedgerWriter::line(const db::Recordset& rows, long row, int)
 {
     bool first = true;
     for (const std::string& group : path_)
-        field(group, std::exchange(first, false));
+        textField(group, std::exchange(first, false));
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         const ExportColumn& column = columns_[c];
         const bool numeric = column.kind == CellKind::Number || column.kind == CellKind::Measure;
-        field(numeric ? number(cells_.value(c, rows, row), column) : cells_.text(c, rows, row),
-              std::exchange(first, false));
+        if (numeric)
+            field(number(cells_.value(c, rows, row), column), std::exchange(first, false));
+        else
+            textField(cells_.text(c, rows, row), std::exchange(first, false));
     }
     endLine();
 }
@@ -82,6 +85,14 @@ void CsvLedgerWriter::field(std::string_view text, bool first)
     if (!first)
         line_ += options_.separator;
     line_ += csvField(text, options_.separator);
+}
+
+// A text the file can hold and a spreadsheet opening it does not run.
+void CsvLedgerWriter::textField(std::string_view text, bool first)
+{
+    CellText cell = holdableText(text);
+    shortenedCells_ += cell.shortened ? 1 : 0;
+    field(inertText(std::move(cell.text)), first);
 }
 
 void CsvLedgerWriter::endLine()

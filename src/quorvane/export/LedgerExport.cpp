@@ -13,6 +13,8 @@ void write(Writer& writer, LedgerWalk& walk, ExportProgress& progress)
 {
     walk.run(writer, progress);
     writer.close();
+    if (writer.shortenedCells() > 0)
+        progress.cellsShortened(writer.shortenedCells());
 }
 
 // As the window's exchange-rate field shows a rate.
@@ -38,7 +40,7 @@ std::string groupPath(const GroupNode& group)
 
 ExportOutcome exportLedger(const LedgerSource& source, const ExportRequest& request, ExportProgress& progress)
 {
-    ExportTarget target(request.path);
+    ExportTarget target(request.path, "the export file", request.filesRead);
     const ExportColumns columns = withRoomForTotals(source.columns, source.movements, source.countervalue);
     const LineCells cells(columns, source.formats, source.movements);
     LedgerWalk walk(source.movements, source.tree, request.group);

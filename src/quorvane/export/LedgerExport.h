@@ -16,6 +16,7 @@
 #include "export/XlsxLedgerWriter.h"
 
 #include <string>
+#include <vector>
 
 namespace quorvane::exporting {
 
@@ -39,6 +40,7 @@ struct ExportRequest {
     const GroupNode* group = nullptr;        // none: the whole ledger
     CsvOptions csv;
     long rowsPerSheet = sheetRows;
+    std::vector<std::string> filesRead;      // the company database: never replaced by the export
 };
 
 // Writes the file. Throws ExportError naming the file when it cannot be written, and db::Error from the

@@ -40,6 +40,7 @@ public:
 
     // Writes the rows still waiting and assembles the file; throws ExportError when it cannot be written.
     void close();
+    long shortenedCells() const { return sheets_.shortenedCells(); }
 
 private:
     SheetRow totalsRow(int level, const std::string& label, const SelectionTotals& totals) const;

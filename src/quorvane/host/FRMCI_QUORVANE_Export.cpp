@@ -11,6 +11,7 @@
 #include "controls/GroupTreeView.h"
 #include "controls/LabelField.h"
 #include "controls/ToolbarMenuButton.h"
+#include "db/ConnectionString.h"
 #include "display/CellFormats.h"
 #include "engine/SummaryCriteria.h"
 #include "export/LedgerExport.h"
@@ -111,6 +112,7 @@ bool FRMCI_QUORVANE::Esporta(const QString& path, bool currentGroup)
         exporting::ExportRequest request;
         request.path = path.toStdString();
         request.format = formatOf(path);
+        request.filesRead = {db::databaseFile(connection_->connectionString())};
         if (currentGroup && ledger_.hasGroups())
             request.group = ledger_.tree().find(
                 controls_.TRE_GRUPPI->key(controls_.TRE_GRUPPI->selectedNode()).toStdString());

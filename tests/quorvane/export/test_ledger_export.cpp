@@ -1,7 +1,9 @@
 // The ledger exported from a demo company, grouped by cost centre and month, and read back: the spreadsheet's
+// The ledger exported from a demo company, grouped by cost centre and month, and read back: the spreadsheet's
 // typed cells, outline levels and rows in the tree's order, further sheets past a sheet's rows, the CSV's
-// separators, lines and sums, and no file left by a failure or a cancel. What every total holds against the
-// database is the business of the test of every output (test_every_output_sums_as_the_database).
+// separators, lines and sums, hostile stored texts written so that the file holds them and nothing runs
+// them, and no file left by a failure or a cancel. What every total holds against the database is the
+// business of the test of every output (test_every_output_sums_as_the_database).
 
 #include "CsvRecords.h"
 #include "XlsxBook.h"
@@ -20,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sqlite3.h>
+
 #include <functional>
 #include <set>
 
@@ -27,6 +31,28 @@ using namespace quorvane;
 using namespace quorvane::exporting;
 
 namespace {
+
+// Stored line descriptions a file cannot hold as they are, each tagged at its end to be found again: the
+// text, what the spreadsheet's XML holds, what the CSV field holds, and whether characters were left out
+// (bytes that are no UTF-8 reach the export as U+FFFD already, which both files hold).
+struct HostileText {
+    const char* name;
+    QByteArray stored;
+    QString sheet, csv;
+    bool shortened;
+};
+const HostileText hostileTexts[] = {
+    {"noncharacter", "a\xEF\xBF\xBE" "b", "ab", "ab", true},
+    {"NUL inside", QByteArray("a\0b", 3), "ab", "ab", true},
+    {"control character", "a\x01" "b", "ab", "ab", true},
+    {"bytes that are no UTF-8", "a\xC3(b", "a\uFFFD(b", "a\uFFFD(b", false},
+    {"encoded character written literally", "_x0041_", "_x005F_x0041_", "_x0041_", false},
+    {"formula", "=1+2", "=1+2", "'=1+2", false},
+    {"function at sign", "@SUM(A1)", "@SUM(A1)", "'@SUM(A1)", false},
+    {"minus", "-2+3", "-2+3", "'-2+3", false},
+    {"tab first", "\tx", "\tx", "'\tx", false},
+};
+QString tagOf(std::size_t index) { return " #" + QString::number(index); }
 
 // Stops at the first report of progress.
 class CancelAtOnce final : public ExportProgress {
@@ -53,6 +79,8 @@ private slots:
     void csvGivesBackTheLinesAndTheirSumsToTheCent_data();
     void csvGivesBackTheLinesAndTheirSumsToTheCent();
     void aFailedOrCancelledExportLeavesNoFileUnderItsName();
+    void aStoredTextIsWrittenSoTheFileHoldsItAndNothingRunsIt_data();
+    void aStoredTextIsWrittenSoTheFileHoldsItAndNothingRunsIt();
 
 private:
     ExportOutcome exportTo(const QString& name, ExportRequest request, ExportProgress& progress);
@@ -75,6 +103,20 @@ void LedgerExportTest::initTestCase()
     company::DemoOptions options;
     options.linesPerCompany = 1200;
     company::createDemoDatabase(path, options);
+    sqlite3* file = nullptr;
+    QCOMPARE(sqlite3_open(path.c_str(), &file), SQLITE_OK);
+    for (std::size_t line = 0; line < 10 * std::size(hostileTexts); ++line) {   // not every line is extracted
+        const std::size_t i = line % std::size(hostileTexts);
+        const QByteArray text = hostileTexts[i].stored + tagOf(i).toUtf8();
+        sqlite3_stmt* update = nullptr;
+        sqlite3_prepare_v2(file, "UPDATE CI13_MOVCORPO SET CI13_DESCRAGG = ?1 WHERE rowid = (SELECT rowid FROM "
+                           "CI13_MOVCORPO WHERE CI13_DITTA_CG18 = 1 ORDER BY rowid LIMIT 1 OFFSET ?2)", -1, &update, nullptr);
+        sqlite3_bind_text(update, 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_int64(update, 2, qint64(line));
+        QCOMPARE(sqlite3_step(update), SQLITE_DONE);
+        sqlite3_finalize(update);
+    }
+    sqlite3_close(file);
     connection_ = db::Connection::open("Provider=SQLite;Data Source=" + path + ";Mode=ReadOnly");
     ExtractionRequest request;
     request.settings.company = 1;
@@ -296,6 +338,57 @@ void LedgerExportTest::aFailedOrCancelledExportLeavesNoFileUnderItsName()
     const QStringList left = QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     QVERIFY2(std::none_of(left.begin(), left.end(), [](const QString& f) { return f.startsWith('.'); }),
              qPrintable(left.join(' ')));
+}
+
+// Counts the cells the export reports shortened.
+class ShortenedCells final : public ExportProgress {
+public:
+    bool linesWritten(long, long) override { return true; }
+    void cellsShortened(long cells) override { count = cells; }
+    long count = 0;
+};
+
+void LedgerExportTest::aStoredTextIsWrittenSoTheFileHoldsItAndNothingRunsIt_data()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < std::size(hostileTexts); ++i)
+        QTest::newRow(hostileTexts[i].name) << int(i);
+}
+
+void LedgerExportTest::aStoredTextIsWrittenSoTheFileHoldsItAndNothingRunsIt()
+{
+    QFETCH(int, index);
+    const HostileText& hostile = hostileTexts[index];
+    // The extracted lines whose description lost characters, read from the working table.
+    db::Recordset descriptions = connection_->Open("SELECT CI13_DESCRAGG FROM #MOVIMENTI");
+    long shortened = 0;
+    for (long r = 0; r < descriptions.RecordCount(); ++r) {
+        const std::string text = descriptions.valueAt(r, 0).toText();
+        for (std::size_t i = 0; i < std::size(hostileTexts); ++i)
+            shortened += hostileTexts[i].shortened && QString::fromStdString(text).endsWith(tagOf(i)) ? 1 : 0;
+    }
+    const int description = column("CI13_DESCRAGG");
+    ShortenedCells progress;
+    ExportRequest request;
+    QCOMPARE(exportTo("hostile.xlsx", request, progress), ExportOutcome::Written);
+    const long sheetShortened = progress.count;
+    const xlsxtest::XlsxBook book(dir_.filePath("hostile.xlsx"));
+    QCOMPARE(book.sheets.size(), std::size_t(1));
+    const std::vector<xlsxtest::Row>& rows = book.sheets.front().rows;
+    QVERIFY2(std::any_of(rows.begin(), rows.end(), [&](const xlsxtest::Row& row) {
+                 return row.text(description) == hostile.sheet + tagOf(std::size_t(index));
+             }), qPrintable(hostile.sheet));
+    QCOMPARE(sheetShortened, shortened);
+
+    request.format = ExportFormat::Csv;
+    progress.count = 0;
+    QCOMPARE(exportTo("hostile.csv", request, progress), ExportOutcome::Written);
+    QCOMPARE(progress.count, shortened);
+    const std::vector<QStringList> records = csvRecords(QString::fromUtf8(fileBytes(dir_.filePath("hostile.csv"))), ';');
+    const int levels = 2;
+    QVERIFY2(std::any_of(records.begin(), records.end(), [&](const QStringList& record) {
+                 return record.value(levels + description) == hostile.csv + tagOf(std::size_t(index));
+             }), qPrintable(hostile.csv));
 }
 
 QTEST_GUILESS_MAIN(LedgerExportTest)
