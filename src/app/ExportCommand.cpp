@@ -22,7 +22,7 @@ namespace exporting = quorvane::exporting;
 
 constexpr const char* usageText =
     "usage: quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]\n"
-    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C]";
+    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C] [--threads N]";
 
 // A one-character option ("tab" for the tab character); throws CommandFailure for anything else.
 char characterOption(const CommandLine& line, const std::string& name, char byDefault)
@@ -56,7 +56,7 @@ int process(const CommandLine& line, const DatabaseOption& database)
 {
     LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                               companyOption(line.option("--company")));
-    quorvane::MovementExtraction extraction(*session.connection);
+    quorvane::MovementExtraction extraction(*session.connection, threadsOption(line.option("--threads")));
     extractMovements(session, extraction);
     const LedgerDisplay display(session, extraction.movements(), extraction.totals());
     const exporting::ExportRequest request = exportRequest(line, display);
@@ -82,7 +82,7 @@ int process(const CommandLine& line, const DatabaseOption& database)
 int runExportCommand(const std::vector<std::string>& args)
 {
     CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--xlsx", "--csv",
-                            "--csv-separator", "--decimal-point"},
+                            "--csv-separator", "--decimal-point", "--threads"},
                      {});
     const bool oneOutput = line.option("--xlsx").has_value() != line.option("--csv").has_value();
     const std::optional<DatabaseOption> database = databaseOption(line);
