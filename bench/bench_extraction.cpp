@@ -147,9 +147,9 @@ int main(int argc, char** argv)
     std::printf("ratio in one piece: %.2fx (target <= 1.5x)\n", whole.processor / bare.processor);
     for (int threads = 2; threads <= cores; ++threads) {
         const Timing& t = onThreads[std::size_t(threads)];
-        std::printf("whole processing in parts on %d threads: %8.3f s wall, %.2fx the processing in one piece "
-                    "(+%.2fx for the last core added)\n",
-                    threads, t.wall, whole.wall / t.wall, onThreads[std::size_t(threads) - 1].wall / t.wall);
+        std::printf("whole processing in parts on %d threads: %8.3f s wall (%.3f s processor over all threads), "
+                    "%.2fx faster than in one piece (%.2fx from the last core added)\n",
+                    threads, t.wall, t.processor, whole.wall / t.wall, onThreads[std::size_t(threads) - 1].wall / t.wall);
     }
     std::printf("ratio on the default %d threads, in wall time: %.2fx (target <= 1.0x)\n", cores,
                 onThreads[std::size_t(cores)].wall / bare.wall);
