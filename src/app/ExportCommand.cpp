@@ -23,7 +23,7 @@ namespace exporting = quorvane::exporting;
 
 constexpr const char* usageText =
     "usage: quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]\n"
-    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C]";
+    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C] [--threads N]";
 
 // A one-character option ("tab" for the tab character) that is no digit, or a number would not read back;
 // throws CommandFailure for anything else.
@@ -84,7 +84,7 @@ int process(const CommandLine& line, const DatabaseOption& database)
     checkOutputFile(*line.option(line.option("--csv") ? "--csv" : "--xlsx"), "the export file", database);
     LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                               companyOption(line.option("--company")));
-    quorvane::MovementExtraction extraction(*session.connection);
+    quorvane::MovementExtraction extraction(*session.connection, threadsOption(line.option("--threads")));
     extractMovements(session, extraction);
     const LedgerDisplay display(session, extraction.movements(), extraction.totals());
     const exporting::ExportRequest request = exportRequest(line, database, display);
@@ -112,7 +112,7 @@ int process(const CommandLine& line, const DatabaseOption& database)
 int runExportCommand(const std::vector<std::string>& args)
 {
     CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--xlsx", "--csv",
-                            "--csv-separator", "--decimal-point"},
+                            "--csv-separator", "--decimal-point", "--threads"},
                      {});
     const bool oneOutput = line.option("--xlsx").has_value() != line.option("--csv").has_value();
     const std::optional<DatabaseOption> database = databaseOption(line);

@@ -6,6 +6,7 @@
 #include "db/Error.h"
 #include "engine/AttributeColumns.h"
 #include "engine/CompanyEngineSettings.h"
+#include "engine/ProcessingThreads.h"
 #include "engine/StatementText.h"
 #include "files/OutputFile.h"
 #include "hostfw/AttributeDefinitions.h"
@@ -154,6 +155,15 @@ SideCaptions sideCaptions(const LedgerSession& session)
 {
     const bool financial = session.request.settings.financialAccounting;
     return {hostText(financial ? textOutflows : textCosts), hostText(financial ? textInflows : textRevenues)};
+}
+
+int threadsOption(const std::optional<std::string>& value)
+{
+    try {
+        return quorvane::processingThreads(value);
+    } catch (const std::invalid_argument& e) {
+        throw CommandFailure(1, e.what());
+    }
 }
 
 std::optional<int> companyOption(const std::optional<std::string>& value)

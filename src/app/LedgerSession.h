@@ -71,5 +71,9 @@ void reportCommandError(const char* command, const std::string& message);
 // Runs a command's body and turns its failures into a message on standard error and the exit status.
 int runLedgerCommand(const char* command, const std::function<int()>& body);
 
+// "--threads N" (or the setting, or the machine's cores) as the processing's threads; throws CommandFailure
+// when it is not a number of threads.
+int threadsOption(const std::optional<std::string>& value);
+
 // "--company N" as a company number; throws CommandFailure when it is not one.
 std::optional<int> companyOption(const std::optional<std::string>& value);

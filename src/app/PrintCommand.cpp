@@ -30,7 +30,7 @@ namespace print = quorvane::print;
 
 constexpr const char* usageText =
     "usage: quorvane print (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]\n"
-    "         [--counterparts] (--pdf OUT | --dump)";
+    "         [--counterparts] (--pdf OUT | --dump) [--threads N]";
 constexpr int messageNothingExtracted = 39037;
 constexpr int reportFailureStatus = 4;
 
@@ -120,7 +120,7 @@ int process(const CommandLine& line, const DatabaseOption& database)
         checkOutputFile(*line.option("--pdf"), "the PDF file", database);
     const LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                                     companyOption(line.option("--company")));
-    quorvane::MovementExtraction extraction(*session.connection);
+    quorvane::MovementExtraction extraction(*session.connection, threadsOption(line.option("--threads")));
     quorvane::NoProgress progress;
     if (!extraction.run(session.request, progress))
         std::cerr << "message " << messageNothingExtracted << ": " << hostText(messageNothingExtracted) << '\n';
@@ -157,7 +157,7 @@ int process(const CommandLine& line, const DatabaseOption& database)
 
 int runPrintCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--pdf"},
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--pdf", "--threads"},
                      {"--counterparts", "--dump"});
     const std::optional<DatabaseOption> database = databaseOption(line);
     if (!line.error().empty() || !database || !line.option("--selection") || !line.positional().empty()

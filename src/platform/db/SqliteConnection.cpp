@@ -74,6 +74,12 @@ sqlite3* SqliteConnection::handle() const
     return db_;
 }
 
+void SqliteConnection::interrupt()
+{
+    if (db_)
+        sqlite3_interrupt(db_);
+}
+
 long SqliteConnection::Execute(std::string_view text) { return runSteps(text, nullptr); }
 
 Recordset SqliteConnection::Open(std::string_view text)
