@@ -5,8 +5,9 @@
 //
 // A NULL field satisfies only "= NULL"; every other comparison with it is false (as in SQL), and "<> NULL"
 // is true for every other row. A NULL text is the empty text instead (RecordsetOrderKey.h): "= NULL" and
-// "= ''" both find NULL, empty and blank texts. Texts compare under the company database's collation (RecordsetDictionary.h);
-// LIKE matches without regard to case and takes '*' or '%' for any run of characters, wherever they stand.
+// "= ''" both find NULL, empty and blank texts. Texts compare under the company database's collation
+// (RecordsetDictionary.h); LIKE matches without regard to case and takes '*' or '%' for any run of
+// characters, wherever they stand.
 
 #include "RecordsetFilterExpr.h"
 #include "RecordsetOrderKey.h"

@@ -1,9 +1,9 @@
 #pragma once
 // Every non-NULL value of a column maps to an unsigned 64-bit key whose order is the column's value order:
 // numbers by value (decimals exactly, at the field's scale), dates by time, texts by their rank under the
-// company database's collation, and the decimals of a column holding one beyond 64 bits by their rank among its values. Sorting,
-// filtering and the binary search of a group filter all compare these keys, so the three can never
-// disagree on what "equal" or "before" means.
+// company database's collation, and the decimals of a column holding one beyond 64 bits by their rank
+// among its values. Sorting, filtering and the binary search of a group filter all compare these keys, so
+// the three can never disagree on what "equal" or "before" means.
 
 #include "RecordsetColumn.h"
 #include "Value.h"

@@ -2,9 +2,7 @@
 // ADO's Sort: "A ASC, B DESC", ascending by default, field names without regard to case and optionally
 // [bracketed]. The order is stable (rows equal on every key keep the order in which they were read) and
 // NULL comes before every value in an ascending key and after every value in a descending one; a NULL text
-// sorts as the empty text (RecordsetOrderKey.h). A NULL text
-// sorts as the empty text, the lowest of texts: the ledger makes one group of the two (a line without a
-// value), and a group's lines must stand together.
+// sorts as the empty text, the lowest of texts (RecordsetOrderKey.h).
 
 #include "RecordsetSortKey.h"
 

@@ -27,9 +27,6 @@ public:
 
     // The display currency: TXT_CODICEVALUTA, or the window's own currency when the field is empty.
     const std::string& currencyCode() const { return currency_; }
-    // Whether amounts change on the way to the display currency: a rate other than 1.
-    bool converts() const { return rate_ != 1; }
-    double rate() const { return rate_; }
 
     // How the totals are converted, for a print that keeps the ledger's own amounts on its lines and shows
     // the converted totals beside them; nothing when the totals are shown as the ledger holds them.

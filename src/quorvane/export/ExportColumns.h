@@ -1,8 +1,9 @@
 #pragma once
 // The columns an export writes: the movement grid's shown columns in the grid's order, with their captions
-// and widths (in the digits they hold, as the window holds them), and how a spreadsheet should type each cell: dates as dates, amounts and quantities as numbers
-// at their decimals, other numeric columns as numbers, and every other column as the text the grid shows, so
-// that codes keep their leading zeros and coded values read as their descriptions.
+// and widths (the digits they hold, as the window holds them), and how a spreadsheet should type each cell:
+// dates as dates, amounts and quantities as numbers at their decimals, other numeric columns as numbers, and
+// every other column as the text the grid shows, so that codes keep their leading zeros and coded values
+// read as their descriptions.
 
 #include "controls/DataGridColumn.h"
 #include "display/GridLayout.h"

@@ -20,12 +20,12 @@ void write(Writer& writer, LedgerWalk& walk, ExportProgress& progress)
 // As the window's exchange-rate field shows a rate.
 constexpr const char* rateFormat = "###,##0.000000";
 
-std::string totalsCurrency(const Countervalue& countervalue)
+std::string totalsCurrency(const std::optional<Countervalue::Conversion>& conversion)
 {
-    if (!countervalue.converts())
+    if (!conversion)
         return {};
-    return "Totali in " + countervalue.currencyCode() + " al cambio "
-           + formatNumber(countervalue.rate(), rateFormat, hostfw::Language::Italian);
+    return "Totali in " + conversion->currency + " al cambio "
+           + formatNumber(conversion->rate, rateFormat, hostfw::Language::Italian);
 }
 
 } // namespace
@@ -51,7 +51,7 @@ ExportOutcome exportLedger(const LedgerSource& source, const ExportRequest& requ
         } else {
             ExportHeading heading = source.heading;
             heading.group = request.group ? groupPath(*request.group) : std::string();
-            heading.totalsCurrency = totalsCurrency(source.countervalue);
+            heading.totalsCurrency = totalsCurrency(source.countervalue.conversion());
             XlsxLedgerWriter writer(target, heading, columns, cells, source.countervalue, walk.lines(),
                                     request.rowsPerSheet);
             write(writer, walk, progress);

@@ -31,7 +31,7 @@ struct LedgerSource {
     const ExportColumns& columns;            // the movement grid's shown columns
     const display::CellFormats& formats;     // the movement grid's cell formats
     const Countervalue& countervalue;        // the totals' display currency, as the window's totals show them
-    ExportHeading heading;                   // without the group and the totals' currency: the export adds them
+    ExportHeading heading;                   // without the group and the totals' currency: added here
 };
 
 struct ExportRequest {

@@ -35,7 +35,7 @@ SheetCell numberCell(std::size_t column, double number, CellStyle style, int dec
 XlsxLedgerWriter::XlsxLedgerWriter(const ExportTarget& target, const ExportHeading& heading,
                                    const ExportColumns& columns, const LineCells& cells,
                                    const Countervalue& countervalue, long lines, long rowsPerSheet)
-    : columns_(columns), cells_(cells), countervalue_(countervalue),
+    : columns_(columns), cells_(cells), countervalue_(countervalue), conversion_(countervalue.conversion()),
       sheets_(target, heading, columns, lines, rowsPerSheet)
 {
     writer_ = std::thread([this] { writeBatches(); });
@@ -73,7 +73,8 @@ void XlsxLedgerWriter::line(const db::Recordset& rows, long viewRow, int depth)
             row.cells.push_back(
                 numberCell(c, double(value.asDateTime().daysSinceEpoch()) + datesFromEpoch, CellStyle::Date));
         else if (column.kind == CellKind::Measure && value.isNumber())
-            row.cells.push_back(numberCell(c, ledgerAmount(value).toDouble(), CellStyle::Measure, column.decimals));
+            row.cells.push_back(
+                numberCell(c, ledgerAmount(value).toDouble(), CellStyle::Measure, column.decimals));
         else if (column.kind == CellKind::Number && value.isNumber())
             row.cells.push_back(numberCell(c, value.toDouble(), CellStyle::Plain));
     }
@@ -95,7 +96,7 @@ void XlsxLedgerWriter::ledgerClosed(const SelectionTotals& totals)
 SheetRow XlsxLedgerWriter::totalsRow(int level, const std::string& label, const SelectionTotals& totals) const
 {
     SheetRow row{level, {}};
-    const std::string currency = countervalue_.converts() ? " (" + countervalue_.currencyCode() + ")" : "";
+    const std::string currency = conversion_ ? " (" + conversion_->currency + ")" : "";
     row.cells.push_back(textCell(0, label + currency, CellStyle::Bold));
     const std::pair<const char*, const db::Decimal*> sums[] = {
         {"DARE", &totals.debit}, {"AVERE", &totals.credit}, {"SALDO", &totals.balance}, {"QUANTITA", &totals.quantity}};
@@ -113,7 +114,7 @@ SheetRow XlsxLedgerWriter::totalsRow(int level, const std::string& label, const 
 
 double XlsxLedgerWriter::shownAmount(const db::Decimal& total, int decimals) const
 {
-    if (!countervalue_.converts())
+    if (!conversion_)
         return total.toDouble();
     return db::Decimal::fromDouble(countervalue_.GetControvalore(total.toDouble()), decimals).toDouble();
 }

@@ -17,6 +17,7 @@
 #include <deque>
 #include <exception>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -53,6 +54,7 @@ private:
     const ExportColumns& columns_;
     const LineCells& cells_;
     const Countervalue& countervalue_;
+    const std::optional<Countervalue::Conversion> conversion_;   // none: the totals are the lines' currency
     XlsxSheets sheets_;
     std::vector<SheetRow> batch_;
     std::mutex mutex_;
