@@ -31,6 +31,14 @@ std::string position(const std::string& json, std::size_t offset)
     return " (line " + std::to_string(line) + ", column " + std::to_string(column) + ")";
 }
 
+// Whether a formula or parameter of the name is among those read so far (names compare without regard
+// to case, as references to them do).
+template <class Fields>
+bool declared(const Fields& fields, const std::string& name)
+{
+    return std::any_of(fields.begin(), fields.end(), [&](const auto& f) { return formula::sameWord(f.name, name); });
+}
+
 // Where the value at a path starts in the file's text, as " (line L, column C)"; empty when it is not there.
 std::string positionOf(const std::string& json, const std::string& path)
 {
@@ -313,9 +321,7 @@ std::vector<ParameterField> Loader::readParameters(const Entry& root) const
             p.fail("name", "a parameter needs a name");
         field.type = p.choice("type", types, "text", "parameter type");
         field.value = p.parameterDefault(field.type);
-        if (std::find_if(parameters.begin(), parameters.end(), [&](const ParameterField& other) {
-                return formula::sameWord(other.name, field.name);
-            }) != parameters.end())
+        if (declared(parameters, field.name))
             p.fail("name", "the parameter " + field.name + " is declared twice");
         parameters.push_back(std::move(field));
     }
@@ -330,9 +336,7 @@ std::vector<FormulaField> Loader::readFormulas(const QJsonArray& array, const st
         FormulaField field{f.text("name"), {}};
         if (field.name.empty())
             f.fail("name", "a formula needs a name");
-        if (std::find_if(formulas.begin(), formulas.end(), [&](const FormulaField& other) {
-                return formula::sameWord(other.name, field.name);
-            }) != formulas.end())
+        if (declared(formulas, field.name))
             f.fail("name", "the formula " + field.name + " is declared twice");
         field.text = f.formulaText("text", field.name);
         formulas.push_back(std::move(field));
