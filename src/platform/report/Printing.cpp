@@ -39,7 +39,9 @@ int printWithDialog(const PreparedReport& report, const PrintContext& context, i
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return 0;
-    auto canvas = printerCanvas(printer, report.definition().page);
+    // The printer cannot leave the count of pages to be filled in: a first pass counts them.
+    const int pageCount = renderReport(report, context, *countingCanvas());
+    auto canvas = printerCanvas(printer, report.definition().page, pageCount);
     const int pages = renderReport(report, context, *canvas);
     if (!canvas->finish())
         throw std::runtime_error("the printer reported an error");

@@ -9,10 +9,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollArea>
+#include <QKeyEvent>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -21,6 +24,14 @@
 #include <stdexcept>
 
 namespace report {
+
+namespace {
+
+// A landscape A4 page at the screen's 96 dots per inch, with the window's margins and scroll bar.
+constexpr int windowChrome = 48;
+constexpr int landscapeWidth = 1123 + windowChrome;
+
+} // namespace
 
 ReportPreview::ReportPreview(std::shared_ptr<const PreparedReport> report, PrintContext context, int copies,
                              QWidget* parent)
@@ -49,11 +60,24 @@ ReportPreview::ReportPreview(std::shared_ptr<const PreparedReport> report, Print
     scroll_->setWidgetResizable(true);
     scroll_->setBackgroundRole(QPalette::Dark);
     layout->addWidget(scroll_, 1);
-    resize(1000, 760);
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry() : QRect();
+    const int width = screen.isEmpty() ? landscapeWidth : std::min(landscapeWidth, screen.width());
+    resize(width, screen.isEmpty() ? 800 : std::min(800, screen.height()));
+    fitToWidth(width);
     showPage(1);
 }
 
 ReportPreview::~ReportPreview() = default;
+
+// The page as wide as the window leaves room for, beside the scroll bar and the margins.
+void ReportPreview::fitToWidth(int windowWidth)
+{
+    const std::unique_ptr<Poppler::Page> first = document_->page(0);
+    if (!first)
+        return;
+    const double inches = first->pageSizeF().width() / 72;
+    dotsPerInch_ = std::clamp((windowWidth - windowChrome) / inches, 36.0, 300.0);
+}
 
 int ReportPreview::pageCount() const { return document_->numPages(); }
 
@@ -82,6 +106,7 @@ QHBoxLayout* ReportPreview::buildToolbar()
     bar->addStretch(1);
     button(QStringLiteral("Stampa…"), [this] { printReport(); });
     button(QStringLiteral("Salva PDF…"), [this] { savePdfAs(); });
+    button(QStringLiteral("Chiudi"), [this] { close(); });
     return bar;
 }
 
@@ -97,6 +122,14 @@ void ReportPreview::showPage(int page)
     image_->setPixmap(QPixmap::fromImage(pageImage(page_, dotsPerInch_)));
     const QSignalBlocker quiet(pageBox_);
     pageBox_->setValue(page_);
+}
+
+void ReportPreview::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void ReportPreview::zoomBy(double factor)
