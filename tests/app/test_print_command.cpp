@@ -1,17 +1,12 @@
 // quorvane print as a user runs it, against quorvane run of the same selection: every group footer and the
 // grand total read back from the PDF equal the tree's and the selection's totals, for the demo's grouped
-// ledger, competence months (every date period and customers and suppliers on their own are the business
-// of test_every_output_sums_as_the_database), every grouping that reads a field of its own (project types,
-// sites, nodes, descriptions), attributes and the current group; a valued group is described; converted totals are the printed ones at the rate, and the
-// quantity carried from page to page is what the page's lines print; --dump shows the texts, and a print
-// that cannot be written ends with status 4. Stored values the database calls equal (case, trailing blanks,
-// an empty text beside a missing one) print the groups, and the current group, of the values before.
-
-#include "db/Connection.h"
-#include "db/SqliteConnection.h"
+// ledger, competence months, a project's nodes, a site sorted by the project's and the movement's types,
+// attributes and the current group (every grouping caption, and stored values the database calls equal, are
+// the business of test_every_output_sums_as_the_database); a valued group is described; converted totals
+// are the printed ones at the rate, and the quantity carried from page to page is what the page's lines
+// print; --dump shows the texts, and a print that cannot be written ends with status 4.
 
 #include <poppler-qt6.h>
-#include <sqlite3.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -178,15 +173,6 @@ const char* const projectStructure = R"({"company": 1, "TXT_CONTO": "01", "ADVO_
 const char* const inDollars = R"({"company": 1, "TXT_CONTO": "01", "TXT_CODICEVALUTA": "USD", "TXT_CAMBIO": 1.0842,
     "TXT_DATACAMBIO": "2024-06-30", "ADVO_ORDINAMENTI": [{"caption": "C.d.C.", "group": true}]})";
 
-const char* const jobOrders = R"({"company": 1, "TXT_CONTO": "01",
-    "ADVO_ORDINAMENTI": [{"caption": "Commessa", "group": true}, {"caption": "Nr. doc."}]})";
-
-// Job order codes in other letter cases and with trailing blanks, and empty or blank texts where none was.
-constexpr const char* seeding = "UPDATE CI13_MOVCORPO SET CI13_COMMESSA_PD25 = lower(CI13_COMMESSA_PD25) WHERE CI13_PROGRIGA % 2 = 0;"
-    "UPDATE CI13_MOVCORPO SET CI13_COMMESSA_PD25 = CI13_COMMESSA_PD25 || '  ' WHERE CI13_NUMREG_CO99 % 3 = 0;"
-    "UPDATE CI13_MOVCORPO SET CI13_COMMESSA_PD25 = '' WHERE CI13_COMMESSA_PD25 IS NULL AND CI13_NUMREG_CO99 % 2 = 0;"
-    "UPDATE CI13_MOVCORPO SET CI13_COMMESSA_PD25 = ' ' WHERE CI13_COMMESSA_PD25 IS NULL AND CI13_NUMREG_CO99 % 5 = 0;";
-
 const char* const customersAndSuppliers = R"({"company": 1, "TXT_CONTO": "01",
     "ADVO_ORDINAMENTI": [{"caption": "Codice cliente", "group": true},
                          {"caption": "Codice fornitore", "group": true, "direction": "DESC"}]})";
@@ -204,7 +190,6 @@ private slots:
     void thePrintedTotalsAreTheTreesTotals();
     void theDumpShowsWhatThePrintWrites();
     void aPrintThatCannotBeWrittenEndsWithStatusFour();
-    void valuesTheDatabaseCallsEqualPrintAsOneGroup();
 
 private:
     QString db() const { return dir_.filePath(QStringLiteral("demo.db")); }
@@ -230,11 +215,6 @@ void PrintCommandTest::thePrintedTotalsAreTheTreesTotals_data()
     QTest::newRow("competence months") << QString::fromLatin1(competence) << QString();
     QTest::newRow("the current group: a month of a cost centre") << grouped << QStringLiteral("*2");
     QTest::newRow("the current group: lines of no customer") << QString::fromLatin1(customersAndSuppliers) << QStringLiteral("*1");
-    for (const char* caption : {"Codice Intercompany", "Sede", "Tipo movimento", "Natura costo", "Tipo progetto",
-                                "Stato progetto", "Classe A progetto", "Classe B progetto", "Classe C progetto", "Commessa",
-                                "Reparto", "Dipendente", "Qualifica", "Articolo", "Variante", "Deposito"})
-        QTest::newRow(qPrintable(QStringLiteral("grouped by ") + QString::fromUtf8(caption)))
-            << groupedBy(QString::fromUtf8(caption)) << QString();
     QTest::newRow("a project's nodes, activities and expenses") << QString::fromUtf8(projectStructure) << QString();
     QTest::newRow("the current group: a site, the lines' own") << groupedBy(QStringLiteral("Sede")) << QStringLiteral("*1");
     QTest::newRow("the current group: no value of a line attribute")
@@ -310,30 +290,6 @@ void PrintCommandTest::aPrintThatCannotBeWrittenEndsWithStatusFour()
     QCOMPARE(failed.status, 4);
     QVERIFY2(failed.err.contains(QLatin1String("Errore generato internamente alla classe report (invocazione metodo OpenReport)")),
              qPrintable(failed.err));
-}
-
-void PrintCommandTest::valuesTheDatabaseCallsEqualPrintAsOneGroup()
-{
-    const QString file = selection(QString::fromLatin1(jobOrders)), pdf = dir_.filePath(QStringLiteral("ledger.pdf"));
-    const auto printed = [&](const QString& database, const QString& group) {
-        QStringList print{QStringLiteral("print"), QStringLiteral("--db"), database, QStringLiteral("--selection"), file,
-                          QStringLiteral("--pdf"), pdf};
-        if (!group.isEmpty())
-            print << QStringLiteral("--group") << group;
-        return quorvane(print).status == 0 ? printedTotals(pdfText(pdf)) : QList<Totals>();
-    };
-    const QList<Totals> whole = printed(db(), {}), withoutValue = printed(db(), QStringLiteral("*1"));
-    QVERIFY(whole.size() > 2);
-    const QString seeded = dir_.filePath(QStringLiteral("seeded.db"));
-    QFile::remove(seeded);
-    QVERIFY(QFile::copy(db(), seeded));
-    {
-        const auto connection = db::Connection::open("Provider=SQLite;Data Source=" + seeded.toStdString());
-        QCOMPARE(sqlite3_exec(dynamic_cast<db::SqliteConnection&>(*connection).handle(), seeding, nullptr, nullptr, nullptr),
-                 SQLITE_OK);
-    }
-    QCOMPARE(printed(seeded, {}), whole);
-    QCOMPARE(printed(seeded, QStringLiteral("*1")), withoutValue);
 }
 
 QTEST_GUILESS_MAIN(PrintCommandTest)
