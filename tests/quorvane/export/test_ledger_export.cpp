@@ -384,7 +384,7 @@ void LedgerExportTest::aStoredTextIsWrittenSoTheFileHoldsItAndNothingRunsIt()
     progress.count = 0;
     QCOMPARE(exportTo("hostile.csv", request, progress), ExportOutcome::Written);
     QCOMPARE(progress.count, shortened);
-    const std::vector<QStringList> records = csvRecords(QString::fromUtf8(fileBytes(dir_.filePath("hostile.csv"))), ';');
+    const std::vector<QStringList> records = csvtest::csvRecords(QString::fromUtf8(fileBytes(dir_.filePath("hostile.csv"))), QChar(';'));
     const int levels = 2;
     QVERIFY2(std::any_of(records.begin(), records.end(), [&](const QStringList& record) {
                  return record.value(levels + description) == hostile.csv + tagOf(std::size_t(index));
