@@ -114,26 +114,6 @@ private slots:
         QVERIFY(statements.value("condition").toString().startsWith("WHERE"));
     }
 
-    void groupedRunPrintsTheTreeWithTotalsThatAddUp()
-    {
-        QString sel = selectionFile("grouped.json", R"({"company": 1, "CBO_SELCONTOVDS": "0", "TXT_CONTO": "01",
-            "ADVO_ORDINAMENTI": [{"caption": "C.d.C.", "group": true}, {"caption": "Data reg.", "group": true, "period": 3}]})");
-        Outcome run = quorvane({"run", "--db", demo_, "--selection", sel, "--format", "json"});
-        QCOMPARE(run.status, 0);
-        QJsonObject ledger = QJsonDocument::fromJson(run.out.toUtf8()).object();
-        QJsonArray tree = ledger.value("tree").toArray();
-        QVERIFY(tree.size() > 1);
-        qint64 debitCents = 0;
-        for (int i = 0; i < tree.size(); ++i) {
-            QJsonObject node = tree[i].toObject();
-            QCOMPARE(node.value("key").toString(), QString("*%1").arg(i + 1));
-            if (node.value("parent").toString().isEmpty())
-                debitCents += qRound64(node.value("DARE").toDouble() * 100);
-        }
-        QCOMPARE(debitCents, qRound64(ledger.value("totals").toObject().value("DARE").toDouble() * 100));
-        QVERIFY(!ledger.value("summary").toObject().isEmpty());
-    }
-
     void sqlStatementsAreTheWindows()
     {
         Outcome types = quorvane({"tsql", "--db", demo_},
