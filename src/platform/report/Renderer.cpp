@@ -291,7 +291,9 @@ void Renderer::openGroups(std::size_t from, long record, std::size_t closing)
         // The report header (the selection block) is no group's page: the first group starts below it.
         if (((newPage && !onlyReportHeader_) || !paginator_.fits(needed)) && paginator_.hasBody())
             turnPage();
-        onlyReportHeader_ = false;
+        // A level left out of the print places nothing: the page still holds only the report header.
+        if (!headers.empty())
+            onlyReportHeader_ = false;
         open_[g] = true;
         for (const CompiledSection* h : headers)
             place(*h, {evaluator_, totals_});

@@ -188,6 +188,7 @@ void ReportFormulasTest::evaluatesOnARecord_data()
     row("IsNull sees it", "IsNull({CI13_MOVCORPO.CI13_IMPORTO} + 1)", 4, "True");
     row("characters, not bytes", "Length({CI13_MOVCORPO.CI13_DESCRAGG})", 0, "9");
     row("UpperCase and Right of accented text", "UpperCase(Right({CI13_MOVCORPO.CI13_DESCRAGG}, 2))", 0, "SÌ");
+    row("InStr counts characters, 0 when absent", "ToText(InStr('Attività: x', ':'), 0) & ToText(InStr('abc', 'z'), 0)", 0, "90");
     row("Mid to the end and Trim", "Mid('abcdef', 3) & Trim('  a b  ')", 0, "cdefa b");
     row("DateAdd keeps to the month's end", "DateAdd(\"m\", 1, Date(2024, 1, 31))", 0, "29/02/2024");
     row("DateDiff in days", "DateDiff(\"d\", Date(2024, 1, 15), Date(2024, 2, 14)) + 1", 0, "31");

@@ -14,12 +14,13 @@ namespace {
 
 using enum ValueType;
 
-constexpr std::array<FunctionInfo, 23> functions{{
+constexpr std::array<FunctionInfo, 24> functions{{
     {"IsNull", Function::IsNull, 1, 1, "A", Boolean},
     {"ToText", Function::ToText, 1, 4, "AATT", Text},
     {"Mid", Function::Mid, 2, 3, "TNN", Text},
     {"Left", Function::Left, 2, 2, "TN", Text},
     {"Right", Function::Right, 2, 2, "TN", Text},
+    {"InStr", Function::InStr, 2, 2, "TT", Number},
     {"Trim", Function::Trim, 1, 1, "T", Text},
     {"Length", Function::Length, 1, 1, "T", Number},
     {"UpperCase", Function::UpperCase, 1, 1, "T", Text},
@@ -80,6 +81,13 @@ std::string side(const std::vector<Value>& args, bool left)
     return characterSlice(text, left ? 0 : length - count, count);
 }
 
+// The character position (from 1) where `find` first occurs in `text`; 0 when it does not.
+std::int64_t position(const std::string& text, const std::string& find)
+{
+    const std::size_t at = text.find(find);
+    return at == std::string::npos ? 0 : static_cast<std::int64_t>(characterCount(std::string_view(text).substr(0, at))) + 1;
+}
+
 std::string trimmed(const std::string& text)
 {
     const std::size_t first = text.find_first_not_of(' ');
@@ -126,6 +134,7 @@ Value callFunction(Function function, const std::vector<Value>& args)
     case Function::Mid: return Value(mid(args));
     case Function::Left: return Value(side(args, true));
     case Function::Right: return Value(side(args, false));
+    case Function::InStr: return Value(position(args[0].text(), args[1].text()));
     case Function::Trim: return Value(trimmed(args[0].text()));
     case Function::Length: return Value(static_cast<std::int64_t>(characterCount(args[0].text())));
     case Function::UpperCase: return Value(recased(args[0].text(), true));

@@ -13,7 +13,7 @@
 namespace report::formula {
 
 enum class Function {
-    IsNull, ToText, Mid, Left, Right, Trim, Length, UpperCase, LowerCase,
+    IsNull, ToText, Mid, Left, Right, InStr, Trim, Length, UpperCase, LowerCase,
     Date, Year, Month, Day, DatePart, DateAdd, DateDiff, MonthName,
     Round, Abs,
     Previous, PreviousIsNull, Next, NextIsNull
