@@ -1,7 +1,9 @@
 // One ledger, one answer: for every demo company, every caption the ordering grid offers and a date grouping
 // on every period kind, the tree's nodes, the printed group footers (read back from the PDF), the
 // spreadsheet's totals rows, the CSV's group sums and the print of one group each hold the sums that the
-// test's own statement over the base tables gives for the same grouping, to the cent; then the same on a
+// test's own statement over the base tables gives for the same grouping, to the cent, and every printed
+// group header and footer names its level and the group's value as that statement finds it ("(nessun
+// valore)" for a group without one, never a blank band; a month by its name); then the same on a
 // copy of the demo database seeded with codes that differ only in case or by trailing blanks, empty texts
 // beside NULLs, and quotes. The commands run in process, as `quorvane` runs them.
 
@@ -170,6 +172,8 @@ QList<Grouping> levelsFor(const Grouping& g)
 // The printed totals lines in print order: group footers ("Tot. per …") and the grand total.
 struct PrintedTotals {
     FigureList footers;
+    QStringList captions;   // the footers' words before their figures
+    QString text;
     std::optional<Figures> grand;
     int quantityDecimals = 0;
 };
@@ -183,18 +187,76 @@ PrintedTotals printedTotals(const QString& pdf)
     PrintedTotals found;
     const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(pdf);
     for (int i = 0; document && i < document->numPages(); ++i)
-        for (auto it = line.globalMatch(document->page(i)->text(QRectF())); it.hasNext();) {
-            const QRegularExpressionMatch m = it.next();
-            const Figures f{-1, hundredths(printedNumber(m.captured(2))), hundredths(printedNumber(m.captured(3))),
-                            millionths(printedNumber(m.captured(5)))};
-            if (const qsizetype comma = m.captured(5).indexOf(QLatin1Char(',')); comma >= 0)
-                found.quantityDecimals = int(m.captured(5).size() - comma - 1);
-            if (m.captured(1).startsWith(QLatin1String("Totale generale")))
-                found.grand = f;
-            else
-                found.footers.append(f);
+        found.text += document->page(i)->text(QRectF()) + QLatin1Char('\n');
+    for (auto it = line.globalMatch(found.text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const Figures f{-1, hundredths(printedNumber(m.captured(2))), hundredths(printedNumber(m.captured(3))),
+                        millionths(printedNumber(m.captured(5)))};
+        if (const qsizetype comma = m.captured(5).indexOf(QLatin1Char(',')); comma >= 0)
+            found.quantityDecimals = int(m.captured(5).size() - comma - 1);
+        if (m.captured(1).startsWith(QLatin1String("Totale generale"))) {
+            found.grand = f;
+        } else {
+            found.footers.append(f);
+            found.captions.append(m.captured(1));
         }
+    }
     return found;
+}
+
+// A group's value compared on its letters and digits alone, without regard to case: the print writes an
+// account in its chart's segments ("01/01/001" for 0101001) and the database calls "Ab" and "aB" one code.
+QString comparable(const QString& value)
+{
+    QString kept;
+    for (const QChar c : value.toLower())
+        if (c.isLetterOrNumber())
+            kept += c;
+    return kept;
+}
+
+// The value a group's footer names, from the database's key of the group: a month (202402) by its name and
+// year, as the ledger's tree captions it; the other periods of a date only by being there (an empty text).
+QString printedValue(const db::Value& key, bool date, int period)
+{
+    static const QStringList months{"gennaio", "febbraio", "marzo", "aprile", "maggio", "giugno", "luglio",
+                                    "agosto", "settembre", "ottobre", "novembre", "dicembre"};
+    if (key.isNull())
+        return comparable("(nessun valore)");
+    if (!date)
+        return comparable(QString::fromStdString(key.toText()));
+    const qint64 month = qRound64(key.toDouble());
+    return period == 3 ? comparable(months.value(int(month % 100) - 1) + QString::number(month / 100)) : QString();
+}
+
+// Every footer names one of the ledger's levels, by its caption in lower case, then the group's value and
+// the description ("Tot. per c.d.c. 01/01/001 "Taglio laser""); per level, the values are the database's.
+// Every header names its level, its caption's first letter in upper case, and a value ("C.d.c.: 01/01/001").
+void namesLevelsAndValues(const QStringList& footers, const QString& text, const QStringList& captions,
+                          const QList<QStringList>& values)
+{
+    QList<QStringList> printed(captions.size());
+    for (const QString& footer : footers) {
+        qsizetype level = -1;   // the longest caption that starts it: "nodo riferimento" before "nodo"
+        for (qsizetype l = 0; l < captions.size(); ++l)
+            if (footer.startsWith("Tot. per " + captions[l].toLower() + " ")
+                && (level < 0 || captions[l].size() > captions[level].size()))
+                level = l;
+        QVERIFY2(level >= 0, qPrintable("a footer that names no level: " + footer));
+        const QString rest = footer.mid(QString("Tot. per " + captions[level] + " ").size());
+        const QString value = rest.section(QStringLiteral(" \""), 0, 0).trimmed();
+        QVERIFY2(!value.isEmpty(), qPrintable("a footer without value: " + footer));
+        const bool anyValue = values[level].contains(QString()) && comparable(value) != comparable("(nessun valore)");
+        printed[level] << (anyValue ? QString() : comparable(value));
+    }
+    for (qsizetype l = 0; l < captions.size(); ++l) {
+        printed[l].sort();
+        QCOMPARE(printed[l], values[l]);
+        const QString heading = captions[l].left(1).toUpper() + captions[l].mid(1).toLower() + ": ";
+        const QRegularExpression header("^\\s*" + QRegularExpression::escape(heading) + "\\S",
+                                        QRegularExpression::MultilineOption);
+        QVERIFY2(text.count(header) >= values[l].size(), qPrintable("headers without value: " + heading));
+    }
 }
 
 struct Ledger {
@@ -216,7 +278,8 @@ private slots:
 private:
     void seedHostileValues(const QString& path);
     QString selectionFile(const Ledger& ledger);
-    QList<FigureList> databaseGroups(const Ledger& ledger, const QString& lines, Figures& total);
+    QList<FigureList> databaseGroups(const Ledger& ledger, const QString& lines, Figures& total,
+                                     QList<QStringList>& values);
     void holdsTheDatabasesGroups(const Ledger& ledger);
 
     QTemporaryDir dir_;
@@ -327,7 +390,7 @@ QString EveryOutputSumsAsTheDatabaseTest::selectionFile(const Ledger& ledger)
 // The groups of each level (outermost first) and the whole, summed by the database over the base tables for
 // the lines the processing chose.
 QList<FigureList> EveryOutputSumsAsTheDatabaseTest::databaseGroups(const Ledger& ledger, const QString& lines,
-                                                                    Figures& total)
+                                                                    Figures& total, QList<QStringList>& values)
 {
     const std::unique_ptr<db::Connection> connection =
         db::Connection::open(db::embeddedDatabase(ledger.database.toStdString(), db::Access::ReadOnly));
@@ -359,11 +422,18 @@ QList<FigureList> EveryOutputSumsAsTheDatabaseTest::databaseGroups(const Ledger&
     QStringList keys;
     for (const Grouping& g : ledger.levels) {
         keys << groupExpression(g);
-        db::Recordset groups = connection->Open(("SELECT " + sums + from + " GROUP BY " + keys.join(", ")).toStdString());
+        db::Recordset groups = connection->Open(
+            ("SELECT " + sums + ", " + keys.last() + " AS K" + from + " GROUP BY " + keys.join(", ")).toStdString());
         FigureList level;
-        for (groups.MoveFirst(); !groups.EOF_(); groups.MoveNext())
+        QStringList named;
+        const bool date = dateCaptions_[ledger.company].contains(g.caption);
+        for (groups.MoveFirst(); !groups.EOF_(); groups.MoveNext()) {
             level << figures(groups);
+            named << printedValue(groups.value("K"), date, g.period);
+        }
         levels << sorted(level);
+        named.sort();
+        values << named;
     }
     return levels;
 }
@@ -406,7 +476,8 @@ void EveryOutputSumsAsTheDatabaseTest::holdsTheDatabasesGroups(const Ledger& led
     if (lines.isEmpty())
         QSKIP("the selection holds no line");
     Figures total;
-    const QList<FigureList> expected = databaseGroups(ledger, lines.join(", "), total);
+    QList<QStringList> values;
+    const QList<FigureList> expected = databaseGroups(ledger, lines.join(", "), total, values);
     QCOMPARE(total.rows, qint64(lines.size()));
 
     QList<FigureList> tree(expected.size());
@@ -431,6 +502,12 @@ void EveryOutputSumsAsTheDatabaseTest::holdsTheDatabasesGroups(const Ledger& led
     QCOMPARE(withoutRows(printed.footers), asPrinted(everyGroup, printed.quantityDecimals));
     QVERIFY(printed.grand);
     QCOMPARE(withoutRows({*printed.grand}), asPrinted({total}, printed.quantityDecimals));
+    QStringList captions;
+    for (const Grouping& g : ledger.levels)
+        captions << g.caption;
+    namesLevelsAndValues(printed.captions, printed.text, captions, values);
+    if (QTest::currentTestFailed())
+        return;
 
     // The print of one group, the largest: its lines only.
     const auto largest = std::max_element(byKey.begin(), byKey.end(), [](const Figures& a, const Figures& b) {
