@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the demo need, only when some are missing.
 # libxlsxwriter-dev writes the ledger's spreadsheet export; libzip-dev lets the tests open it again.
 # HarfBuzz (with its subsetter), fribidi and fontconfig shape, order and find faces for text beyond plain
-# Latin in printed reports; fonts-droid-fallback is the small CJK face the print tests read back; qpdf checks
+# Latin in printed reports; fonts-droid-fallback is the small CJK face the print tests read back, and
+# fonts-cantarell a small OpenType face with PostScript (CFF) outlines they embed and read back; qpdf checks
 # the PDFs the tests write and poppler-utils' pdftotext reads them back as text. libsqliteodbc with unixODBC
 # is a real ODBC driver for the tests of the ODBC path.
 set -euo pipefail
@@ -11,7 +12,7 @@ packages=(g++ cmake ninja-build pkg-config make
           libsqlite3-dev unixodbc-dev tdsodbc
           libpoppler-qt6-dev fonts-dejavu-core zlib1g-dev
           libxlsxwriter-dev libzip-dev
-          libharfbuzz-dev libfribidi-dev libfontconfig-dev fonts-droid-fallback qpdf poppler-utils
+          libharfbuzz-dev libfribidi-dev libfontconfig-dev fonts-droid-fallback fonts-cantarell qpdf poppler-utils
           unixodbc libsqliteodbc
           xvfb xauth)
 missing=()

@@ -170,9 +170,12 @@ void ReportRenderTest::namesAndAmountsReadBackAsTheyWereGiven_data()
     QTest::addColumn<double>("width");
     QTest::addColumn<QString>("readBack");
     QTest::addColumn<QString>("font");
-    const auto name = [](const char* row, const char* text, const char* font) {
+    QTest::addColumn<QString>("family");     // the field's face, the report's own when empty
+    QTest::addColumn<QString>("fontType");   // as the reader names the embedded face's kind, any when empty
+    const auto name = [](const char* row, const char* text, const char* font, const char* family = "",
+                         const char* fontType = "") {
         QTest::newRow(row) << QStringLiteral("\"%1\"").arg(QString::fromUtf8(text)) << 120.0 << QString::fromUtf8(text)
-                           << QString::fromLatin1(font);
+                           << QString::fromLatin1(font) << QString::fromLatin1(family) << QString::fromLatin1(fontType);
     };
     name("accented Italian", "Società Agricola Forlì", "DejaVuSans");
     name("Greek", "Ελληνικά Ναυπηγεία", "DejaVuSans");
@@ -182,11 +185,15 @@ void ReportRenderTest::namesAndAmountsReadBackAsTheyWereGiven_data()
     name("Arabic", "شركة الأمل", "DejaVuSans");
     name("euro sign", "Spese € 1.234,56", "DejaVuSans");
     name("Chinese within Italian", "Filiale 上海 Nord", "DroidSansFallback");
+    // An OpenType face with PostScript (CFF) outlines is embedded as such, not as TrueType.
+    name("a face with CFF outlines", "Società Agricola Forlì", "Cantarell-Regular", "Cantarell", "CID Type 0C (OpenType)");
     QTest::newRow("amount wider than its box") << QStringLiteral("12345678901.12") << 22.0
-                                               << QStringLiteral("12.345.678.901,12") << QStringLiteral("DejaVuSans");
+                                               << QStringLiteral("12.345.678.901,12") << QStringLiteral("DejaVuSans")
+                                               << QString() << QString();
     QTest::newRow("description wider than its box")
         << QStringLiteral("\"Manutenzione straordinaria impianto di verniciatura\"") << 20.0
-        << QStringLiteral("Manutenzione straordinaria impianto di verniciatura") << QStringLiteral("DejaVuSans");
+        << QStringLiteral("Manutenzione straordinaria impianto di verniciatura") << QStringLiteral("DejaVuSans")
+        << QString() << QString();
 }
 
 // The text a reader copies from the page is the text given, whatever its script or its box; every face
@@ -197,7 +204,11 @@ void ReportRenderTest::namesAndAmountsReadBackAsTheyWereGiven()
     QFETCH(double, width);
     QFETCH(QString, readBack);
     QFETCH(QString, font);
-    const QJsonObject field{{"type", "field"}, {"width", width}, {"height", 5}, {"value", value}, {"decimals", 2}};
+    QFETCH(QString, family);
+    QFETCH(QString, fontType);
+    QJsonObject field{{"type", "field"}, {"width", width}, {"height", 5}, {"value", value}, {"decimals", 2}};
+    if (!family.isEmpty())
+        field.insert("font", QJsonObject{{"family", family}});
     const QJsonObject file{{"sections", QJsonObject{{"reportHeader", QJsonObject{{"height", 6}, {"objects", QJsonArray{field}}}}}}};
     const PrintResult print = printReport(writeFile(QStringLiteral("names.rpt"), QJsonDocument(file).toJson()), statement + " AND 1 = 0");
     QVERIFY2(!print.failed, qPrintable(print.error));
@@ -207,6 +218,8 @@ void ReportRenderTest::namesAndAmountsReadBackAsTheyWereGiven()
     QStringList fonts;
     for (const Poppler::FontInfo& info : document->fonts()) {
         QVERIFY2(info.isEmbedded() && info.isSubset(), qPrintable(info.name()));
+        if (!fontType.isEmpty() && info.name().contains(font))
+            QCOMPARE(info.typeName(), fontType);
         fonts.append(info.name());
     }
     QVERIFY2(fonts.join(QLatin1Char(' ')).contains(font), qPrintable(fonts.join(QLatin1Char(' '))));
