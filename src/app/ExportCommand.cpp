@@ -1,9 +1,10 @@
 // quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]
-//                 (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C]
+//                 (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C] [--lang ITA|ENG]
 // Processes a selection as `quorvane run` does and writes the grouped ledger, whole or one group (the key of
 // its node, "*3"), as the window's "Esporta…" writes it: a spreadsheet with the groups as outline levels, or
 // the lines as CSV.
 
+#include "CommandLanguage.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "LedgerDisplay.h"
@@ -22,7 +23,7 @@ namespace exporting = quorvane::exporting;
 
 constexpr const char* usageText =
     "usage: quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]\n"
-    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C]";
+    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C] [--lang ITA|ENG]";
 
 // A one-character option ("tab" for the tab character); throws CommandFailure for anything else.
 char characterOption(const CommandLine& line, const std::string& name, char byDefault)
@@ -52,16 +53,16 @@ exporting::ExportRequest exportRequest(const CommandLine& line, const LedgerDisp
     return request;
 }
 
-int process(const CommandLine& line, const DatabaseOption& database)
+int process(const CommandLine& line, const DatabaseOption& database, hostfw::Language language)
 {
     LedgerSession session = openLedgerSession(database, *line.option("--selection"),
-                                              companyOption(line.option("--company")));
+                                              companyOption(line.option("--company")), language);
     quorvane::MovementExtraction extraction(*session.connection);
     extractMovements(session, extraction);
     const LedgerDisplay display(session, extraction.movements(), extraction.totals());
     const exporting::ExportRequest request = exportRequest(line, display);
     const exporting::ExportColumns columns(movementGridColumns(session));
-    const exporting::CompanyCellTexts texts(*session.connection, hostfw::Language::Italian);
+    const exporting::CompanyCellTexts texts(*session.connection, language);
     const quorvane::EngineSettings& settings = session.request.settings;
     const quorvane::display::CellFormats formats{quorvane::display::MovementGrid::Movements, texts,
                                                  settings.costCentreChart, settings.expenseItemChart};
@@ -82,7 +83,7 @@ int process(const CommandLine& line, const DatabaseOption& database)
 int runExportCommand(const std::vector<std::string>& args)
 {
     CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--xlsx", "--csv",
-                            "--csv-separator", "--decimal-point"},
+                            "--csv-separator", "--decimal-point", "--lang"},
                      {});
     const bool oneOutput = line.option("--xlsx").has_value() != line.option("--csv").has_value();
     const std::optional<DatabaseOption> database = databaseOption(line);
@@ -91,5 +92,8 @@ int runExportCommand(const std::vector<std::string>& args)
         std::cerr << usageText << (line.error().empty() ? "" : "  (" + line.error() + ")") << '\n';
         return 1;
     }
-    return runLedgerCommand("export", [&] { return process(line, *database); });
+    return runLedgerCommand("export", [&] {
+        return runInLanguage(line.option("--lang"),
+                             [&](hostfw::Language language) { return process(line, *database, language); });
+    });
 }

@@ -20,14 +20,16 @@ const Command commands[] = {
      "check that this build made it"},
     {"sql", runSqlCommand, "sql DATABASE --selection FILE [--company N]   print the statements of a selection"},
     {"run", runRunCommand,
-     "run DATABASE --selection FILE [--company N] [--format json|text|csv] [--rows]   process a selection"},
+     "run DATABASE --selection FILE [--company N] [--format json|text|csv] [--rows] [--lang ITA|ENG]   process a "
+     "selection"},
     {"source", runSourceCommand, "source DATABASE --company N --numreg R [--line L] [--show]   open a line's source"},
     {"report-render", runReportRenderCommand,
      "report-render DATABASE --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
     {"export", runExportCommand,
-     "export DATABASE --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)   export the ledger"},
+     "export DATABASE --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT) [--lang ITA|ENG]   "
+     "export the ledger"},
     {"print", runPrintCommand,
-     "print DATABASE --selection FILE [--group NODEKEY] (--pdf OUT | --dump)   print the ledger"},
+     "print DATABASE --selection FILE [--group NODEKEY] (--pdf OUT | --dump) [--lang ITA|ENG]   print the ledger"},
 };
 
 int usage()

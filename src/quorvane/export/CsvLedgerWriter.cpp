@@ -1,6 +1,7 @@
 #include "export/CsvLedgerWriter.h"
 
 #include "export/CsvField.h"
+#include "hostfw/Phrases.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -26,7 +27,7 @@ CsvLedgerWriter::CsvLedgerWriter(const ExportTarget& target, const ExportColumns
     line_ = byteOrderMark;
     bool first = true;
     for (const Rottura& level : levels) {
-        field("Gruppo " + level.Caption, std::exchange(first, false));
+        field(hostfw::userText("Gruppo").toStdString() + " " + level.Caption, std::exchange(first, false));
     }
     for (const ExportColumn& column : columns.all())
         field(column.grid.caption.toStdString(), std::exchange(first, false));

@@ -11,6 +11,7 @@
 
 #include "controls/EditField.h"
 #include "controls/LabelField.h"
+#include "hostfw/HostStatusBar.h"
 #include "hostfw/Navigator.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ struct PanelWindow {
     {
         program.setClsGlobal(session);
         program.setActiveNavigator(&navigator);
+        program.setStatusBar(&statusBar);
         program.setIsActive(hostfw::hostTrue);
         program.ShowForm();
         window = program.window();
@@ -66,6 +68,7 @@ struct PanelWindow {
     std::shared_ptr<hostfw::ClsGlobal> session;
     std::shared_ptr<hosttest::ScriptedAnswerer> answerer;
     hostfw::Navigator navigator;
+    hostfw::HostStatusBar statusBar;
     quorvane::host::CLSCI_QUORVANE program;
     quorvane::host::FRMCI_QUORVANE* window = nullptr;
 };

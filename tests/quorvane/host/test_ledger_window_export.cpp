@@ -10,6 +10,7 @@
 #include "engine/NodeFilter.h"
 
 #include <QAction>
+#include <QDir>
 #include <QTemporaryDir>
 
 namespace {
@@ -71,8 +72,14 @@ void LedgerWindowExportTest::theCommandWritesTheLedgerAsTheGridShowsIt()
     ProcessedWindow w;
     const std::string shownGroup = w.window->movements().filter();
     QString chosen = dir_.filePath("ledger.csv");
-    w.window->setExportFileChooser([&](QWidget*) { return chosen; });
+    QString proposed;
+    w.window->setExportFileChooser([&](QWidget*, const QString& name) {
+        proposed = name;
+        return chosen;
+    });
     w.c().CMD_ESPORTA->click();
+    QCOMPARE(proposed, QStringLiteral("Partitario_01_2023-01-01_2024-12-31"));
+    QCOMPARE(w.statusBar.panelText(2), "Partitario esportato in " + QDir::toNativeSeparators(chosen));
 
     const std::vector<QStringList> lines = csvLines(chosen);
     QVERIFY(!lines.empty() && rowsOf(w.window->movements(), "") > 0);
@@ -98,7 +105,7 @@ void LedgerWindowExportTest::theGridsMenuExportsTheSelectedGroup()
     const QModelIndex third = w.c().TRE_GRUPPI->node(QStringLiteral("*3"));
     w.c().TRE_GRUPPI->selectNode(third);
     const QString chosen = dir_.filePath("group.csv");
-    w.window->setExportFileChooser([&](QWidget*) { return chosen; });
+    w.window->setExportFileChooser([&](QWidget*, const QString&) { return chosen; });
     const QList<QAction*> entries = w.c().GRD_MOVIMENTI->actions();
     const auto groupEntry = std::find_if(entries.begin(), entries.end(), [](QAction* a) {
         return a->text() == QStringLiteral("Esporta solo gruppo corrente…");

@@ -1,5 +1,7 @@
 #include "report/formula/TextFormat.h"
 
+#include <QLocale>
+
 #include <cstdio>
 
 namespace report::formula {
@@ -70,6 +72,11 @@ std::string characterSlice(std::string_view utf8, std::size_t first, std::size_t
     const std::size_t begin = byteOfCharacter(utf8, first);
     const std::size_t end = begin + byteOfCharacter(utf8.substr(begin), count);
     return std::string(utf8.substr(begin, end - begin));
+}
+
+bool englishApplication()
+{
+    return QLocale().language() == QLocale::English;
 }
 
 } // namespace report::formula
