@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(run.status, 0);
         QJsonObject summary = QJsonDocument::fromJson(run.out.toUtf8()).object().value("summary").toObject();
         QCOMPARE(summary.value("LBL_TOTVAL").toString(), QStringLiteral("LIT"));
-        const QString quantity = summary.value("TXT_TOTGENQUANTITA").toString();
+        const QString quantity = summary.value("TXT_TOTNOGRUPPOQUANTITA").toString();
         QVERIFY2(QRegularExpression(QStringLiteral("^-?\\d{1,3}(\\.\\d{3})* $")).match(quantity).hasMatch(),
                  qPrintable(quantity));
     }

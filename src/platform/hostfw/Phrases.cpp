@@ -50,6 +50,23 @@ constexpr std::array phrases{
     Phrase{"Variante", "Variant"},
     Phrase{"Deposito", "Warehouse"},
 
+    // The account filter grid's and the limits grid's other rows.
+    Phrase{"C.d.C. - Mastro", "Cost centre - ledger"},
+    Phrase{"C.d.C. - Intermedio1", "Cost centre - level 1"},
+    Phrase{"C.d.C. - Intermedio2", "Cost centre - level 2"},
+    Phrase{"C.d.C. - Intermedio3", "Cost centre - level 3"},
+    Phrase{"V.d.S. - Mastro", "Expense item - ledger"},
+    Phrase{"V.d.S. - Intermedio1", "Expense item - level 1"},
+    Phrase{"V.d.S. - Intermedio2", "Expense item - level 2"},
+    Phrase{"V.d.S. - Intermedio3", "Expense item - level 3"},
+    Phrase{"V.d.S. - Natura", "Expense item - nature"},
+    Phrase{"Conto contabile", "G/L account code"},
+    Phrase{"Data inizio competenza", "Competence start date"},
+    Phrase{"Data fine competenza", "Competence end date"},
+    Phrase{"Data chiusura progetto", "Project closing date"},
+    Phrase{"Codice articolo EPU", "EPU article code"},
+    Phrase{"Codice attrezzatura", "Equipment code"},
+
     // The selection panel.
     Phrase{"C.d.C. / V.d.S.", "Cost centre / expense item"},
     Phrase{"&C.d.C. / V.d.S.", "&Cost centre / expense item"},
