@@ -144,18 +144,6 @@ QStringList italianPrinted(const QString& page)
     return found;
 }
 
-quorvane::SelectionParameters groupedWithQuantities()
-{
-    quorvane::SelectionParameters s;
-    s.TXT_CONTO = "01";
-    s.TXT_DATAREGDA = QDate(2024, 1, 1);
-    s.TXT_DATAREGA = QDate(2024, 3, 31);
-    s.CHK_QUANTITA = "1";
-    s.ADVO_ORDINAMENTI = {{"C.d.C.", "ASC", true}, {"Data reg.", "ASC", true, 3}};
-    s.company = 1;
-    return s;
-}
-
 } // namespace
 
 class EveryScreenInTheUsersLanguageTest : public QObject {
@@ -173,7 +161,7 @@ void EveryScreenInTheUsersLanguageTest::anEnglishUserMeetsNoItalianWord()
     QStringList texts = shownTexts(w.window);
     w.choose(w.c().CBO_SELCONTOVDS, QStringLiteral("2"));   // the account filter's tab
     texts << shownTexts(w.window);
-    w.window->applySelection(groupedWithQuantities());
+    w.window->applySelection(paneltest::groupedByCentreAndMonth());
     w.window->CMD_ELABORA_ButtonClick();
     QVERIFY2(w.answerer->requests.empty(), qPrintable(w.answerer->texts().join(QLatin1Char('\n'))));
     QTest::mouseClick(w.c().CHK_VIEWRIGHE, Qt::LeftButton);   // the detail of the current line
