@@ -35,7 +35,7 @@ void installUserLanguage(Language language)
     // Qt writes its own words in English: only Italian needs its file. A machine without the package keeps
     // Qt's English words and the host's in the user's language.
     current.qt = std::make_unique<QTranslator>();
-    // The default locale tells the report service how to write the print's numbers and month names.
+    // Qt's own widgets (the file dialog's dates and sizes) follow the user's language too.
     const QLocale locale(language == Language::English ? QLocale::English : QLocale::Italian);
     QLocale::setDefault(locale);
     if (language == Language::Italian

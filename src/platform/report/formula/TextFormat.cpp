@@ -1,6 +1,6 @@
 #include "report/formula/TextFormat.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -74,9 +74,11 @@ std::string characterSlice(std::string_view utf8, std::size_t first, std::size_t
     return std::string(utf8.substr(begin, end - begin));
 }
 
+// The report is English when the application's translators give its words in English: its numbers and
+// month names follow its words, whatever the machine's own locale.
 bool englishApplication()
 {
-    return QLocale().language() == QLocale::English;
+    return QCoreApplication::translate("report", "Pagina ") == QLatin1String("Page ");
 }
 
 } // namespace report::formula

@@ -21,8 +21,8 @@ std::string formatDate(Date date);   // dd/mm/yyyy
 // "True" or "False", null as the empty text.
 std::string displayText(const Value& value);
 
-// Whether the application speaks English, the user's language the host installed: the report's number
-// objects and month names are then English, and Italian otherwise.
+// Whether the application speaks English, the user's language the host installed as its translators: the
+// report's number objects and month names are then English, and Italian otherwise.
 bool englishApplication();
 
 // Characters, not bytes: the UTF-8 helpers behind Mid, Left, Right and Length.
