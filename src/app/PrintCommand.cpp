@@ -12,12 +12,13 @@
 #include "OffscreenGui.h"
 #include "PrintDump.h"
 
+#include "engine/Countervalue.h"
 #include "engine/MovementExtraction.h"
 #include "print/GroupCondition.h"
+#include "print/LedgerReportTexts.h"
 #include "print/LedgerPrint.h"
 #include "print/ReportDocumentWriter.h"
 #include "print/ReportFiles.h"
-#include "print/ReportStatement.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -30,7 +31,7 @@ namespace print = quorvane::print;
 
 constexpr const char* usageText =
     "usage: quorvane print (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]\n"
-    "         [--counterparts] (--pdf OUT | --dump) [--lang ITA|ENG]";
+    "         [--counterparts] (--pdf OUT | --dump) [--threads N] [--lang ITA|ENG]";
 constexpr int messageNothingExtracted = 39037;
 constexpr int reportFailureStatus = 4;
 
@@ -42,14 +43,14 @@ QString reportFolder()
 }
 
 std::string reportCondition(const quorvane::MovementExtraction& extraction, const LedgerDisplay& display,
-                            const std::optional<std::string>& groupKey)
+                            const std::optional<std::string>& groupKey, const print::AttributeNames& attributes)
 {
     if (!groupKey)
         return extraction.extractionCondition();
     const quorvane::GroupNode* node = display.tree().find(*groupKey);
     if (!node)
         throw CommandFailure(1, "the ledger has no group node " + *groupKey);
-    return print::currentGroupCondition(extraction.extractionCondition(), node->tag);
+    return print::currentGroupCondition(extraction.extractionCondition(), node->tag, attributes);
 }
 
 QString caption(const LedgerDisplay& display, const char* control)
@@ -64,8 +65,7 @@ print::ParameterSources parameterSources(const LedgerSession& session, const Led
     const company::CompanySettings& company = session.company;
     const quorvane::SelectionParameters& selection = session.request.selection;
     print::ParameterSources s;
-    s.account = QString::fromStdString(selection.TXT_CONTO);
-    s.accountDescription = QString::fromStdString(display.accountDescription());
+    s.accountSelection = print::accountSelectionInWords(selection, display.accountDescription());
     s.movements = caption(display, "TXT_RIEPMOV");
     s.registrationDates = caption(display, "TXT_RIEPDATAREG");
     s.amounts = caption(display, "TXT_RIEPIMPORTO");
@@ -81,6 +81,7 @@ print::ParameterSources parameterSources(const LedgerSession& session, const Led
     s.numLivelli = company.numLivelli;
     s.competenceDateRule = company.competenceDateParameter;
     s.financialAccounting = session.request.settings.financialAccounting;
+    s.currency = QString::fromStdString(company.currency);
     s.amountOrQuantityBand = !extraction.rowFilter().empty();
     return s;
 }
@@ -116,9 +117,11 @@ int printToPdf(const LedgerSession& session, const LedgerPrintTexts& texts, cons
 
 int process(const CommandLine& line, const DatabaseOption& database, hostfw::Language language)
 {
+    if (!line.flag("--dump"))
+        checkOutputFile(*line.option("--pdf"), "the PDF file", database);
     const LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                                     companyOption(line.option("--company")), language);
-    quorvane::MovementExtraction extraction(*session.connection);
+    quorvane::MovementExtraction extraction(*session.connection, threadsOption(line.option("--threads")));
     quorvane::NoProgress progress;
     if (!extraction.run(session.request, progress))
         std::cerr << "message " << messageNothingExtracted << ": " << hostText(messageNothingExtracted, language)
@@ -126,13 +129,23 @@ int process(const CommandLine& line, const DatabaseOption& database, hostfw::Lan
     const LedgerDisplay display(session, extraction.movements(), extraction.totals());
 
     const quorvane::ExtractionRequest& request = session.request;
-    LedgerPrintTexts texts;
-    texts.reportFile = print::reportFileName(session.company.noLedgerLink, request.selection.CHK_QUANTITA == "1");
-    texts.statement = print::ledgerReportStatement(reportCondition(extraction, display, line.option("--group")),
-                                                   request.headerAttributes, request.lineAttributes);
+    const print::AttributeNames attributes{request.headerAttributes, request.lineAttributes};
     print::AccountFormulas accounts(*session.connection, session.company.costCentreChart,
                                     session.company.expenseItemChart);
-    texts.formulas = print::buildFormulaPlan({session.ordering, std::nullopt, line.flag("--counterparts")}, accounts);
+    const quorvane::Countervalue countervalue(request.selection, session.company.currency, *session.connection,
+                                              request.settings.company);
+    print::LedgerReportTexts report;
+    try {
+        report = print::ledgerReportTexts(
+            {session.ordering, std::nullopt, line.flag("--counterparts"), countervalue.conversion()}, accounts,
+            reportCondition(extraction, display, line.option("--group"), attributes), attributes);
+    } catch (const std::invalid_argument& e) {
+        throw CommandFailure(reportFailureStatus, std::string("the ledger cannot be printed: ") + e.what());
+    }
+    LedgerPrintTexts texts;
+    texts.reportFile = print::reportFileName(session.company.noLedgerLink, request.selection.CHK_QUANTITA == "1");
+    texts.statement = std::move(report.statement);
+    texts.formulas = std::move(report.formulas);
     const print::ParameterSources sources = parameterSources(session, display, extraction);
     if (!line.flag("--dump"))
         return printToPdf(session, texts, sources, *line.option("--pdf"));
@@ -146,7 +159,8 @@ int process(const CommandLine& line, const DatabaseOption& database, hostfw::Lan
 
 int runPrintCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--pdf", "--lang"},
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--pdf", "--threads",
+                            "--lang"},
                      {"--counterparts", "--dump"});
     const std::optional<DatabaseOption> database = databaseOption(line);
     if (!line.error().empty() || !database || !line.option("--selection") || !line.positional().empty()

@@ -16,14 +16,14 @@ namespace {
 
 constexpr const char* usageText =
     "usage: quorvane run (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--format json|text|csv]"
-    " [--rows] [--lang ITA|ENG]";
+    " [--rows] [--threads N] [--lang ITA|ENG]";
 
 int process(const CommandLine& line, const DatabaseOption& database, const std::string& format,
             hostfw::Language language)
 {
     LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                               companyOption(line.option("--company")), language);
-    quorvane::MovementExtraction extraction(*session.connection);
+    quorvane::MovementExtraction extraction(*session.connection, threadsOption(line.option("--threads")));
     extractMovements(session, extraction);
     const LedgerDisplay display(session, extraction.movements(), extraction.totals());
     const LedgerResult result{session, extraction.movements(), extraction.totals(), display};
@@ -40,7 +40,8 @@ int process(const CommandLine& line, const DatabaseOption& database, const std::
 
 int runRunCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--format", "--lang"}, {"--rows"});
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--format", "--threads", "--lang"},
+                     {"--rows"});
     const std::string format = line.option("--format").value_or("json");
     const std::optional<DatabaseOption> database = databaseOption(line);
     if (!line.error().empty() || !database || !line.option("--selection") || !line.positional().empty()
