@@ -56,8 +56,7 @@ public:
     bool linesWritten(long, long) override { return true; }
     void cellsShortened(long cells) override
     {
-        std::cerr << "warning: " << cells << " cells held characters the file cannot hold (control characters, "
-                     "U+FFFE, U+FFFF or bytes that are no UTF-8) or more than a cell holds; they were left out\n";
+        std::cerr << "warning: " << exporting::cellsShortenedNotice(cells).toStdString() << '\n';
     }
 };
 

@@ -270,6 +270,11 @@ constexpr std::array phrases{
     Phrase{"Gruppo:", "Group:"},
     Phrase{"Seguito del foglio \"%1\"", "Continued from sheet \"%1\""},
     Phrase{"Continua nel foglio \"%1\"", "Continues in sheet \"%1\""},
+    Phrase{"Totali in %1 al cambio %2", "Totals in %1 at the rate %2"},
+    Phrase{"%1 celle contenevano caratteri che il file non può contenere (caratteri di controllo, U+FFFE, U+FFFF o "
+           "byte che non sono UTF-8) o più di quanti ne contiene una cella: sono stati tralasciati",
+           "%1 cells held characters the file cannot hold (control characters, U+FFFE, U+FFFF or bytes that are no "
+           "UTF-8) or more than a cell holds; they were left out"},
 
     // The host's programs, dialogs and preview.
     Phrase{"Traccia ribaltamento - %1 - %2/%3", "Allocation trace - %1 - %2/%3"},
@@ -305,7 +310,7 @@ constexpr std::array phrases{
     Phrase{"Stampa…", "Print…"},
     Phrase{"Salva PDF…", "Save PDF…"},
     Phrase{"Salva PDF", "Save PDF"},
-    Phrase{"Il file %1 non può essere scritto.", "The file %1 cannot be written."},
+    Phrase{"Chiudi", "Close"},
     Phrase{"Importo CoGe", "G/L amount"},
     Phrase{"Importo CoAn", "Cost-acc. amount"},
     Phrase{"Traccia", "Trace"},
@@ -375,6 +380,13 @@ constexpr std::array phrases{
     Phrase{"Data stampa ", "Printed on "},
     Phrase{"P. IVA ", "VAT no. "},
     Phrase{"Pagina ", "Page "},
+    Phrase{"%1 di ", "%1 of "},
+    Phrase{"Importi in ", "Amounts in "},
+    Phrase{"Controvalore in %1 al cambio %2", "Countervalue in %1 at the rate %2"},
+    Phrase{"(nessun valore)", "(no value)"},
+    Phrase{"Tot. per ", "Total for "},
+    Phrase{"Entrate", "Inflows"},
+    Phrase{"Uscite", "Outflows"},
     Phrase{"Utente ", "User "},
     Phrase{"C/contabile ", "G/L account "},
     Phrase{"Cliente : ", "Customer : "},

@@ -12,6 +12,7 @@ namespace hostfw {
 namespace {
 
 struct Installed {
+    Language language = Language::Italian;
     std::unique_ptr<PhraseTranslator> phrases;
     std::unique_ptr<QTranslator> qt;
 };
@@ -30,6 +31,7 @@ void installUserLanguage(Language language)
     for (QTranslator* translator : {static_cast<QTranslator*>(current.phrases.get()), current.qt.get()})
         if (translator)
             QCoreApplication::removeTranslator(translator);
+    current.language = language;
     current.phrases = std::make_unique<PhraseTranslator>(language);
     QCoreApplication::installTranslator(current.phrases.get());
     // Qt writes its own words in English: only Italian needs its file. A machine without the package keeps
@@ -42,6 +44,11 @@ void installUserLanguage(Language language)
         && current.qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(current.qt.get());
+}
+
+Language userLanguage()
+{
+    return installed().language;
 }
 
 } // namespace hostfw

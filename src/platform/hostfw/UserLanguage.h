@@ -10,4 +10,7 @@ namespace hostfw {
 
 void installUserLanguage(Language language);
 
+// The language installed last; Italian before any is, as the programs write their words.
+Language userLanguage();
+
 } // namespace hostfw

@@ -55,6 +55,14 @@ QString chooseExportFile(QWidget* parent, const QString& proposedName)
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
+// Where the ledger went, and how many cells lost characters the file cannot hold when any did.
+QString writtenMessage(const QString& path, long shortenedCells)
+{
+    const QString written = hostfw::userText("Partitario esportato in %1").arg(QDir::toNativeSeparators(path));
+    return shortenedCells > 0 ? written + QStringLiteral(" - ") + exporting::cellsShortenedNotice(shortenedCells)
+                              : written;
+}
+
 exporting::ExportFormat formatOf(const QString& path)
 {
     return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? exporting::ExportFormat::Csv
@@ -131,7 +139,7 @@ bool FRMCI_QUORVANE::Esporta(const QString& path, bool currentGroup)
         ExportProgressDialog progress(this);
         written = exporting::exportLedger(source, request, progress) == exporting::ExportOutcome::Written;
         if (written)
-            ScriviSuPannello(hostfw::userText("Partitario esportato in %1").arg(QDir::toNativeSeparators(path)));
+            ScriviSuPannello(writtenMessage(path, progress.shortenedCells()));
     });
     return written;
 }
