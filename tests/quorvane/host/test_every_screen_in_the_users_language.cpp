@@ -1,10 +1,12 @@
 // Every screen of the ledger window in the user's language: an English user opens the window, goes through
-// the selection panel's tabs, processes a grouped ledger with quantities, opens a line's detail, and prints
-// it; no caption, header, button, menu item, total, summary word or printed fixed word is one that only the
-// Italian catalogue holds. An Italian user meets Qt's own dialogs in Italian.
+// the selection panel's tabs and a grid's lookup, processes a grouped ledger with quantities, opens a line's
+// detail, and prints it; no caption, header, button, menu item, total, summary word, preview control or printed
+// fixed word is one that only the Italian catalogue holds, and the page counts its pages in English. An
+// Italian user meets Qt's own dialogs in Italian.
 
 #include "PanelTestSupport.h"
 
+#include "controls/CodeLookupDialog.h"
 #include "controls/ComboField.h"
 #include "controls/DataGrid.h"
 #include "controls/GroupTreeView.h"
@@ -118,14 +120,16 @@ QStringList italianIn(const QStringList& texts)
     return found;
 }
 
-// The printed ledger's text, read back from the preview's PDF; the preview is closed.
-QString previewedText()
+// The printed ledger's text, read back from the preview's PDF; the preview's own controls join `texts`, and
+// the preview is closed.
+QString previewedText(QStringList& texts)
 {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (auto* preview = qobject_cast<report::ReportPreview*>(window); preview && preview->isVisible()) {
             QTemporaryDir dir;
             const QString pdf = dir.filePath(QStringLiteral("preview.pdf"));
             preview->savePdf(pdf);
+            texts << shownTexts(preview);
             preview->close();
             const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(pdf);
             return document->page(0)->text(QRectF());
@@ -163,18 +167,20 @@ void EveryScreenInTheUsersLanguageTest::anEnglishUserMeetsNoItalianWord()
     QStringList texts = shownTexts(w.window);
     w.choose(w.c().CBO_SELCONTOVDS, QStringLiteral("2"));   // the account filter's tab
     texts << shownTexts(w.window);
+    const controls::CodeLookupDialog lookup({nullptr, {QStringLiteral("Commessa")}});
+    texts << shownTexts(&lookup);
     w.window->applySelection(paneltest::groupedByCentreAndMonth());
     w.window->CMD_ELABORA_ButtonClick();
     QVERIFY2(w.answerer->requests.empty(), qPrintable(w.answerer->texts().join(QLatin1Char('\n'))));
     QTest::mouseClick(w.c().CHK_VIEWRIGHE, Qt::LeftButton);   // the detail of the current line
     w.c().GRD_MOVIMENTI->setFocus();
     texts << shownTexts(w.window) << w.statusBar.panelText(2);
-    const QStringList shown = italianIn(texts);
-    QVERIFY2(shown.isEmpty(), qPrintable(shown.join(QStringLiteral(" | "))));
 
     w.c().CMD_STAMPA->item(QStringLiteral("Key_Stampa"))->trigger();
-    const QString page = previewedText();
-    QVERIFY(page.contains(QStringLiteral("Balance")));
+    const QString page = previewedText(texts);
+    const QStringList shown = italianIn(texts);
+    QVERIFY2(shown.isEmpty(), qPrintable(shown.join(QStringLiteral(" | "))));
+    QVERIFY(page.contains(QStringLiteral("Balance")) && page.contains(QStringLiteral("Page 1 of ")));
     const QStringList printed = italianPrinted(page);
     QVERIFY2(printed.isEmpty(), qPrintable(printed.join(QStringLiteral(" | "))));
 }
