@@ -5,7 +5,8 @@
 # Latin in printed reports; fonts-droid-fallback is the small CJK face the print tests read back, and
 # fonts-cantarell a small OpenType face with PostScript (CFF) outlines they embed and read back; qpdf checks
 # the PDFs the tests write and poppler-utils' pdftotext reads them back as text. libsqliteodbc with unixODBC
-# is a real ODBC driver for the tests of the ODBC path.
+# is a real ODBC driver for the tests of the ODBC path. qt6-translations-l10n holds Qt's own Italian words:
+# the file dialogs and standard buttons an Italian user meets ("Annulla", "Salva"), which a test reads.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config make
           qt6-base-dev qt6-qpa-plugins libqt6sql6-odbc libqt6sql6-sqlite
@@ -13,7 +14,7 @@ packages=(g++ cmake ninja-build pkg-config make
           libpoppler-qt6-dev fonts-dejavu-core zlib1g-dev
           libxlsxwriter-dev libzip-dev
           libharfbuzz-dev libfribidi-dev libfontconfig-dev fonts-droid-fallback fonts-cantarell qpdf poppler-utils
-          unixodbc libsqliteodbc
+          unixodbc libsqliteodbc qt6-translations-l10n
           xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

@@ -5,11 +5,14 @@
 # saved as a PNG (docs/screenshot.png unless another path is given). A second picture shows the source of
 # a line opened from the ledger: the general-ledger movements of New Year's Day 2022, "Elabora", then
 # "Modifica" on the first line, which opens its journal entry in the host's frame
-# (docs/screenshot-source.png unless another path is given).
+# (docs/screenshot-source.png unless another path is given). The user guide's pictures follow in its folder
+# (docs/user-guide/ unless another is given): the selection panel with that selection opened, and the
+# processed ledger, each in Italian and in English.
 set -euo pipefail
 build=${1:-build}
 picture=${2:-docs/screenshot.png}
 source_picture=${3:-docs/screenshot-source.png}
+guide=${4:-docs/user-guide}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -52,3 +55,16 @@ mkdir -p "$(dirname "$source_picture")"
 xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$build/src/app/host/quorvane-host" --db "$work/demo.db" --selection "$work/ledger-movements.json" --process \
   --command CMD_MODIFICA --screenshot "$source_picture"
+
+# The user guide's pictures: the selection panel as "Apri selezione…" leaves it, and the processed ledger with
+# the first month of the first cost centre chosen, in both languages.
+mkdir -p "$guide"
+for lang in ITA ENG; do
+  suffix=$(echo "$lang" | tr 'A-Z' 'a-z')
+  xvfb-run -a -s "-screen 0 1600x1000x24" \
+    "$build/src/app/host/quorvane-host" --db "$work/demo.db" --lang "$lang" --selection "$work/selection.json" \
+    --screenshot "$guide/selection-$suffix.png"
+  xvfb-run -a -s "-screen 0 1600x1000x24" \
+    "$build/src/app/host/quorvane-host" --db "$work/demo.db" --lang "$lang" --selection "$work/selection.json" \
+    --process --keys Right,Down --screenshot "$guide/ledger-$suffix.png"
+done

@@ -1,9 +1,10 @@
 // quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]
-//                 (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C]
+//                 (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C] [--lang ITA|ENG]
 // Processes a selection as `quorvane run` does and writes the grouped ledger, whole or one group (the key of
 // its node, "*3"), as the window's "Esporta…" writes it: a spreadsheet with the groups as outline levels, or
 // the lines as CSV.
 
+#include "CommandLanguage.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "LedgerDisplay.h"
@@ -23,7 +24,7 @@ namespace exporting = quorvane::exporting;
 
 constexpr const char* usageText =
     "usage: quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]\n"
-    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C] [--threads N]";
+    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C] [--threads N] [--lang ITA|ENG]";
 
 // A one-character option ("tab" for the tab character) that is no digit, or a number would not read back;
 // throws CommandFailure for anything else.
@@ -55,8 +56,7 @@ public:
     bool linesWritten(long, long) override { return true; }
     void cellsShortened(long cells) override
     {
-        std::cerr << "warning: " << cells << " cells held characters the file cannot hold (control characters, "
-                     "U+FFFE, U+FFFF or bytes that are no UTF-8) or more than a cell holds; they were left out\n";
+        std::cerr << "warning: " << exporting::cellsShortenedNotice(cells).toStdString() << '\n';
     }
 };
 
@@ -77,19 +77,19 @@ exporting::ExportRequest exportRequest(const CommandLine& line, const DatabaseOp
     return request;
 }
 
-int process(const CommandLine& line, const DatabaseOption& database)
+int process(const CommandLine& line, const DatabaseOption& database, hostfw::Language language)
 {
     // What the user asked wrongly is refused before the processing, not after it.
     csvOptions(line);
     checkOutputFile(*line.option(line.option("--csv") ? "--csv" : "--xlsx"), "the export file", database);
     LedgerSession session = openLedgerSession(database, *line.option("--selection"),
-                                              companyOption(line.option("--company")));
+                                              companyOption(line.option("--company")), language);
     quorvane::MovementExtraction extraction(*session.connection, threadsOption(line.option("--threads")));
     extractMovements(session, extraction);
     const LedgerDisplay display(session, extraction.movements(), extraction.totals());
     const exporting::ExportRequest request = exportRequest(line, database, display);
     const exporting::ExportColumns columns(movementGridColumns(session));
-    const exporting::CompanyCellTexts texts(*session.connection, hostfw::Language::Italian);
+    const exporting::CompanyCellTexts texts(*session.connection, language);
     const quorvane::EngineSettings& settings = session.request.settings;
     const quorvane::display::CellFormats formats{quorvane::display::MovementGrid::Movements, texts,
                                                  settings.costCentreChart, settings.expenseItemChart};
@@ -112,7 +112,7 @@ int process(const CommandLine& line, const DatabaseOption& database)
 int runExportCommand(const std::vector<std::string>& args)
 {
     CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--xlsx", "--csv",
-                            "--csv-separator", "--decimal-point", "--threads"},
+                            "--csv-separator", "--decimal-point", "--threads", "--lang"},
                      {});
     const bool oneOutput = line.option("--xlsx").has_value() != line.option("--csv").has_value();
     const std::optional<DatabaseOption> database = databaseOption(line);
@@ -121,5 +121,8 @@ int runExportCommand(const std::vector<std::string>& args)
         std::cerr << usageText << (line.error().empty() ? "" : "  (" + line.error() + ")") << '\n';
         return 1;
     }
-    return runLedgerCommand("export", [&] { return process(line, *database); });
+    return runLedgerCommand("export", [&] {
+        return runInLanguage(line.option("--lang"),
+                             [&](hostfw::Language language) { return process(line, *database, language); });
+    });
 }

@@ -12,14 +12,13 @@
 
 namespace {
 
-constexpr hostfw::Language language = hostfw::Language::Italian;
 constexpr const char* firstNodeKey = "*1";
 
 quorvane::TotalsFormats totalsFormats(const LedgerSession& session)
 {
     const quorvane::EngineSettings& settings = session.request.settings;
     return {quorvane::amountFormat(settings.amountDecimals), quorvane::quantityFormat(settings.quantityDecimals),
-            language, session.request.selection.CHK_QUANTITA == "1"};
+            session.language, session.request.selection.CHK_QUANTITA == "1"};
 }
 
 // The account field's decoder of the account kind's chart; none when the accounts are chosen in the grid.
@@ -50,10 +49,10 @@ LedgerDisplay::LedgerDisplay(const LedgerSession& session, db::Recordset& moveme
     db::Connection& connection = *session.connection;
     const quorvane::EngineSettings& settings = session.request.settings;
     const quorvane::SelectionParameters& selection = session.request.selection;
-    const hostfw::Translator translator(language);
+    const hostfw::Translator translator(session.language);
     const quorvane::ChartAccountFormatting accounts(hostfw::ChartDefinitions::read(connection));
     const quorvane::GroupCaptions captions({translator.text(quorvane::textNoValue).toStdString(), accounts,
-                                            settings.costCentreChart, settings.expenseItemChart, language});
+                                            settings.costCentreChart, settings.expenseItemChart, session.language});
     quorvane::NoProgress steps;
     quorvane::NoGroupTreeProgress treeProgress;
     try {

@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr hostfw::Language language = hostfw::Language::Italian;
 constexpr int messageFinancialWithoutIntegration = 77311;
 constexpr int messageNothingExtracted = 39037;
 // The captions of the cost side and the revenue side, by the kind of cost accounting.
@@ -40,7 +39,7 @@ void applyGridRows(LedgerSession& session)
     request.headerAttributes = attributes.names(quorvane::headerAttributeEntity);
     request.lineAttributes = attributes.names(quorvane::lineAttributeEntity);
     const quorvane::GridOffers offers = quorvane::buildGridOffers(
-        {settings, attributes, [](int message) { return hostfw::Catalogue::text(message, language); }});
+        {settings, attributes, [&session](int message) { return hostfw::Catalogue::text(message, session.language); }});
     const quorvane::SelectionParameters& selection = request.selection;
     try {
         quorvane::checkGridRows(selection, offers);
@@ -102,7 +101,8 @@ void checkSettings(const LedgerSession& session, const quorvane::FieldStates& fi
     std::string where = refusal.focus.empty() ? "" : " (" + refusal.focus + ")";
     if (refusal.tab)
         where += " (tab " + std::to_string(*refusal.tab) + ")";
-    throw CommandFailure(2, "message " + std::to_string(refusal.message) + ": " + hostText(refusal.message) + where);
+    throw CommandFailure(2, "message " + std::to_string(refusal.message) + ": "
+                                + hostText(refusal.message, session.language) + where);
 }
 
 // The movement types the window's selector would tick for the selection, and its condition and caption.
@@ -126,7 +126,7 @@ void prepareRequest(LedgerSession& session)
 {
     quorvane::ExtractionRequest& request = session.request;
     db::Connection& connection = *session.connection;
-    request.settings = quorvane::engineSettingsOf(session.company, language);
+    request.settings = quorvane::engineSettingsOf(session.company, session.language);
     chooseMovementTypes(session);
     applyGridRows(session);
     quorvane::FieldStates fields;
@@ -139,7 +139,7 @@ void prepareRequest(LedgerSession& session)
 
 } // namespace
 
-std::string hostText(int number)
+std::string hostText(int number, hostfw::Language language)
 {
     return hostfw::Catalogue::text(number, language).toStdString();
 }
@@ -148,13 +148,15 @@ void extractMovements(const LedgerSession& session, quorvane::MovementExtraction
 {
     quorvane::NoProgress progress;
     if (!extraction.run(session.request, progress))
-        std::cerr << "message " << messageNothingExtracted << ": " << hostText(messageNothingExtracted) << '\n';
+        std::cerr << "message " << messageNothingExtracted << ": "
+                  << hostText(messageNothingExtracted, session.language) << '\n';
 }
 
 SideCaptions sideCaptions(const LedgerSession& session)
 {
     const bool financial = session.request.settings.financialAccounting;
-    return {hostText(financial ? textOutflows : textCosts), hostText(financial ? textInflows : textRevenues)};
+    return {hostText(financial ? textOutflows : textCosts, session.language),
+            hostText(financial ? textInflows : textRevenues, session.language)};
 }
 
 int threadsOption(const std::optional<std::string>& value)
@@ -190,9 +192,10 @@ void checkOutputFile(const std::string& path, const std::string& description, co
 }
 
 LedgerSession openLedgerSession(const DatabaseOption& database, const std::string& selectionPath,
-                                std::optional<int> requestedCompany)
+                                std::optional<int> requestedCompany, hostfw::Language language)
 {
     LedgerSession session;
+    session.language = language;
     session.request.selection = quorvane::loadSelectionFile(QString::fromStdString(selectionPath));
     // The inquiry writes nothing to the company database but its own temporary table.
     session.connection = openCompanyDatabase(database);
@@ -208,7 +211,7 @@ void prepareLedgerSession(LedgerSession& session, std::optional<int> requestedCo
     session.company = company::readCompanySettings(*session.connection, ditta);
     if (session.company.financialType() && !session.company.qevIntegration)
         throw CommandFailure(2, "message " + std::to_string(messageFinancialWithoutIntegration) + ": "
-                                    + hostText(messageFinancialWithoutIntegration));
+                                    + hostText(messageFinancialWithoutIntegration, session.language));
     prepareRequest(session);
 }
 

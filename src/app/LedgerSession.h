@@ -10,6 +10,7 @@
 #include "db/Connection.h"
 #include "engine/ExtractionRequest.h"
 #include "engine/MovementExtraction.h"
+#include "hostfw/Language.h"
 #include "selection/OrderingColumns.h"
 
 #include <functional>
@@ -36,6 +37,7 @@ struct LedgerSession {
     quorvane::ExtractionRequest request;
     std::vector<quorvane::OrderingColumn> ordering;   // the ordering grid's rows resolved to their columns
     std::string movementTypeCaption;                  // what the movement-type selector would show
+    hostfw::Language language = hostfw::Language::Italian;   // the user's, as --lang gives it
 };
 
 // Refuses, before any processing and with exit status 4, an output that may not be written at `path`
@@ -44,15 +46,15 @@ void checkOutputFile(const std::string& path, const std::string& description, co
 
 // Throws CommandFailure.
 LedgerSession openLedgerSession(const DatabaseOption& database, const std::string& selectionPath,
-                                std::optional<int> company);
+                                std::optional<int> company, hostfw::Language language = hostfw::Language::Italian);
 
 // What openLedgerSession does once the selection is read and the database open: the company's settings,
 // the grids' rows against the window's offer, the movement types, the controls' states and the settings
 // check. Throws CommandFailure, the grids' and the selection's refusals, and db::Error.
 void prepareLedgerSession(LedgerSession& session, std::optional<int> company);
 
-// The text of a host message or caption number in the command line's language (Italian).
-std::string hostText(int number);
+// The text of a host message or caption number in the language.
+std::string hostText(int number, hostfw::Language language);
 
 // Processes the session's selection into the extraction, as the window's "Elabora" does; an extraction
 // that finds no line says so on standard error with the window's message.

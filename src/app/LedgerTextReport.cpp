@@ -1,5 +1,7 @@
 #include "LedgerReports.h"
 
+#include "hostfw/Phrases.h"
+
 #include <QString>
 
 #include <map>
@@ -31,15 +33,16 @@ std::vector<Column> ledgerColumns(const LedgerSession& session)
 {
     const SideCaptions sides = sideCaptions(session);
     const int amounts = session.request.settings.amountDecimals;
+    const auto words = [](const char* italian) { return hostfw::userText(italian).toStdString(); };
     std::vector<Column> columns = {
-        {"Data reg.", "CI12_DATAREG", 10, false},   {"Nr. reg.", "CI13_NUMREG_CO99", 10, false},
-        {"C.d.C.", "CI13_CONTO_PC03", 12, false},   {"V.d.S.", "CI13_VDS_PC03", 12, false},
-        {"Descrizione", "DESCRCONTO", 28, false},
+        {words("Data reg."), "CI12_DATAREG", 10, false},   {words("Nr. reg."), "CI13_NUMREG_CO99", 10, false},
+        {words("C.d.C."), "CI13_CONTO_PC03", 12, false},   {words("V.d.S."), "CI13_VDS_PC03", 12, false},
+        {words("Descrizione"), "DESCRCONTO", 28, false},
         {sides.debit, "DARE", 16, true, amounts},
         {sides.credit, "AVERE", 16, true, amounts},
-        {"Saldo", "SALDO", 16, true, amounts}};
+        {words("Saldo"), "SALDO", 16, true, amounts}};
     if (session.request.selection.CHK_QUANTITA == "1")
-        columns.push_back({"Quantità", "QUANTITA", 14, true, session.request.settings.quantityDecimals});
+        columns.push_back({words("Quantità"), "QUANTITA", 14, true, session.request.settings.quantityDecimals});
     return columns;
 }
 
@@ -53,7 +56,7 @@ void printLine(std::ostream& out, const std::vector<Column>& columns, const std:
 std::vector<std::string> totalsCells(const std::vector<Column>& columns, const quorvane::SelectionTotals& totals)
 {
     std::vector<std::string> cells(columns.size());
-    cells[0] = "Totale";
+    cells[0] = hostfw::userText("Totale").toStdString();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const std::string& field = columns[i].field;
         const int decimals = columns[i].decimals;

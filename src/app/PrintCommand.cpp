@@ -1,9 +1,10 @@
 // quorvane print (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]
-//                [--counterparts] (--pdf OUT | --dump)
+//                [--counterparts] (--pdf OUT | --dump) [--lang ITA|ENG]
 // Processes a selection as the window's "Elabora" does and prints the ledger as its print command does: the
 // whole ledger, or with --group the group of that node only (as "Stampa solo gruppo corrente" with the node
 // selected), into a PDF; --dump shows instead what the print would write into the report.
 
+#include "CommandLanguage.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "LedgerDisplay.h"
@@ -30,7 +31,7 @@ namespace print = quorvane::print;
 
 constexpr const char* usageText =
     "usage: quorvane print (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]\n"
-    "         [--counterparts] (--pdf OUT | --dump) [--threads N]";
+    "         [--counterparts] (--pdf OUT | --dump) [--threads N] [--lang ITA|ENG]";
 constexpr int messageNothingExtracted = 39037;
 constexpr int reportFailureStatus = 4;
 
@@ -114,16 +115,17 @@ int printToPdf(const LedgerSession& session, const LedgerPrintTexts& texts, cons
     return 0;
 }
 
-int process(const CommandLine& line, const DatabaseOption& database)
+int process(const CommandLine& line, const DatabaseOption& database, hostfw::Language language)
 {
     if (!line.flag("--dump"))
         checkOutputFile(*line.option("--pdf"), "the PDF file", database);
     const LedgerSession session = openLedgerSession(database, *line.option("--selection"),
-                                                    companyOption(line.option("--company")));
+                                                    companyOption(line.option("--company")), language);
     quorvane::MovementExtraction extraction(*session.connection, threadsOption(line.option("--threads")));
     quorvane::NoProgress progress;
     if (!extraction.run(session.request, progress))
-        std::cerr << "message " << messageNothingExtracted << ": " << hostText(messageNothingExtracted) << '\n';
+        std::cerr << "message " << messageNothingExtracted << ": " << hostText(messageNothingExtracted, language)
+                  << '\n';
     const LedgerDisplay display(session, extraction.movements(), extraction.totals());
 
     const quorvane::ExtractionRequest& request = session.request;
@@ -157,7 +159,8 @@ int process(const CommandLine& line, const DatabaseOption& database)
 
 int runPrintCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--pdf", "--threads"},
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--pdf", "--threads",
+                            "--lang"},
                      {"--counterparts", "--dump"});
     const std::optional<DatabaseOption> database = databaseOption(line);
     if (!line.error().empty() || !database || !line.option("--selection") || !line.positional().empty()
@@ -165,5 +168,10 @@ int runPrintCommand(const std::vector<std::string>& args)
         std::cerr << usageText << (line.error().empty() ? "" : "\n  (" + line.error() + ")") << '\n';
         return 1;
     }
-    return runWithOffscreenGui([&] { return runLedgerCommand("print", [&] { return process(line, *database); }); });
+    return runWithOffscreenGui([&] {
+        return runLedgerCommand("print", [&] {
+            return runInLanguage(line.option("--lang"),
+                                 [&](hostfw::Language language) { return process(line, *database, language); });
+        });
+    });
 }

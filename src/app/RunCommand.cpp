@@ -1,8 +1,10 @@
 // quorvane run (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--format json|text|csv] [--rows]
+//              [--lang ITA|ENG]
 // Processes a selection as the window's processing command does: the settings check, the extraction into
 // #MOVIMENTI, the movement set and the totals; then configures the display as the window does (the sort, the
 // group tree and each node's totals, the totals and summary fields) and prints them.
 
+#include "CommandLanguage.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "LedgerReports.h"
@@ -14,12 +16,13 @@ namespace {
 
 constexpr const char* usageText =
     "usage: quorvane run (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--format json|text|csv]"
-    " [--rows] [--threads N]";
+    " [--rows] [--threads N] [--lang ITA|ENG]";
 
-int process(const CommandLine& line, const DatabaseOption& database, const std::string& format)
+int process(const CommandLine& line, const DatabaseOption& database, const std::string& format,
+            hostfw::Language language)
 {
     LedgerSession session = openLedgerSession(database, *line.option("--selection"),
-                                              companyOption(line.option("--company")));
+                                              companyOption(line.option("--company")), language);
     quorvane::MovementExtraction extraction(*session.connection, threadsOption(line.option("--threads")));
     extractMovements(session, extraction);
     const LedgerDisplay display(session, extraction.movements(), extraction.totals());
@@ -37,7 +40,8 @@ int process(const CommandLine& line, const DatabaseOption& database, const std::
 
 int runRunCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--format", "--threads"}, {"--rows"});
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--format", "--threads", "--lang"},
+                     {"--rows"});
     const std::string format = line.option("--format").value_or("json");
     const std::optional<DatabaseOption> database = databaseOption(line);
     if (!line.error().empty() || !database || !line.option("--selection") || !line.positional().empty()
@@ -45,5 +49,8 @@ int runRunCommand(const std::vector<std::string>& args)
         std::cerr << usageText << (line.error().empty() ? "" : "  (" + line.error() + ")") << '\n';
         return 1;
     }
-    return runLedgerCommand("run", [&] { return process(line, *database, format); });
+    return runLedgerCommand("run", [&] {
+        return runInLanguage(line.option("--lang"),
+                             [&](hostfw::Language language) { return process(line, *database, format, language); });
+    });
 }

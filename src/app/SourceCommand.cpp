@@ -98,7 +98,7 @@ void printLaunch(std::ostream& out, const drill::SourceLaunch& launch)
         out << "null";
     } else {
         out << "{\"number\": " << launch.message << ", \"text\": ";
-        writeJsonString(out, hostText(launch.message));
+        writeJsonString(out, hostText(launch.message, hostfw::Language::Italian));
         out << '}';
     }
     out << "}\n";

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -148,13 +149,45 @@ private slots:
     }
 
     // A company keeping its books in lire shows its amounts in lire unless the file asks for another currency.
+    // Company 3 keeps lire and whole quantities: a quantity shows no decimal separator.
     void aCompanyIsProcessedInItsOwnCurrency()
     {
-        QString sel = selectionFile("lire.json", R"({"company": 3, "CBO_SELCONTOVDS": "2"})");
+        QString sel = selectionFile("lire.json", R"({"company": 3, "CBO_SELCONTOVDS": "2", "CHK_QUANTITA": "1"})");
         Outcome run = quorvane({"run", "--db", demo_, "--selection", sel, "--format", "json"});
         QCOMPARE(run.status, 0);
         QJsonObject summary = QJsonDocument::fromJson(run.out.toUtf8()).object().value("summary").toObject();
         QCOMPARE(summary.value("LBL_TOTVAL").toString(), QStringLiteral("LIT"));
+        const QString quantity = summary.value("TXT_TOTNOGRUPPOQUANTITA").toString();
+        QVERIFY2(QRegularExpression(QStringLiteral("^-?\\d{1,3}(\\.\\d{3})* $")).match(quantity).hasMatch(),
+                 qPrintable(quantity));
+    }
+
+    void theLedgerSpeaksTheChosenLanguage_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("groupCaption");   // the first node's, up to its value
+        QTest::addColumn<QString>("noLimit");        // the summary's words for the amounts
+        QTest::newRow("Italian by default") << QString() << "C.d.C.: " << "Nessun limite ";
+        QTest::newRow("Italian") << "ita" << "C.d.C.: " << "Nessun limite ";
+        QTest::newRow("English") << "ENG" << "Cost centre: " << "No limit ";
+    }
+    void theLedgerSpeaksTheChosenLanguage()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, groupCaption);
+        QFETCH(QString, noLimit);
+        QString sel = selectionFile("language.json", R"({"company": 1, "CBO_SELCONTOVDS": "0", "TXT_CONTO": "01",
+            "ADVO_ORDINAMENTI": [{"caption": "C.d.C.", "group": true}]})");
+        QStringList args{"run", "--db", demo_, "--selection", sel, "--format", "json"};
+        if (!lang.isEmpty())
+            args << "--lang" << lang;
+        Outcome run = quorvane(args);
+        QCOMPARE(run.status, 0);
+        const QJsonObject ledger = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        const QString first = ledger.value("tree").toArray().first().toObject().value("text").toString();
+        QVERIFY2(first.startsWith(groupCaption), qPrintable(first));
+        QCOMPARE(ledger.value("summary").toObject().value("TXT_RIEPIMPORTO").toString(), noLimit);
+        QCOMPARE(quorvane({"run", "--db", demo_, "--selection", sel, "--lang", "DEU"}).status, 1);
     }
 
     void missingOrForeignDatabaseIsNamed()

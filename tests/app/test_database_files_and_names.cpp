@@ -247,8 +247,8 @@ private slots:
         QTest::addColumn<QString>("named");
         QTest::newRow("unknown company") << QStringList{"--company", "99"} << QByteArray(R"({"CBO_SELCONTOVDS": "2"})")
                                          << 2 << "Company 99";
-        QTest::newRow("grouping row twice")
-            << QStringList{}
+        QTest::newRow("grouping row twice, refused in the user's language")
+            << QStringList{"--lang", "ENG"}
             << QByteArray(R"({"company": 1, "CBO_SELCONTOVDS": "2", "ADVO_ORDINAMENTI": [
                  {"caption": "C.d.C.", "group": true}, {"caption": "C.d.C.", "group": true}]})")
             << 1 << "ADVO_ORDINAMENTI: the row \"C.d.C.\" is chosen twice";

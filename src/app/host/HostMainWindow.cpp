@@ -1,5 +1,7 @@
 #include "HostMainWindow.h"
 
+#include "hostfw/Phrases.h"
+
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -11,7 +13,7 @@ namespace hostshell {
 namespace {
 
 const QString ledgerClass = QStringLiteral("QUORVANE.CLSCI_QUORVANE");
-const QString ledgerCaption = QStringLiteral("Partitario contabilità analitica");
+constexpr const char* ledgerCaption = "Partitario contabilità analitica";
 
 } // namespace
 
@@ -24,7 +26,7 @@ HostMainWindow::HostMainWindow(std::shared_ptr<hostfw::ClsGlobal> session, const
 {
     setCentralWidget(mdi_);
     setStatusBar(statusBar_);
-    setWindowTitle(QStringLiteral("Quorvane - ditta %1 %2")
+    setWindowTitle(hostfw::userText("Quorvane - ditta %1 %2")
                        .arg(session_->Company().company)
                        .arg(QString::fromStdString(session_->Company().name)));
     buildMenus();
@@ -50,13 +52,13 @@ void HostMainWindow::openSourceProgramsHere()
 
 void HostMainWindow::buildMenus()
 {
-    QMenu* programs = menuBar()->addMenu(QStringLiteral("&Programmi"));
-    ledgerEntry_ = programs->addAction(ledgerCaption, this, [this] { openLedgerInquiry(); });
-    programs->addAction(QStringLiteral("&Chiudi programma"), this, [this] { closeLastProgram(); });
+    QMenu* programs = menuBar()->addMenu(hostfw::userText("&Programmi"));
+    ledgerEntry_ = programs->addAction(hostfw::userText(ledgerCaption), this, [this] { openLedgerInquiry(); });
+    programs->addAction(hostfw::userText("&Chiudi programma"), this, [this] { closeLastProgram(); });
     programs->addSeparator();
-    programs->addAction(QStringLiteral("&Esci"), this, &QWidget::close);
-    QMenu* company = menuBar()->addMenu(QStringLiteral("&Ditta"));
-    company->addAction(QStringLiteral("&Cambia ditta..."), this, [this] { requestCompanyChange(); });
+    programs->addAction(hostfw::userText("&Esci"), this, &QWidget::close);
+    QMenu* company = menuBar()->addMenu(hostfw::userText("&Ditta"));
+    company->addAction(hostfw::userText("&Cambia ditta..."), this, [this] { requestCompanyChange(); });
 }
 
 bool HostMainWindow::openLedgerInquiry()
@@ -65,7 +67,7 @@ bool HostMainWindow::openLedgerInquiry()
     try {
         auto program = std::make_unique<HostedProgram>(
             loader_, ledgerClass, host, MenuPlace{QStringLiteral("COAN"), QStringLiteral("INTERROGAZIONI"),
-                                                  QStringLiteral("QUORVANE"), ledgerCaption});
+                                                  QStringLiteral("QUORVANE"), hostfw::userText(ledgerCaption)});
         HostedProgram& shown = *programs_.emplace_back(std::move(program));
         shown.show();
         return true;
@@ -104,8 +106,8 @@ void HostMainWindow::requestCompanyChange()
 {
     const bool refused = std::any_of(programs_.begin(), programs_.end(),
                                      [](const auto& program) { return program->navigator().RequestCompanyChange(); });
-    statusBar_->setPanelText(2, refused ? QStringLiteral("Cambio ditta annullato")
-                                        : QStringLiteral("Cambio ditta consentito"));
+    statusBar_->setPanelText(2, refused ? hostfw::userText("Cambio ditta annullato")
+                                        : hostfw::userText("Cambio ditta consentito"));
 }
 
 } // namespace hostshell

@@ -7,6 +7,7 @@
 #include "company/DatabaseCheck.h"
 #include "db/ConnectionString.h"
 #include "hostfw/ClsGlobal.h"
+#include "hostfw/UserLanguage.h"
 
 #include <QApplication>
 #include <QFont>
@@ -107,6 +108,7 @@ int main(int argc, char* argv[])
     QFont font = QApplication::font();
     font.setPointSize(hostFontPoints);
     QApplication::setFont(font);
+    hostfw::installUserLanguage(hostfw::languageFromCode(options->language));
     std::shared_ptr<hostfw::ClsGlobal> session;
     try {
         session = openSession(*options);

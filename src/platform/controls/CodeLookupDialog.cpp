@@ -14,7 +14,8 @@ constexpr int shownCodes = 500;   // a lookup is for finding, not for listing a 
 CodeLookupDialog::CodeLookupDialog(const LookupTarget& target, QWidget* parent)
     : QDialog(parent), target_(target), filter_(new QLineEdit(this)), list_(new QTreeWidget(this))
 {
-    setWindowTitle(target.request.list);
+    // The list's name is the grid row's Italian caption: the title shows it in the user's language.
+    setWindowTitle(tr(target.request.list.toUtf8().constData()));
     filter_->setPlaceholderText(tr("Codice o descrizione"));
     filter_->setClearButtonEnabled(true);
     list_->setHeaderLabels({tr("Codice"), tr("Descrizione")});

@@ -13,7 +13,7 @@ constexpr int shortDateLength = 10;   // dd/mm/yyyy
 DateFieldM::DateFieldM(QWidget* parent) : EditField(parent), edit_(new QLineEdit(this))
 {
     edit_->setMaxLength(shortDateLength);
-    edit_->setPlaceholderText(QStringLiteral("gg/mm/aaaa"));
+    edit_->setPlaceholderText(tr("gg/mm/aaaa"));
     setEditor(edit_);
 }
 

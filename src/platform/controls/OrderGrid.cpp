@@ -1,5 +1,7 @@
 #include "controls/OrderGrid.h"
 
+#include "controls/ShownCaption.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -98,7 +100,7 @@ void OrderGrid::setOffer(const OrderOffer& offer)
             section->setFlags(Qt::ItemIsEnabled);
             section->setExpanded(true);
         }
-        auto* row = new QTreeWidgetItem(section, {offer_[i].caption});
+        auto* row = new QTreeWidgetItem(section, {shownCaption(offer_[i].caption)});
         row->setData(0, offerRole, int(i));
     }
     updateVisibility();
@@ -244,7 +246,7 @@ void OrderGrid::showChosen(int current)
     for (int r = 0; r < int(chosen_.size()); ++r) {
         const ChosenOrderRow& row = chosen_[r];
         const OrderRowDefinition* offered = definition(row.caption);
-        table_->setItem(r, CaptionColumn, new QTableWidgetItem(row.caption));
+        table_->setItem(r, CaptionColumn, new QTableWidgetItem(shownCaption(row.caption)));
 
         auto* direction = new QComboBox;
         direction->addItems({QStringLiteral("ASC"), QStringLiteral("DESC")});

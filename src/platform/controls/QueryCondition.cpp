@@ -1,5 +1,6 @@
 #include "controls/QueryCondition.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QRegularExpression>
 
@@ -8,6 +9,12 @@
 namespace controls {
 
 namespace {
+
+// A refusal's words, written in English, in the user's language.
+QString words(const char* english)
+{
+    return QCoreApplication::translate("QueryCondition", english);
+}
 
 // A date as the user types it (the short date dd/mm/yyyy), as a selection file keeps it (yyyy-mm-dd), or
 // already as the server's yyyymmdd.
@@ -67,13 +74,13 @@ std::optional<QString> valueRefusal(const QueryRowDefinition& row, const QString
     if (v.isEmpty())
         return std::nullopt;
     if (row.maxLength > 0 && v.size() > row.maxLength)
-        return QStringLiteral("\"%1\" is longer than %2 characters").arg(v).arg(row.maxLength);
+        return words("\"%1\" is longer than %2 characters").arg(v).arg(row.maxLength);
     if (!fitsMask(row.mask, v))
-        return QStringLiteral("\"%1\" does not fit the mask \"%2\"").arg(v, row.mask);
+        return words("\"%1\" does not fit the mask \"%2\"").arg(v, row.mask);
     if (row.kind == ValueKind::Number && normalisedNumber(v).isEmpty())
-        return QStringLiteral("\"%1\" is not a number").arg(v);
+        return words("\"%1\" is not a number").arg(v);
     if (row.kind == ValueKind::Date && !parseDate(v).isValid())
-        return QStringLiteral("\"%1\" is not a date (dd/mm/yyyy)").arg(v);
+        return words("\"%1\" is not a date (dd/mm/yyyy)").arg(v);
     return std::nullopt;
 }
 
@@ -97,7 +104,7 @@ QString queryCondition(const QueryRowDefinition& row, const QueryValues& values)
             items << sqlLiteral(row, item);
     QString from = values.from.trimmed(), to = values.to.trimmed();
     if (!items.isEmpty() && !(from.isEmpty() && to.isEmpty()))
-        refuse(row, QStringLiteral("give either a range or a list of values, not both"));
+        refuse(row, words("give either a range or a list of values, not both"));
     if (!items.isEmpty())
         return row.column + QStringLiteral(" IN (") + items.join(QStringLiteral(", ")) + QLatin1Char(')');
     if (from.isEmpty() && to.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "controls/CodeLookupDialog.h"
 #include "controls/QueryCondition.h"
+#include "controls/ShownCaption.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,7 +44,9 @@ QueryGrid::QueryGrid(QWidget* parent)
     table_->setHorizontalHeaderLabels({tr("Riga"), tr("Da"), tr("A"), tr("Elenco"), tr("Descrizione da"),
                                        tr("Descrizione a")});
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // The two descriptions share what the codes leave, so "Descrizione da" reads as much as "Descrizione a".
+    table_->horizontalHeader()->setSectionResizeMode(FromDescriptionColumn, QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(ToDescriptionColumn, QHeaderView::Stretch);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     table_->installEventFilter(this);
@@ -88,7 +91,7 @@ void QueryGrid::setOffer(const QueryOffer& offer)
         table_->insertRow(tableRow);
         tableRows_.push_back(tableRow);
         for (int column = 0; column < table_->columnCount(); ++column) {
-            auto* item = new QTableWidgetItem(column == CaptionColumn ? row.caption : QString());
+            auto* item = new QTableWidgetItem(column == CaptionColumn ? shownCaption(row.caption) : QString());
             if (!isValueColumn(column))
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             table_->setItem(tableRow, column, item);

@@ -1,6 +1,7 @@
 #include "hostfw/AllocationTraceViewer.h"
 
 #include "hostfw/ClsGlobal.h"
+#include "hostfw/Phrases.h"
 #include "hostfw/SqlLiteral.h"
 
 #include <QDialogButtonBox>
@@ -32,8 +33,8 @@ QString numberText(const db::Value& value, int decimals)
 
 AllocationTraceViewer::AllocationTraceViewer(QWidget* parent) : QDialog(parent), list_(new QTreeWidget(this))
 {
-    list_->setHeaderLabels({QStringLiteral("Num.Reg"), QStringLiteral("Riga"), QStringLiteral("C.d.C."),
-                            QStringLiteral("V.d.S."), QStringLiteral("Percentuale"), QStringLiteral("Importo")});
+    list_->setHeaderLabels({userText("Num.Reg"), userText("Riga"), QStringLiteral("C.d.C."),
+                            QStringLiteral("V.d.S."), userText("Percentuale"), userText("Importo")});
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -76,8 +77,8 @@ void AllocationTraceViewer::Show()
         throw std::logic_error("the allocation-trace viewer has no session or connection");
     const int company = session_->Company().company;
     fill(connection_->Open(traceStatement(company, registrationNumber_, line_, direction_)));
-    const QString side = direction_ == TraceDirection::Origins ? QStringLiteral("origini") : QStringLiteral("destinazioni");
-    setWindowTitle(QStringLiteral("Traccia ribaltamento - %1 - %2/%3").arg(side, registrationNumber_).arg(line_));
+    const QString side = direction_ == TraceDirection::Origins ? userText("origini") : userText("destinazioni");
+    setWindowTitle(userText("Traccia ribaltamento - %1 - %2/%3").arg(side, registrationNumber_).arg(line_));
     show();
     raise();
     activateWindow();

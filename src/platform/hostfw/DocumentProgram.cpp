@@ -2,6 +2,7 @@
 
 #include "hostfw/SourcePrograms.h"
 
+#include "hostfw/Phrases.h"
 #include "hostfw/ProgramCells.h"
 #include "hostfw/SqlLiteral.h"
 
@@ -11,9 +12,9 @@ namespace hostfw {
 
 namespace {
 
-const QString quantityCaption = QStringLiteral("Quantità");
-const QString priceCaption = QStringLiteral("Prezzo");
-const QString amountCaption = QStringLiteral("Importo");
+constexpr const char* quantityCaption = "Quantità";
+constexpr const char* priceCaption = "Prezzo";
+constexpr const char* amountCaption = "Importo";
 constexpr int priceDecimals = 4;
 
 std::string documentCondition(const std::string& prefix, const SourceProgramArguments& arguments)
@@ -56,18 +57,18 @@ SourceProgramWindow* openDocumentProgram(const ProgramContext& context, const So
         throw std::runtime_error("No warehouse document " + arguments.documentKey.toStdString() + " is registered under "
                                  + arguments.registrationNumber.toStdString() + ".");
     const QString number = cellText(header.value("DO11_NUMDOC"));
-    auto* window = new SourceProgramWindow(QStringLiteral("Documenti di magazzino"),
+    auto* window = new SourceProgramWindow(userText("Documenti di magazzino"),
                                            arguments.documentKey + QLatin1Char(' ') + number, arguments);
-    window->addHeaderField(QStringLiteral("Documento"), cellText(header.value("DO11_DOCUM_MG36")).trimmed());
-    window->addHeaderField(QStringLiteral("Numero"), number);
-    window->addHeaderField(QStringLiteral("Data"), dayText(header.value("DO11_DATADOC")));
-    window->addHeaderField(QStringLiteral("Cliente/fornitore"),
+    window->addHeaderField(userText("Documento"), cellText(header.value("DO11_DOCUM_MG36")).trimmed());
+    window->addHeaderField(userText("Numero"), number);
+    window->addHeaderField(userText("Data"), dayText(header.value("DO11_DATADOC")));
+    window->addHeaderField(userText("Cliente/fornitore"),
                            customerOrSupplierText(header.value("DO11_TIPOCF_CG44"), header.value("DO11_CLIFOR_CG44"),
                                                   header.value("CG16_RAGSOANAG")));
-    window->addHeaderField(QStringLiteral("Num. reg."), arguments.registrationNumber);
-    window->setLineColumns({QStringLiteral("Riga"), QStringLiteral("Articolo"), QStringLiteral("Descrizione"),
-                            QStringLiteral("Deposito"), quantityCaption, priceCaption, amountCaption},
-                           {quantityCaption, priceCaption, amountCaption});
+    window->addHeaderField(userText("Num. reg."), arguments.registrationNumber);
+    window->setLineColumns({userText("Riga"), userText("Articolo"), userText("Descrizione"),
+                            userText("Deposito"), userText(quantityCaption), userText(priceCaption), userText(amountCaption)},
+                           {userText(quantityCaption), userText(priceCaption), userText(amountCaption)});
     db::Recordset lines = context.connection.Open(linesStatement(arguments));
     double quantity = 0, amount = 0;
     for (lines.MoveFirst(); !lines.EOF_(); lines.MoveNext()) {
@@ -80,8 +81,8 @@ SourceProgramWindow* openDocumentProgram(const ProgramContext& context, const So
         quantity += lines.value("DO30_QTA").toDouble();
         amount += lines.value("DO30_IMPORTO").toDouble();
     }
-    window->addTotal(QStringLiteral("Totale quantità"), numberText(quantity, context.quantityDecimals));
-    window->addTotal(QStringLiteral("Totale documento"), numberText(amount, context.amountDecimals));
+    window->addTotal(userText("Totale quantità"), numberText(quantity, context.quantityDecimals));
+    window->addTotal(userText("Totale documento"), numberText(amount, context.amountDecimals));
     window->open(context.frame);
     return window;
 }

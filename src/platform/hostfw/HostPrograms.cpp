@@ -1,6 +1,7 @@
 #include "hostfw/HostPrograms.h"
 
 #include "hostfw/HostListWindow.h"
+#include "hostfw/Phrases.h"
 #include "hostfw/SqlLiteral.h"
 
 #include <QLocale>
@@ -29,9 +30,9 @@ HostListWindow* show(HostListWindow* window)
 
 HostListWindow* currencies(db::Connection& connection, QWidget* parent)
 {
-    auto* window = new HostListWindow(QStringLiteral("Valute e cambi"),
-                                      {QStringLiteral("Codice"), QStringLiteral("Descrizione"),
-                                       QStringLiteral("Sigla"), QStringLiteral("Decimali")},
+    auto* window = new HostListWindow(userText("Valute e cambi"),
+                                      {userText("Codice"), userText("Descrizione"),
+                                       userText("Sigla"), userText("Decimali")},
                                       parent);
     db::Recordset rows = connection.Open("SELECT CG08_CODICE, CG08_DESCR, CG08_SIGLA, CG08_NUMERODECIMALI"
                                          " FROM CG08_VALUTE WITH (NOLOCK) ORDER BY CG08_CODICE");
@@ -44,8 +45,8 @@ HostListWindow* currencies(db::Connection& connection, QWidget* parent)
 HostListWindow* rates(db::Connection& connection, const QString& currency, const std::optional<QDate>& month,
                       QWidget* parent)
 {
-    auto* window = new HostListWindow(QStringLiteral("Valute e cambi - %1").arg(currency.trimmed()),
-                                      {QStringLiteral("Data cambio"), QStringLiteral("Tipo"), QStringLiteral("Cambio")},
+    auto* window = new HostListWindow(userText("Valute e cambi - %1").arg(currency.trimmed()),
+                                      {userText("Data cambio"), userText("Tipo"), userText("Cambio")},
                                       parent);
     std::string where = " WHERE CODICEVALUTA = " + sqlQuoted(currency.trimmed());
     if (month)
@@ -73,8 +74,8 @@ HostListWindow* openChartProgram(db::Connection& connection, int company, int ch
                                  const QString& code, QWidget* parent)
 {
     auto* window = new HostListWindow(title,
-                                      {QStringLiteral("Conto"), QStringLiteral("Descrizione"),
-                                       QStringLiteral("Livello"), QStringLiteral("Analitico")},
+                                      {userText("Conto"), userText("Descrizione"),
+                                       userText("Livello"), userText("Analitico")},
                                       parent);
     db::Recordset rows = connection.Open(
         "SELECT PC03_CONTO, PC03_DESCR, PC03_LIVELLO, PC03_FLGANALITICO FROM PC03_ANAGPDC WITH (NOLOCK)"

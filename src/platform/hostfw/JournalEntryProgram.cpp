@@ -2,6 +2,7 @@
 
 #include "hostfw/SourcePrograms.h"
 
+#include "hostfw/Phrases.h"
 #include "hostfw/ProgramCells.h"
 
 #include <set>
@@ -12,7 +13,7 @@ namespace hostfw {
 
 namespace {
 
-const QString amountCaption = QStringLiteral("Importo");
+constexpr const char* amountCaption = "Importo";
 
 std::string headerStatement(const QString& filter)
 {
@@ -50,7 +51,7 @@ QString counterpartOf(const EntryLine& line, const std::vector<EntryLine>& lines
         if (other.debit != line.debit)
             accounts.insert(other.account);
     if (accounts.size() > 1)
-        return QStringLiteral("Diversi");
+        return userText("Diversi");
     return accounts.empty() ? QString() : *accounts.begin();
 }
 
@@ -68,7 +69,7 @@ std::vector<EntryLine> readLines(db::Recordset rows, int amountDecimals)
                       cellText(rows.value("CG24_DESCR")),
                       customerOrSupplierText(rows.value("CG42_TIPOCF_CG44"), rows.value("CG42_CLIFORPAR_CG44"),
                                              rows.value("CG16_RAGSOANAG")),
-                      line.debit ? QStringLiteral("Dare") : QStringLiteral("Avere"),
+                      line.debit ? userText("Dare") : userText("Avere"),
                       numberText(rows.value("CG42_IMPORTO"), amountDecimals), flagText(rows.value("CG42_FLGSTPGIOR"))};
         lines.push_back(std::move(line));
     }
@@ -83,18 +84,18 @@ SourceProgramWindow* openJournalEntryProgram(const ProgramContext& context, cons
     if (!header.isOpen() || header.EOF_())
         throw std::runtime_error("No journal entry matches " + arguments.filter.toStdString() + ".");
     auto* window = new SourceProgramWindow(
-        QStringLiteral("Prima nota"), arguments.ledgerReason + QLatin1Char(' ') + cellText(header.value("CG41_NUMREG")),
+        userText("Prima nota"), arguments.ledgerReason + QLatin1Char(' ') + cellText(header.value("CG41_NUMREG")),
         arguments);
-    window->addHeaderField(QStringLiteral("Num. reg."), cellText(header.value("CG41_NUMREG")));
-    window->addHeaderField(QStringLiteral("Data reg."), dayText(header.value("CG41_DATAREG")));
-    window->addHeaderField(QStringLiteral("Causale"), cellText(header.value("CG41_CODICE_CG33")));
-    window->addHeaderField(QStringLiteral("Descrizione"), cellText(header.value("CG41_DESCR")));
-    window->addHeaderField(QStringLiteral("Stampata sui registri IVA"),
+    window->addHeaderField(userText("Num. reg."), cellText(header.value("CG41_NUMREG")));
+    window->addHeaderField(userText("Data reg."), dayText(header.value("CG41_DATAREG")));
+    window->addHeaderField(userText("Causale"), cellText(header.value("CG41_CODICE_CG33")));
+    window->addHeaderField(userText("Descrizione"), cellText(header.value("CG41_DESCR")));
+    window->addHeaderField(userText("Stampata sui registri IVA"),
                            header.value("CG41_FLGSTPIVA").toDouble() != 0 ? QStringLiteral("Sì") : QStringLiteral("No"));
-    window->setLineColumns({QStringLiteral("Riga"), QStringLiteral("Conto"), QStringLiteral("Descrizione conto"),
-                            QStringLiteral("Contropartita"), QStringLiteral("Cliente/fornitore"), QStringLiteral("Segno"),
-                            amountCaption, QStringLiteral("Stampata sul giornale")},
-                           {amountCaption});
+    window->setLineColumns({userText("Riga"), userText("Conto"), userText("Descrizione conto"),
+                            userText("Contropartita"), userText("Cliente/fornitore"), userText("Segno"),
+                            userText(amountCaption), userText("Stampata sul giornale")},
+                           {userText(amountCaption)});
     const std::vector<EntryLine> lines =
         readLines(context.connection.Open(linesStatement(arguments.filter)), context.amountDecimals);
     double debit = 0, credit = 0;
@@ -104,8 +105,8 @@ SourceProgramWindow* openJournalEntryProgram(const ProgramContext& context, cons
         window->addLine(cells);
         (line.debit ? debit : credit) += line.amount;
     }
-    window->addTotal(QStringLiteral("Totale dare"), numberText(debit, context.amountDecimals));
-    window->addTotal(QStringLiteral("Totale avere"), numberText(credit, context.amountDecimals));
+    window->addTotal(userText("Totale dare"), numberText(debit, context.amountDecimals));
+    window->addTotal(userText("Totale avere"), numberText(credit, context.amountDecimals));
     window->open(context.frame);
     return window;
 }

@@ -3,6 +3,7 @@
 #include "hostfw/SourcePrograms.h"
 
 #include "hostfw/CodeDescriptions.h"
+#include "hostfw/Phrases.h"
 #include "hostfw/ProgramCells.h"
 #include "hostfw/SqlLiteral.h"
 
@@ -12,8 +13,8 @@ namespace hostfw {
 
 namespace {
 
-const QString amountCaption = QStringLiteral("Importo");
-const QString quantityCaption = QStringLiteral("Quantità");
+constexpr const char* amountCaption = "Importo";
+constexpr const char* quantityCaption = "Quantità";
 
 std::string movementCondition(const std::string& prefix, const SourceProgramArguments& arguments)
 {
@@ -71,24 +72,24 @@ QString documentText(const db::Recordset& header)
     if (header.value("CI12_NUMDOC").isNull())
         return {};
     return cellText(header.value("CI12_NUMDOC")) + QLatin1Char('/') + cellText(header.value("CI12_SEZDOC"))
-           + QStringLiteral(" del ") + dayText(header.value("CI12_DATADOC"));
+           + userText(" del ") + dayText(header.value("CI12_DATADOC"));
 }
 
 void fillHeader(SourceProgramWindow& window, const db::Recordset& header)
 {
-    window.addHeaderField(QStringLiteral("Num. reg."), cellText(header.value("CI12_NUMREG_CO99")));
-    window.addHeaderField(QStringLiteral("Data reg."), dayText(header.value("CI12_DATAREG")));
-    window.addHeaderField(QStringLiteral("Causale"), cellText(header.value("CI12_CODCAUS_CI03")) + QStringLiteral(" - ")
+    window.addHeaderField(userText("Num. reg."), cellText(header.value("CI12_NUMREG_CO99")));
+    window.addHeaderField(userText("Data reg."), dayText(header.value("CI12_DATAREG")));
+    window.addHeaderField(userText("Causale"), cellText(header.value("CI12_CODCAUS_CI03")) + QStringLiteral(" - ")
                                                          + cellText(header.value("CI12_DESCRCAUS")));
-    window.addHeaderField(QStringLiteral("Documento"), documentText(header));
-    window.addHeaderField(QStringLiteral("Cliente/fornitore"),
+    window.addHeaderField(userText("Documento"), documentText(header));
+    window.addHeaderField(userText("Cliente/fornitore"),
                           customerOrSupplierText(header.value("CI12_TIPOCF_CG44"), header.value("CI12_CLIFOR_CG44"),
                                                  header.value("CG16_RAGSOANAG")));
     const int origin = static_cast<int>(header.value("CI12_INDPROVENIENZA").toDouble());
-    window.addHeaderField(QStringLiteral("Provenienza"),
+    window.addHeaderField(userText("Provenienza"),
                           QString::number(origin) + QStringLiteral(" - ") + originDescription(origin, Language::Italian));
-    window.addHeaderField(QStringLiteral("Tipo movimento"), cellText(header.value("CI12_INDTIPOMOV")));
-    window.addHeaderField(QStringLiteral("Descrizione"), cellText(header.value("CI12_DESCRAGG")));
+    window.addHeaderField(userText("Tipo movimento"), cellText(header.value("CI12_INDTIPOMOV")));
+    window.addHeaderField(userText("Descrizione"), cellText(header.value("CI12_DESCRAGG")));
 }
 
 } // namespace
@@ -99,14 +100,14 @@ SourceProgramWindow* openMovementsProgram(const ProgramContext& context, const S
     if (!header.isOpen() || header.EOF_())
         throw std::runtime_error("The cost-accounting movement " + arguments.registrationNumber.toStdString()
                                  + " of company " + std::to_string(arguments.company) + " does not exist.");
-    auto* window = new SourceProgramWindow(QStringLiteral("Movimenti di contabilità analitica"),
+    auto* window = new SourceProgramWindow(userText("Movimenti di contabilità analitica"),
                                            arguments.reason + QLatin1Char(' ') + arguments.registrationNumber,
                                            arguments);
     fillHeader(*window, header);
-    window->setLineColumns({QStringLiteral("Riga"), QStringLiteral("C.d.C."), QStringLiteral("Descrizione C.d.C."),
-                            QStringLiteral("V.d.S."), QStringLiteral("Descrizione V.d.S."), QStringLiteral("Dimensioni"),
-                            QStringLiteral("Competenza"), QStringLiteral("Segno"), amountCaption, quantityCaption},
-                           {amountCaption, quantityCaption});
+    window->setLineColumns({userText("Riga"), QStringLiteral("C.d.C."), userText("Descrizione C.d.C."),
+                            QStringLiteral("V.d.S."), userText("Descrizione V.d.S."), userText("Dimensioni"),
+                            userText("Competenza"), userText("Segno"), userText(amountCaption), userText(quantityCaption)},
+                           {userText(amountCaption), userText(quantityCaption)});
     db::Recordset lines = context.connection.Open(linesStatement(arguments));
     double amount = 0, quantity = 0;
     for (lines.MoveFirst(); !lines.EOF_(); lines.MoveNext()) {
@@ -119,8 +120,8 @@ SourceProgramWindow* openMovementsProgram(const ProgramContext& context, const S
         amount += lines.value("CI13_IMPORTO").toDouble();
         quantity += lines.value("CI13_QTA").toDouble();
     }
-    window->addTotal(QStringLiteral("Totale importo"), numberText(amount, context.amountDecimals));
-    window->addTotal(QStringLiteral("Totale quantità"), numberText(quantity, context.quantityDecimals));
+    window->addTotal(userText("Totale importo"), numberText(amount, context.amountDecimals));
+    window->addTotal(userText("Totale quantità"), numberText(quantity, context.quantityDecimals));
     window->open(context.frame);
     return window;
 }

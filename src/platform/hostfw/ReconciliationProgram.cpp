@@ -6,6 +6,7 @@
 
 #include "hostfw/SourcePrograms.h"
 
+#include "hostfw/Phrases.h"
 #include "hostfw/ProgramCells.h"
 #include "hostfw/SqlLiteral.h"
 
@@ -19,9 +20,9 @@ namespace hostfw {
 
 namespace {
 
-const QString ledgerAmountCaption = QStringLiteral("Importo CoGe");
-const QString allocatedCaption = QStringLiteral("Importo CoAn");
-const QString differenceCaption = QStringLiteral("Differenza");
+constexpr const char* ledgerAmountCaption = "Importo CoGe";
+constexpr const char* allocatedCaption = "Importo CoAn";
+constexpr const char* differenceCaption = "Differenza";
 
 std::string ledgerLinesStatement(const SourceProgramArguments& arguments)
 {
@@ -83,16 +84,16 @@ public:
     {
         const double sum = allocate(lines);
         difference_ -= sum;
-        addWithLines({QString(), QStringLiteral("Senza riga contabile"), QString(), QString(), QString(), QString(),
+        addWithLines({QString(), userText("Senza riga contabile"), QString(), QString(), QString(), QString(),
                       QString(), numberText(sum, decimals_), numberText(-sum, decimals_)},
                      &lines);
     }
 
     void addTotals()
     {
-        window_.addTotal(QStringLiteral("Totale CoGe ripartito"), numberText(ledger_, decimals_));
-        window_.addTotal(QStringLiteral("Totale CoAn"), numberText(allocated_, decimals_));
-        window_.addTotal(QStringLiteral("Differenza totale"), numberText(difference_, decimals_));
+        window_.addTotal(userText("Totale CoGe ripartito"), numberText(ledger_, decimals_));
+        window_.addTotal(userText("Totale CoAn"), numberText(allocated_, decimals_));
+        window_.addTotal(userText("Differenza totale"), numberText(difference_, decimals_));
     }
 
 private:
@@ -129,14 +130,14 @@ SourceProgramWindow* openReconciliationProgram(const ProgramContext& context, co
     if (ledgerLines.RecordCount() == 0 && costLines.empty())
         throw std::runtime_error("Registration " + arguments.registrationNumber.toStdString() + " of company "
                                  + std::to_string(arguments.company) + " has no lines to reconcile.");
-    auto* window = new SourceProgramWindow(QStringLiteral("Quadratura contabilità generale - analitica"),
+    auto* window = new SourceProgramWindow(userText("Quadratura contabilità generale - analitica"),
                                            arguments.registrationNumber, arguments);
-    window->addHeaderField(QStringLiteral("Num. reg."), arguments.registrationNumber);
-    window->addHeaderField(QStringLiteral("Ditta"), QString::number(arguments.company));
-    window->setLineColumns({QStringLiteral("Riga CoGe"), QStringLiteral("Conto"), QStringLiteral("Descrizione conto"),
-                            ledgerAmountCaption, QStringLiteral("Riga CoAn"), QStringLiteral("C.d.C."),
-                            QStringLiteral("V.d.S."), allocatedCaption, differenceCaption},
-                           {ledgerAmountCaption, allocatedCaption, differenceCaption});
+    window->addHeaderField(userText("Num. reg."), arguments.registrationNumber);
+    window->addHeaderField(userText("Ditta"), QString::number(arguments.company));
+    window->setLineColumns({userText("Riga CoGe"), userText("Conto"), userText("Descrizione conto"),
+                            userText(ledgerAmountCaption), userText("Riga CoAn"), QStringLiteral("C.d.C."),
+                            QStringLiteral("V.d.S."), userText(allocatedCaption), userText(differenceCaption)},
+                           {userText(ledgerAmountCaption), userText(allocatedCaption), userText(differenceCaption)});
     Reconciliation reconciliation(*window, context.amountDecimals);
     for (ledgerLines.MoveFirst(); !ledgerLines.EOF_(); ledgerLines.MoveNext()) {
         const long line = static_cast<long>(ledgerLines.value("CG42_NUMRIGACONT").toDouble());

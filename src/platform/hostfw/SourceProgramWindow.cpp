@@ -1,6 +1,7 @@
 #include "hostfw/SourceProgramWindow.h"
 
 #include "hostfw/HostFrame.h"
+#include "hostfw/Phrases.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -44,12 +45,12 @@ SourceProgramWindow::SourceProgramWindow(const QString& program, const QString& 
       lines_(new QTreeWidget(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("%1 - %2 (sola lettura)").arg(program, subject));
+    setWindowTitle(userText("%1 - %2 (sola lettura)").arg(program, subject));
     lines_->setRootIsDecorated(false);
     lines_->setUniformRowHeights(true);
     lines_->setAlternatingRowColors(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Chiudi"));
+    buttons->button(QDialogButtonBox::Close)->setText(userText("&Chiudi"));
     connect(buttons, &QDialogButtonBox::rejected, this, &SourceProgramWindow::closeProgram);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(header_);

@@ -6,6 +6,8 @@
 
 #include "tsql/Collation.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <memory>
 
@@ -183,7 +185,10 @@ void Renderer::draw(const CompiledSection& section, double top, Scope scope)
             continue;
         if (o.object->kind == ReportObject::Kind::Special && o.object->special == SpecialField::PageOfPages) {
             canvas_.drawTextEndingInPageCount(
-                *o.object, QString::fromStdString(o.object->text) + QStringLiteral("%1 di ").arg(paginator_.page()), top);
+                *o.object,
+                QCoreApplication::translate("report", o.object->text.c_str())
+                    + QCoreApplication::translate("report", "%1 di ").arg(paginator_.page()),
+                top);
             continue;
         }
         switch (o.object->kind) {
@@ -202,7 +207,9 @@ void Renderer::draw(const CompiledSection& section, double top, Scope scope)
 Renderer::Shown Renderer::objectText(const CompiledObject& o, Scope scope) const
 {
     switch (o.object->kind) {
-    case ReportObject::Kind::Text: return {QString::fromStdString(o.object->text)};
+    // A report file's fixed words are written in Italian; the application's translators give them in the
+    // user's language, so one layout serves every language.
+    case ReportObject::Kind::Text: return {QCoreApplication::translate("report", o.object->text.c_str())};
     case ReportObject::Kind::Field: {
         const formula::Value value = scope.evaluator.value(o.value);
         return {formatted(value, o, scope.evaluator),
@@ -213,14 +220,15 @@ Renderer::Shown Renderer::objectText(const CompiledObject& o, Scope scope) const
     case ReportObject::Kind::Special: {
         // A prefix introduces a value: with no value there is nothing to introduce.
         const std::string value = special(*o.object);
-        return {value.empty() ? QString() : QString::fromStdString(o.object->text + value)};
+        return {value.empty() ? QString()
+                              : QCoreApplication::translate("report", o.object->text.c_str()) + QString::fromStdString(value)};
     }
     default: return {};
     }
 }
 
-// Numbers in the Italian way with the object's decimals (the number's own when the object gives none),
-// dates dd/mm/yyyy, null as nothing.
+// Numbers in the Italian way, or the English way when the application's language is English, with the
+// object's decimals (the number's own when the object gives none), dates dd/mm/yyyy, null as nothing.
 QString Renderer::formatted(const formula::Value& value, const CompiledObject& o, formula::Evaluator& e) const
 {
     if (value.type() != formula::ValueType::Number)
@@ -233,7 +241,9 @@ QString Renderer::formatted(const formula::Value& value, const CompiledObject& o
         const formula::Value d = e.value(o.decimals);
         decimals = d.type() == formula::ValueType::Number ? static_cast<int>(d.number().truncated()) : decimals;
     }
-    return QString::fromStdString(formula::formatNumber(n, std::clamp(decimals, 0, 20), o.object->thousands ? "." : ""));
+    const bool english = formula::englishApplication();
+    const char* thousands = o.object->thousands ? (english ? "," : ".") : "";
+    return QString::fromStdString(formula::formatNumber(n, std::clamp(decimals, 0, 20), thousands, english ? "." : ","));
 }
 
 std::string Renderer::special(const ReportObject& object) const
@@ -242,7 +252,7 @@ std::string Renderer::special(const ReportObject& object) const
     case SpecialField::PageNumber:
     case SpecialField::PageOfPages: return std::to_string(paginator_.page());
     case SpecialField::PrintDate: return formula::formatDate(context_.printDate);
-    case SpecialField::Title: return context_.title;
+    case SpecialField::Title: return QCoreApplication::translate("report", context_.title.c_str()).toStdString();
     case SpecialField::CompanyName: return context_.companyName;
     case SpecialField::CompanyAddress: return context_.companyAddress;
     case SpecialField::CompanyTown: return context_.companyTown;

@@ -6,6 +6,7 @@
 
 #include <poppler-qt6.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -97,16 +98,16 @@ QHBoxLayout* ReportPreview::buildToolbar()
     connect(pageBox_, &QSpinBox::valueChanged, this, [this](int page) { showPage(page); });
     bar->addWidget(new QLabel(QStringLiteral("Pagina"), this));
     bar->addWidget(pageBox_);
-    ofPages_ = new QLabel(QStringLiteral("di %1").arg(pageCount()), this);
+    ofPages_ = new QLabel(QCoreApplication::translate("report", "di %1").arg(pageCount()), this);
     bar->addWidget(ofPages_);
     button(QStringLiteral(">"), [this] { showPage(page_ + 1); });
     button(QStringLiteral(">|"), [this] { showPage(pageCount()); });
     button(QStringLiteral("-"), [this] { zoomBy(1 / 1.25); });
     button(QStringLiteral("+"), [this] { zoomBy(1.25); });
     bar->addStretch(1);
-    button(QStringLiteral("Stampa…"), [this] { printReport(); });
-    button(QStringLiteral("Salva PDF…"), [this] { savePdfAs(); });
-    button(QStringLiteral("Chiudi"), [this] { close(); });
+    button(QCoreApplication::translate("report", "Stampa…"), [this] { printReport(); });
+    button(QCoreApplication::translate("report", "Salva PDF…"), [this] { savePdfAs(); });
+    button(QCoreApplication::translate("report", "Chiudi"), [this] { close(); });
     return bar;
 }
 
@@ -160,7 +161,7 @@ void ReportPreview::printReport()
 
 void ReportPreview::savePdfAs()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva PDF"),
+    const QString path = QFileDialog::getSaveFileName(this, QCoreApplication::translate("report", "Salva PDF"),
                                                       QString::fromStdString(context_.title) + QStringLiteral(".pdf"),
                                                       QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())

@@ -1,5 +1,7 @@
 #include "display/GridColumnTable.h"
 
+#include "hostfw/Phrases.h"
+
 namespace quorvane::display {
 
 namespace {
@@ -24,7 +26,7 @@ QString captionOf(const GridColumnRow& row, const GridLayoutSettings& s)
         return s.debitCaption;
     if (key == QLatin1String("AVERE"))
         return s.creditCaption;
-    return QString::fromUtf8(row.caption);
+    return hostfw::userText(row.caption);
 }
 
 std::optional<bool> optionOf(ColumnOption option)

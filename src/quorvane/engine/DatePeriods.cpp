@@ -1,21 +1,30 @@
 #include "engine/DatePeriods.h"
 
+#include "hostfw/Translator.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
 
-#include <array>
-#include <initializer_list>
-#include <iterator>
-
 namespace quorvane {
 namespace {
 
-// The three-letter abbreviation of the date's month in the user's language: "gen", "Jan".
-std::string abbreviation(const db::DateTime& date, hostfw::Language language)
+// The three-letter abbreviation of a month in the user's language: "gen", "Jan".
+std::string abbreviation(int month, hostfw::Language language)
 {
     const QLocale locale(language == hostfw::Language::English ? QLocale::English : QLocale::Italian);
-    return locale.monthName(date.month(), QLocale::ShortFormat).left(3).toStdString();
+    return locale.monthName(month, QLocale::ShortFormat).left(3).toStdString();
+}
+
+std::string abbreviation(const db::DateTime& date, hostfw::Language language)
+{
+    return abbreviation(date.month(), language);
+}
+
+// A word of the captions ("sett.", "quind.", "anno") in the user's language.
+std::string word(const char* italian, hostfw::Language language)
+{
+    return hostfw::Translator(language).phrase(QString::fromUtf8(italian)).toStdString();
 }
 
 std::string year(const db::DateTime& date)
@@ -23,10 +32,12 @@ std::string year(const db::DateTime& date)
     return std::to_string(date.year());
 }
 
-// The fixed name of the period of `monthsPerPeriod` months the date falls in, then the year.
-std::string periodName(const db::DateTime& date, int monthsPerPeriod, std::initializer_list<const char*> names)
+// The period of `monthsPerPeriod` months the date falls in by its first and last month, then the year:
+// "gen-mar 2024", "Jan-Mar 2024".
+std::string periodName(const db::DateTime& date, int monthsPerPeriod, hostfw::Language language)
 {
-    return std::data(names)[(date.month() - 1) / monthsPerPeriod] + year(date);
+    const int first = (date.month() - 1) / monthsPerPeriod * monthsPerPeriod + 1;
+    return abbreviation(first, language) + "-" + abbreviation(first + monthsPerPeriod - 1, language) + " " + year(date);
 }
 
 } // namespace
@@ -56,10 +67,11 @@ int sundayWeekOfYear(const db::DateTime& date)
     return static_cast<int>((days - newYear + newYearWeekday) / 7) + 1;
 }
 
-std::string DateToSettimana(const db::Value& value, hostfw::Language)
+std::string DateToSettimana(const db::Value& value, hostfw::Language language)
 {
     const auto date = dateOf(value);
-    return date ? "sett. " + std::to_string(sundayWeekOfYear(*date)) + "/" + year(*date) : std::string();
+    return date ? word("sett.", language) + " " + std::to_string(sundayWeekOfYear(*date)) + "/" + year(*date)
+                : std::string();
 }
 
 std::string DateToQuindicina(const db::Value& value, hostfw::Language language)
@@ -67,7 +79,8 @@ std::string DateToQuindicina(const db::Value& value, hostfw::Language language)
     const auto date = dateOf(value);
     if (!date)
         return {};
-    return std::string(date->day() <= 15 ? "1" : "2") + " quind. " + abbreviation(*date, language) + " " + year(*date);
+    return std::string(date->day() <= 15 ? "1 " : "2 ") + word("quind.", language) + " " + abbreviation(*date, language)
+           + " " + year(*date);
 }
 
 std::string DateToMese(const db::Value& value, hostfw::Language language)
@@ -76,29 +89,28 @@ std::string DateToMese(const db::Value& value, hostfw::Language language)
     return date ? abbreviation(*date, language) + " " + year(*date) : std::string();
 }
 
-std::string DateToTrimestre(const db::Value& value, hostfw::Language)
+std::string DateToTrimestre(const db::Value& value, hostfw::Language language)
 {
     const auto date = dateOf(value);
-    return date ? periodName(*date, 3, {"gen-mar ", "apr-giu ", "lug-set ", "ott-dic "})
-                : std::string();
+    return date ? periodName(*date, 3, language) : std::string();
 }
 
-std::string DateToQuadrimestre(const db::Value& value, hostfw::Language)
+std::string DateToQuadrimestre(const db::Value& value, hostfw::Language language)
 {
     const auto date = dateOf(value);
-    return date ? periodName(*date, 4, {"gen-apr ", "mag-ago ", "set-dic "}) : std::string();
+    return date ? periodName(*date, 4, language) : std::string();
 }
 
-std::string DateToSemestre(const db::Value& value, hostfw::Language)
+std::string DateToSemestre(const db::Value& value, hostfw::Language language)
 {
     const auto date = dateOf(value);
-    return date ? periodName(*date, 6, {"gen-giu ", "lug-dic "}) : std::string();
+    return date ? periodName(*date, 6, language) : std::string();
 }
 
-std::string DateToAnno(const db::Value& value, hostfw::Language)
+std::string DateToAnno(const db::Value& value, hostfw::Language language)
 {
     const auto date = dateOf(value);
-    return date ? "anno " + year(*date) : std::string();
+    return date ? word("anno", language) + " " + year(*date) : std::string();
 }
 
 } // namespace quorvane

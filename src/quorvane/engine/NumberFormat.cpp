@@ -10,7 +10,6 @@ constexpr const char* integerPart = "###,###,###,##0";
 
 struct Layout {
     bool grouped = false;
-    bool point = false;
     int decimals = 0;
 };
 
@@ -21,7 +20,6 @@ Layout layoutOf(std::string_view format)
     const std::string_view whole = format.substr(0, point);
     layout.grouped = whole.find(',') != std::string_view::npos;
     if (point != std::string_view::npos) {
-        layout.point = true;
         const std::string_view places = format.substr(point + 1);
         layout.decimals = static_cast<int>(std::count_if(places.begin(), places.end(),
                                                          [](char c) { return c == '0' || c == '#'; }));
@@ -51,9 +49,8 @@ std::string formatNumber(double value, std::string_view format, hostfw::Language
     const auto units = static_cast<long long>(std::round(std::fabs(value) * scale));
     const long long whole = units / static_cast<long long>(scale);
     std::string out = layout.grouped ? grouped(std::to_string(whole), italian ? '.' : ',') : std::to_string(whole);
-    if (layout.point)
-        out += italian ? ',' : '.';
     if (layout.decimals > 0) {
+        out += italian ? ',' : '.';
         const std::string places = std::to_string(units % static_cast<long long>(scale));
         out += std::string(static_cast<std::size_t>(layout.decimals) - places.size(), '0') + places;
     }

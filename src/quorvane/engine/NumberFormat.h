@@ -2,8 +2,9 @@
 // Numbers written with the window's display formats ("###,###,###,##0.00" for amounts, "###,###,###,##0."
 // and the quantity decimals for quantities): digits grouped by three where the format has a group
 // separator, as many decimals as the format has places after its point, and the separators of the user's
-// language (Italian "1.234,56", English "1,234.56"). A format that ends with its point shows the decimal
-// separator after the whole number, as the host's format function does.
+// language (Italian "1.234,56", English "1,234.56"). A format that ends with its point (a company that keeps
+// quantities without decimals) shows the whole number alone: a separator with nothing after it reads as a
+// number cut short.
 
 #include "hostfw/Language.h"
 

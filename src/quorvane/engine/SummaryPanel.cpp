@@ -4,18 +4,14 @@
 #include "engine/NumberFormat.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
-
-#include <array>
 
 namespace quorvane {
 namespace {
 
 // The words' host text numbers: no limit, equal to, from, to, between.
 constexpr int textUnrestricted = 38984, textExact = 36651, textFrom = 37421, textTo = 58966, textRange = 76372;
-
-constexpr std::array<const char*, 12> monthNames = {"gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
-                                                    "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
 
 constexpr TotalsFields groupedTotalsFields{"TXT_TOTGENDARE", "TXT_TOTGENAVERE", "TXT_TOTGENSALDO", "TXT_TOTGENQUANTITA"};
 constexpr TotalsFields ungroupedTotalsFields{"TXT_TOTNOGRUPPODARE", "TXT_TOTNOGRUPPOAVERE", "TXT_TOTNOGRUPPOSALDO",
@@ -56,10 +52,14 @@ std::optional<std::string> bandCriterion(const SummarySources& s, const std::str
     return std::nullopt;
 }
 
-std::string monthName(const std::string& month)
+// The month's name in the user's language: "gennaio", "January".
+std::string monthName(const std::string& month, hostfw::Language language)
 {
     const auto number = fieldNumber(month, "competence month").value_or(0);
-    return number >= 1 && number <= 12 ? monthNames[static_cast<std::size_t>(number) - 1] : std::string();
+    if (number < 1 || number > 12)
+        return {};
+    const QLocale locale(language == hostfw::Language::English ? QLocale::English : QLocale::Italian);
+    return locale.monthName(static_cast<int>(number), QLocale::LongFormat).toStdString();
 }
 
 std::string competencePeriod(const SummarySources& s)
@@ -67,8 +67,9 @@ std::string competencePeriod(const SummarySources& s)
     const SelectionParameters& p = s.selection;
     if (p.CHK_PERIODOCOMP != "1")
         return s.words.unrestricted;
-    return s.words.range + " " + monthName(p.CBO_MESELI) + " " + p.TXT_ANNOLI + " / " + monthName(p.CBO_MESELS) + " "
-           + p.TXT_ANNOLS;
+    const hostfw::Language language = s.formats.language;
+    return s.words.range + " " + monthName(p.CBO_MESELI, language) + " " + p.TXT_ANNOLI + " / "
+           + monthName(p.CBO_MESELS, language) + " " + p.TXT_ANNOLS;
 }
 
 void setAccount(ControlCaptions& captions, const SummarySources& s)

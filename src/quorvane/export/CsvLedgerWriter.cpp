@@ -3,6 +3,7 @@
 #include "engine/LedgerAmount.h"
 #include "export/CellText.h"
 #include "export/CsvField.h"
+#include "hostfw/Phrases.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -28,7 +29,7 @@ CsvLedgerWriter::CsvLedgerWriter(const ExportTarget& target, const ExportColumns
     line_ = byteOrderMark;
     bool first = true;
     for (const Rottura& level : levels) {
-        textField("Gruppo " + level.Caption, std::exchange(first, false));
+        textField(hostfw::userText("Gruppo").toStdString() + " " + level.Caption, std::exchange(first, false));
     }
     for (const ExportColumn& column : columns.all())
         textField(column.grid.caption.toStdString(), std::exchange(first, false));

@@ -1,6 +1,7 @@
 #include "export/ExportHeading.h"
 
 #include "engine/SummaryCriteria.h"
+#include "hostfw/Phrases.h"
 
 namespace quorvane::exporting {
 namespace {
@@ -17,10 +18,12 @@ std::string trimmed(const std::string& text)
 ExportHeading exportHeading(const company::CompanySettings& company, const ControlCaptions& summary)
 {
     ExportHeading heading;
-    heading.company = "Ditta " + std::to_string(company.company) + " - " + trimmed(company.name);
+    heading.title = hostfw::userText(ledgerTitle).toStdString();
+    heading.company = hostfw::userText("Ditta").toStdString() + " " + std::to_string(company.company) + " - "
+                      + trimmed(company.name);
     for (const SummaryCriterion& criterion : summaryCriteria) {
         const auto caption = summary.find(criterion.field);
-        heading.criteria.push_back(std::string(criterion.caption) + " "
+        heading.criteria.push_back(hostfw::userText(criterion.caption).toStdString() + " "
                                    + (caption == summary.end() ? std::string() : trimmed(caption->second)));
     }
     return heading;

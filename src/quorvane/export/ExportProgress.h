@@ -1,6 +1,8 @@
 #pragma once
 // How a long export reports its progress and hears that the user wants it stopped.
 
+#include <QString>
+
 namespace quorvane::exporting {
 
 class ExportProgress {
@@ -16,5 +18,8 @@ class NoExportProgress final : public ExportProgress {
 public:
     bool linesWritten(long, long) override { return true; }
 };
+
+// What the user is told, in the user's language, when so many cells lost characters.
+QString cellsShortenedNotice(long cells);
 
 } // namespace quorvane::exporting

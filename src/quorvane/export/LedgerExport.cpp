@@ -4,6 +4,8 @@
 #include "export/LedgerWalk.h"
 #include "export/LineCells.h"
 #include "export/TotalsRoom.h"
+#include "hostfw/Phrases.h"
+#include "hostfw/UserLanguage.h"
 
 namespace quorvane::exporting {
 namespace {
@@ -17,15 +19,17 @@ void write(Writer& writer, LedgerWalk& walk, ExportProgress& progress)
         progress.cellsShortened(writer.shortenedCells());
 }
 
-// As the window's exchange-rate field shows a rate.
+// As the window's exchange-rate field shows a rate, in the user's language.
 constexpr const char* rateFormat = "###,##0.000000";
 
 std::string totalsCurrency(const std::optional<Countervalue::Conversion>& conversion)
 {
     if (!conversion)
         return {};
-    return "Totali in " + conversion->currency + " al cambio "
-           + formatNumber(conversion->rate, rateFormat, hostfw::Language::Italian);
+    const std::string rate = formatNumber(conversion->rate, rateFormat, hostfw::userLanguage());
+    return hostfw::userText("Totali in %1 al cambio %2")
+        .arg(QString::fromStdString(conversion->currency), QString::fromStdString(rate))
+        .toStdString();
 }
 
 } // namespace

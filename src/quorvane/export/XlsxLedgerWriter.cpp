@@ -1,6 +1,7 @@
 #include "export/XlsxLedgerWriter.h"
 
 #include "engine/LedgerAmount.h"
+#include "hostfw/Phrases.h"
 
 namespace quorvane::exporting {
 namespace {
@@ -83,12 +84,12 @@ void XlsxLedgerWriter::line(const db::Recordset& rows, long viewRow, int depth)
 
 void XlsxLedgerWriter::groupClosed(const GroupNode& group, int depth, const SelectionTotals& totals)
 {
-    hand(totalsRow(depth - 1, "Totale " + group.text, totals));
+    hand(totalsRow(depth - 1, hostfw::userText("Totale").toStdString() + " " + group.text, totals));
 }
 
 void XlsxLedgerWriter::ledgerClosed(const SelectionTotals& totals)
 {
-    hand(totalsRow(0, "Totale selezione", totals));
+    hand(totalsRow(0, hostfw::userText("Totale selezione").toStdString(), totals));
 }
 
 // The label, then debit, credit, balance and quantity under their columns, where the grid shows them. The

@@ -1,6 +1,7 @@
 #include "export/XlsxSheets.h"
 
 #include "export/CellText.h"
+#include "hostfw/Phrases.h"
 
 #include <xlsxwriter.h>
 
@@ -85,7 +86,14 @@ private:
 
 std::string sheetNameOf(int sheet)
 {
-    return sheet == 1 ? sheetName : std::string(sheetName) + " (" + std::to_string(sheet) + ")";
+    const std::string name = hostfw::userText(sheetName).toStdString();
+    return sheet == 1 ? name : name + " (" + std::to_string(sheet) + ")";
+}
+
+// The words that send the reader to another sheet, naming it.
+std::string sheetWords(const char* italian, int sheet)
+{
+    return hostfw::userText(italian).arg(QString::fromStdString(sheetNameOf(sheet))).toStdString();
 }
 
 std::string measurePattern(int decimals)
@@ -178,13 +186,13 @@ void XlsxSheets::writeHeading()
 {
     writeText(nextRow(0), 0, heading_.title, formats_.title);
     if (sheets_ > 1) {
-        writeText(nextRow(0), 0, "Seguito del foglio \"" + sheetNameOf(sheets_ - 1) + "\"", formats_.bold);
+        writeText(nextRow(0), 0, sheetWords("Seguito del foglio \"%1\"", sheets_ - 1), formats_.bold);
     } else {
         writeText(nextRow(0), 0, heading_.company, formats_.bold);
         for (const std::string& criterion : heading_.criteria)
             writeText(nextRow(0), 0, criterion, nullptr);
         if (!heading_.group.empty())
-            writeText(nextRow(0), 0, "Gruppo: " + heading_.group, formats_.bold);
+            writeText(nextRow(0), 0, hostfw::userText("Gruppo:").toStdString() + " " + heading_.group, formats_.bold);
         if (!heading_.totalsCurrency.empty())
             writeText(nextRow(0), 0, heading_.totalsCurrency, formats_.bold);
     }
@@ -212,7 +220,7 @@ void XlsxSheets::finishSheet()
 long XlsxSheets::nextRow(int level)
 {
     if (row_ + 2 >= rowsPerSheet_ && row_ > captionRow_) {
-        writeText(++row_, 0, "Continua nel foglio \"" + sheetNameOf(sheets_ + 1) + "\"", formats_.bold);
+        writeText(++row_, 0, sheetWords("Continua nel foglio \"%1\"", sheets_ + 1), formats_.bold);
         finishSheet();
         startSheet();
     }

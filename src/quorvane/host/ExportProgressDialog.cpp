@@ -1,12 +1,14 @@
 #include "ExportProgressDialog.h"
 
+#include "hostfw/Phrases.h"
+
 #include <algorithm>
 #include <climits>
 
 namespace quorvane::host {
 
 ExportProgressDialog::ExportProgressDialog(QWidget* window)
-    : dialog_(QStringLiteral("Esportazione del partitario…"), QStringLiteral("Annulla"), 0, 0, window)
+    : dialog_(hostfw::userText("Esportazione del partitario…"), hostfw::userText("Annulla"), 0, 0, window)
 {
     dialog_.setObjectName(QStringLiteral("ExportProgress"));
     dialog_.setWindowModality(Qt::WindowModal);

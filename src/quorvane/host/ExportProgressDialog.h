@@ -13,9 +13,14 @@ public:
     explicit ExportProgressDialog(QWidget* window);
 
     bool linesWritten(long written, long total) override;
+    void cellsShortened(long cells) override { shortenedCells_ = cells; }
+
+    // The cells that lost characters, told once the file is written.
+    long shortenedCells() const { return shortenedCells_; }
 
 private:
     QProgressDialog dialog_;
+    long shortenedCells_ = 0;
 };
 
 } // namespace quorvane::host

@@ -13,6 +13,7 @@
 #include "hostfw/HostFrame.h"
 #include "hostfw/HostStatusBar.h"
 #include "hostfw/Navigator.h"
+#include "hostfw/Phrases.h"
 #include "hostfw/ScriptObjectModel.h"
 
 #include "db/Connection.h"
@@ -35,6 +36,11 @@ bool isHostOnlyButton(qint32 button)
 }
 
 } // namespace
+
+QString FRMCI_QUORVANE::applicationTitle()
+{
+    return hostfw::userText("Partitario contabilità analitica");
+}
 
 FRMCI_QUORVANE::FRMCI_QUORVANE() : controls_(FormControls::build(this))
 {

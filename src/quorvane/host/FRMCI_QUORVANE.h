@@ -59,7 +59,8 @@ class FRMCI_QUORVANE : public QWidget, public WindowCommands {
     Q_OBJECT
 public:
     inline static const QString formName = QStringLiteral("FRMCI_QUORVANE");
-    inline static const QString applicationTitle = QStringLiteral("Partitario contabilità analitica");
+    // The inquiry's name in the user's language: the title of its messages and the host's application title.
+    static QString applicationTitle();
 
     FRMCI_QUORVANE();            // Form_Initialize
     ~FRMCI_QUORVANE() override;  // Form_Terminate
@@ -149,7 +150,8 @@ public:
     // "Esporta…": the ledger, whole or its current group, to a spreadsheet or (a ".csv" file) to CSV, with
     // progress and a cancel on long exports. The file is chosen in the file dialog unless the chooser is
     // replaced (an unattended caller names the file itself); an empty answer exports nothing.
-    using ExportFileChooser = std::function<QString(QWidget* parent)>;
+    // The file to export to, given the name the window proposes; empty when the user cancels.
+    using ExportFileChooser = std::function<QString(QWidget* parent, const QString& proposedName)>;
     void setExportFileChooser(ExportFileChooser chooser) { exportFileChooser_ = std::move(chooser); }
     void CMD_ESPORTA_ButtonClick(bool currentGroup);
     // The export to a file already chosen; true when the file was written. Errors are reported with the

@@ -4,6 +4,7 @@
 
 #include "FRMCI_QUORVANE.h"
 
+#include "ExportFileName.h"
 #include "ExportProgressDialog.h"
 #include "WaitCursor.h"
 
@@ -17,8 +18,10 @@
 #include "export/LedgerExport.h"
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
+#include "hostfw/Phrases.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 
 namespace quorvane::host {
@@ -26,21 +29,38 @@ namespace {
 
 const QString exportItem = QStringLiteral("Key_Esporta");
 const QString exportCurrentGroupItem = QStringLiteral("Key_EsportaGruppoCorrente");
-const QString spreadsheetFilter = QStringLiteral("Cartella di lavoro Excel (*.xlsx)");
-const QString csvFilter = QStringLiteral("CSV, separato da punto e virgola (*.csv)");
-
-// The file dialog of the export: the spreadsheet by default, CSV when its filter is chosen; the name gets
-// the chosen kind's suffix when the user types none.
-QString chooseExportFile(QWidget* parent)
+// The dialog's words are looked up when it opens, in the language the application speaks by then.
+QString spreadsheetFilter()
 {
-    QFileDialog dialog(parent, QStringLiteral("Esporta partitario"));
+    return hostfw::userText("Cartella di lavoro Excel (*.xlsx)");
+}
+
+QString csvFilter()
+{
+    return hostfw::userText("CSV, separato da punto e virgola (*.csv)");
+}
+
+// The file dialog of the export, on the name the window proposes: the spreadsheet by default, CSV when its
+// filter is chosen; the name gets the chosen kind's suffix when the user types none.
+QString chooseExportFile(QWidget* parent, const QString& proposedName)
+{
+    QFileDialog dialog(parent, hostfw::userText("Esporta partitario"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({spreadsheetFilter, csvFilter});
+    dialog.setNameFilters({spreadsheetFilter(), csvFilter()});
     dialog.setDefaultSuffix(QStringLiteral("xlsx"));
+    dialog.selectFile(proposedName);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter == csvFilter ? QStringLiteral("csv") : QStringLiteral("xlsx"));
+        dialog.setDefaultSuffix(filter == csvFilter() ? QStringLiteral("csv") : QStringLiteral("xlsx"));
     });
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+// Where the ledger went, and how many cells lost characters the file cannot hold when any did.
+QString writtenMessage(const QString& path, long shortenedCells)
+{
+    const QString written = hostfw::userText("Partitario esportato in %1").arg(QDir::toNativeSeparators(path));
+    return shortenedCells > 0 ? written + QStringLiteral(" - ") + exporting::cellsShortenedNotice(shortenedCells)
+                              : written;
 }
 
 exporting::ExportFormat formatOf(const QString& path)
@@ -65,7 +85,7 @@ void FRMCI_QUORVANE::setUpExportCommands()
     controls_.GRD_MOVIMENTI->setContextMenuPolicy(Qt::ActionsContextMenu);
     int position = 0;
     for (const auto& item : items) {
-        const QString caption = QString::fromUtf8(item.caption);
+        const QString caption = hostfw::userText(item.caption);
         command->addItem(item.key, QStringLiteral("&%1 - %2").arg(++position).arg(caption));
         command->item(item.key)->setObjectName(item.key);
         auto* entry = new QAction(caption, controls_.GRD_MOVIMENTI);
@@ -92,7 +112,7 @@ void FRMCI_QUORVANE::CMD_ESPORTA_ButtonClick(bool currentGroup)
 {
     if (!extraction_ || !extraction_->movements().isOpen())
         return;
-    const QString path = exportFileChooser_ ? exportFileChooser_(this) : QString();
+    const QString path = exportFileChooser_ ? exportFileChooser_(this, proposedExportName(selection())) : QString();
     if (!path.isEmpty())
         Esporta(path, currentGroup);
 }
@@ -118,6 +138,8 @@ bool FRMCI_QUORVANE::Esporta(const QString& path, bool currentGroup)
                 controls_.TRE_GRUPPI->key(controls_.TRE_GRUPPI->selectedNode()).toStdString());
         ExportProgressDialog progress(this);
         written = exporting::exportLedger(source, request, progress) == exporting::ExportOutcome::Written;
+        if (written)
+            ScriviSuPannello(writtenMessage(path, progress.shortenedCells()));
     });
     return written;
 }

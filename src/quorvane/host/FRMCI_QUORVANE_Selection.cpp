@@ -19,6 +19,7 @@
 #include "controls/TextFieldM.h"
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
+#include "hostfw/Phrases.h"
 #include "selection/OfferedRows.h"
 #include "selection/OrderingColumns.h"
 #include "selection/SelectionFile.h"
@@ -44,7 +45,14 @@ QString text(const std::string& value)
 
 [[noreturn]] void refuse(const QString& key, const QString& why)
 {
-    throw SelectionFileError(QStringLiteral("Selection file: key \"%1\": %2").arg(key, why).toStdString());
+    throw SelectionFileError(hostfw::userText("Selection file: key \"%1\": %2").arg(key, why).toStdString());
+}
+
+// What is wrong with a grid's row, without the grid's name: the refusal names the row's key itself.
+QString reasonOf(const std::exception& e)
+{
+    const auto* row = dynamic_cast<const GridRowError*>(&e);
+    return QString::fromStdString(row ? row->why() : std::string(e.what()));
 }
 
 bool hasSections(const controls::QueryOffer& offer)
@@ -101,7 +109,7 @@ void checkLimitRows(const std::vector<LimitRow>& rows, const controls::QueryOffe
             const controls::QueryRowDefinition& definition = offeredQueryRow(offer, rows[i], gridName);
             controls::queryCondition(definition, queryValues(rows[i]));
         } catch (const std::exception& e) {
-            refuse(key, QString::fromUtf8(e.what()));
+            refuse(key, reasonOf(e));
         }
     }
 }
@@ -131,7 +139,8 @@ std::optional<std::vector<int>> movementTypeCodes(const std::optional<std::vecto
         bool ok = false;
         numbers.push_back(text(code).toInt(&ok));
         if (!ok)
-            refuse(QStringLiteral("USR_TIPOMOV"), QStringLiteral("\"%1\" is not a movement-type code").arg(text(code)));
+            refuse(QStringLiteral("USR_TIPOMOV"),
+                   hostfw::userText("\"%1\" is not a movement-type code").arg(text(code)));
     }
     return numbers;
 }
@@ -189,13 +198,12 @@ void FRMCI_QUORVANE::applySelection(const SelectionParameters& s)
         orderingColumns(s.ADVO_ORDINAMENTI, c.ADVO_ORDINAMENTI->offer());
         ordering = chosenRows(s.ADVO_ORDINAMENTI, c.ADVO_ORDINAMENTI->offer());
     } catch (const std::exception& e) {
-        refuse(QStringLiteral("ADVO_ORDINAMENTI"), QString::fromUtf8(e.what()));
+        refuse(QStringLiteral("ADVO_ORDINAMENTI"), reasonOf(e));
     }
 
     c.CBO_SELCONTOVDS->setValue(text(s.CBO_SELCONTOVDS));
     c.TXT_CONTO->setValue(text(s.TXT_CONTO));
-    c.TXT_CONTO->StartDecode();
-    panel_->updateAccountDescriptionLook();
+    panel_->showOpenedAccount();
     c.TXT_DATAREGDA->setDate(s.TXT_DATAREGDA);
     c.TXT_DATAREGA->setDate(s.TXT_DATAREGA);
     if (c.CHK_PERIODOCOMP->Value() != text(s.CHK_PERIODOCOMP))
@@ -259,19 +267,19 @@ bool FRMCI_QUORVANE::ApriSelezione(const QString& path)
 void FRMCI_QUORVANE::showFileRefusal(const QString& error)
 {
     activeInterface_->ClsGlobal()->dialogs().answer(
-        {hostfw::DialogIcon::Warning, hostfw::DialogButtons::Ok, applicationTitle, error});
+        {hostfw::DialogIcon::Warning, hostfw::DialogButtons::Ok, applicationTitle(), error});
 }
 
 void FRMCI_QUORVANE::connectSelectionCommands()
 {
-    const QString filter = QStringLiteral("Selezioni (*.json)");
+    const QString filter = hostfw::userText("Selezioni (*.json)");
     connect(controls_.CMD_SALVASELEZIONE, &QPushButton::clicked, this, [this, filter] {
-        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva selezione"), {}, filter);
+        const QString path = QFileDialog::getSaveFileName(this, hostfw::userText("Salva selezione"), {}, filter);
         if (!path.isEmpty())
             SalvaSelezione(path);
     });
     connect(controls_.CMD_APRISELEZIONE, &QPushButton::clicked, this, [this, filter] {
-        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Apri selezione"), {}, filter);
+        const QString path = QFileDialog::getOpenFileName(this, hostfw::userText("Apri selezione"), {}, filter);
         if (!path.isEmpty())
             ApriSelezione(path);
     });

@@ -21,6 +21,7 @@
 #include "hostfw/HostFrame.h"
 #include "hostfw/MessageService.h"
 #include "hostfw/Navigator.h"
+#include "hostfw/Phrases.h"
 #include "hostfw/QevGlobal.h"
 
 #include "db/Connection.h"
@@ -82,7 +83,7 @@ void FRMCI_QUORVANE::createCostUtilities()
 {
     auto utilities = std::make_unique<CostUtilities>();
     utilities->start();
-    utilities->initialise(activeInterface_, connection_, applicationTitle, formName, windowTitle());
+    utilities->initialise(activeInterface_, connection_, applicationTitle(), formName, windowTitle());
     costUtilities_ = std::move(utilities);
 }
 
@@ -188,7 +189,7 @@ void FRMCI_QUORVANE::buildPrintMenu()
     } items[] = {{"Key_StampaGruppoCorrente", "&2 - Stampa solo gruppo corrente"}, {"Key_Stampa", "&1 - Stampa"}};
     for (const auto& item : items) {
         const QString key = QString::fromLatin1(item.key);
-        controls_.CMD_STAMPA->addItem(key, QString::fromUtf8(item.caption));
+        controls_.CMD_STAMPA->addItem(key, hostfw::userText(item.caption));
         controls_.CMD_STAMPA->item(key)->setObjectName(key);
     }
 }
@@ -246,7 +247,7 @@ void FRMCI_QUORVANE::InizializzaScriptELayout()
                 navigator->InitializeObjectModels();
         },
         [&] { ExecuteFormEvent(QStringLiteral("aqOpen")); },
-        [&] { sessionOf(activeInterface_).SetApplicationTitle(applicationTitle); });
+        [&] { sessionOf(activeInterface_).SetApplicationTitle(applicationTitle()); });
 }
 
 } // namespace quorvane::host

@@ -15,6 +15,7 @@
 #include "controls/QueryGrid.h"
 #include "controls/TabStrip.h"
 #include "controls/TextFieldM.h"
+#include "hostfw/Phrases.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -32,21 +33,21 @@ template <class Field>
 Field* field(QWidget* parent, const char* name, const char* caption)
 {
     Field* f = named(new Field(parent), name);
-    f->setCaption(QString::fromUtf8(caption));
+    f->setCaption(hostfw::userText(caption));
     return f;
 }
 
 LabelField* label(QWidget* parent, const char* name, const char* caption, EditField* buddy)
 {
-    LabelField* l = named(new LabelField(QString::fromUtf8(caption), parent), name);
+    LabelField* l = named(new LabelField(hostfw::userText(caption), parent), name);
     l->setField(buddy);
     return l;
 }
 
 CheckField* check(QWidget* parent, const char* name, const char* caption)
 {
-    CheckField* c = named(new CheckField(QString::fromUtf8(caption), parent), name);
-    c->setCaption(QString::fromUtf8(caption));
+    CheckField* c = named(new CheckField(hostfw::userText(caption), parent), name);
+    c->setCaption(hostfw::userText(caption));
     return c;
 }
 
@@ -63,7 +64,7 @@ QHBoxLayout* buildAccount(FormControls& c)
     c.LBL_SELCONTOVDS = label(p, "LBL_SELCONTOVDS", "&C.d.C. / V.d.S.", c.CBO_SELCONTOVDS);
     c.TXT_CONTO = field<CostAccountField>(p, "TXT_CONTO", "Conto - solo analitici");
     c.TXT_CONTO->setMandatory(true);
-    c.TXT_CONTO->addKeyButtonItem(QStringLiteral("Kgestione"), QStringLiteral("Gestione anagrafica…"));
+    c.TXT_CONTO->addKeyButtonItem(QStringLiteral("Kgestione"), hostfw::userText("Gestione anagrafica…"));
     c.TXT_DESCRCONTO = field<TextFieldM>(p, "TXT_DESCRCONTO", "Descrizione conto");
     c.TXT_DESCRCONTO->setMaxLength(60);
     c.TXT_DESCRCONTO->setEnabled(false);
@@ -123,7 +124,7 @@ QFrame* buildMovementType(FormControls& c, QWidget* parent)
     c.FRAME_TESTATA_TIPOMOV = frame(parent, "FRAME_TESTATA_TIPOMOV");
     QWidget* p = c.FRAME_TESTATA_TIPOMOV;
     c.USR_TIPOMOV = named(new MovementTypeSelector(p), "USR_TIPOMOV");
-    c.LBL_TIPOMOV = named(new LabelField(QStringLiteral("&Tipo movimento"), p), "LBL_TIPOMOV");
+    c.LBL_TIPOMOV = named(new LabelField(hostfw::userText("&Tipo movimento"), p), "LBL_TIPOMOV");
     c.LBL_TIPOMOV->setBuddy(c.USR_TIPOMOV);
     c.CBO_INDOPERAZIONE = field<ComboField>(p, "CBO_INDOPERAZIONE", "Tipo di movimenti");
     c.CBO_INDOPERAZIONE->setWidthInCharacters(25);
@@ -147,7 +148,7 @@ QFrame* buildAmounts(FormControls& c, QWidget* parent)
     c.TXT_PERC = field<NumberField>(p, "TXT_PERC", "Ampiezza intervallo in percentuale per imp.");
     c.TXT_PERC->setMask(QStringLiteral("###"));
     c.CHK_QUANTITA = check(p, "CHK_QUANTITA", "&Gestione quantità");
-    c.CHK_QUANTITA->setTag(QStringLiteral("Attiva gestione quantità"));
+    c.CHK_QUANTITA->setTag(hostfw::userText("Attiva gestione quantità"));
     c.CBO_SELPERQTA = field<ComboField>(p, "CBO_SELPERQTA", "Tipo di selezione per importo");
     c.LBL_QUANTITA = label(p, "LBL_QUANTITA", "Quantità", c.CBO_SELPERQTA);
     c.TXT_QUANTITA = field<NumberField>(p, "TXT_QUANTITA", "Quantità");
@@ -178,12 +179,12 @@ QFrame* buildAmounts(FormControls& c, QWidget* parent)
 
 QGroupBox* buildCurrency(FormControls& c, QWidget* parent)
 {
-    c.FRA_VALUTA = named(new QGroupBox(QStringLiteral("Visualizzazione in valuta"), parent), "FRA_VALUTA");
+    c.FRA_VALUTA = named(new QGroupBox(hostfw::userText("Visualizzazione in valuta"), parent), "FRA_VALUTA");
     QWidget* p = c.FRA_VALUTA;
     c.TXT_CODICEVALUTA = field<TextFieldM>(p, "TXT_CODICEVALUTA", "Codice valuta");
     c.TXT_CODICEVALUTA->setMaxLength(4);
     c.TXT_CODICEVALUTA->setUpperCase(true);
-    c.TXT_CODICEVALUTA->addKeyButtonItem(QStringLiteral("Kgestione"), QStringLiteral("Valute e cambi…"));
+    c.TXT_CODICEVALUTA->addKeyButtonItem(QStringLiteral("Kgestione"), hostfw::userText("Valute e cambi…"));
     c.LBL_CODICEVALUTA = label(p, "LBL_CODICEVALUTA", "&Valuta", c.TXT_CODICEVALUTA);
     c.LBL_SIGLAVALUTA = named(new LabelField({}, p), "LBL_SIGLAVALUTA");
     c.TXT_DATACAMBIO = field<DateFieldM>(p, "TXT_DATACAMBIO", "Data cambio");
@@ -210,7 +211,7 @@ QGroupBox* buildCurrency(FormControls& c, QWidget* parent)
 
 QGroupBox* buildExclusions(FormControls& c, QWidget* parent)
 {
-    c.FRA_ESCLUDI = named(new QGroupBox(QStringLiteral("Esclusioni"), parent), "FRA_ESCLUDI");
+    c.FRA_ESCLUDI = named(new QGroupBox(hostfw::userText("Esclusioni"), parent), "FRA_ESCLUDI");
     auto* layout = new QVBoxLayout(c.FRA_ESCLUDI);
     const struct {
         controls::CheckField** box;
@@ -226,7 +227,7 @@ QGroupBox* buildExclusions(FormControls& c, QWidget* parent)
     };
     for (const auto& b : boxes) {
         *b.box = check(c.FRA_ESCLUDI, b.name, b.caption);
-        auto* note = new QLabel(QString::fromUtf8(b.note), c.FRA_ESCLUDI);
+        auto* note = new QLabel(hostfw::userText(b.note), c.FRA_ESCLUDI);
         note->setIndent(20);
         note->setWordWrap(true);
         layout->addWidget(*b.box);
@@ -246,19 +247,19 @@ void buildTabs(FormControls& c, QWidget* parent)
     limits->addWidget(c.ADVQ_LIMITI, 1);
     limits->addWidget(buildExclusions(c, limitsPage));
     c.ADVO_ORDINAMENTI = named(new OrderGrid(c.TAB_QUORVANE), "ADVO_ORDINAMENTI");
-    c.TAB_QUORVANE->addTab(c.ADVQ_SELCONTI, QStringLiteral("Selezione avan&zata C.d.C. / V.d.S."));
-    c.TAB_QUORVANE->addTab(limitsPage, QStringLiteral("&Limiti di selezione movimenti"));
-    c.TAB_QUORVANE->addTab(c.ADVO_ORDINAMENTI, QStringLiteral("&Ordinamenti e raggruppamenti"));
+    c.TAB_QUORVANE->addTab(c.ADVQ_SELCONTI, hostfw::userText("Selezione avan&zata C.d.C. / V.d.S."));
+    c.TAB_QUORVANE->addTab(limitsPage, hostfw::userText("&Limiti di selezione movimenti"));
+    c.TAB_QUORVANE->addTab(c.ADVO_ORDINAMENTI, hostfw::userText("&Ordinamenti e raggruppamenti"));
 }
 
 QHBoxLayout* buildCommands(FormControls& c)
 {
     QWidget* p = c.FRAME_PARAMETRI;
     auto* commands = new QHBoxLayout;
-    c.CMD_APRISELEZIONE = named(new QPushButton(QStringLiteral("&Apri selezione…"), p), "CMD_APRISELEZIONE");
-    c.CMD_SALVASELEZIONE = named(new QPushButton(QStringLiteral("&Salva selezione…"), p), "CMD_SALVASELEZIONE");
-    c.CMD_MOVIMENTI = named(new QPushButton(QStringLiteral("&Movimenti"), p), "CMD_MOVIMENTI");
-    c.CMD_ELABORA = named(new QPushButton(QStringLiteral("&Elabora"), p), "CMD_ELABORA");
+    c.CMD_APRISELEZIONE = named(new QPushButton(hostfw::userText("&Apri selezione…"), p), "CMD_APRISELEZIONE");
+    c.CMD_SALVASELEZIONE = named(new QPushButton(hostfw::userText("&Salva selezione…"), p), "CMD_SALVASELEZIONE");
+    c.CMD_MOVIMENTI = named(new QPushButton(hostfw::userText("&Movimenti"), p), "CMD_MOVIMENTI");
+    c.CMD_ELABORA = named(new QPushButton(hostfw::userText("&Elabora"), p), "CMD_ELABORA");
     commands->addWidget(c.CMD_APRISELEZIONE);
     commands->addWidget(c.CMD_SALVASELEZIONE);
     commands->addStretch(1);

@@ -9,6 +9,7 @@
 #include "controls/SplitterPanel.h"
 #include "controls/ToolbarMenuButton.h"
 #include "engine/SummaryCriteria.h"
+#include "hostfw/Phrases.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -27,7 +28,7 @@ using controls::LabelField;
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption)
 {
-    return named(new QPushButton(QString::fromUtf8(caption), parent), name);
+    return named(new QPushButton(hostfw::userText(caption), parent), name);
 }
 
 // A figure the window writes: right-aligned in a sunken box wide enough for a thousand million with cents.
@@ -50,7 +51,7 @@ LabelField* text(QWidget* parent, const char* name)
 
 LabelField* caption(QWidget* parent, const char* words)
 {
-    return new LabelField(QString::fromUtf8(words), parent);
+    return new LabelField(hostfw::userText(words), parent);
 }
 
 // One row of figures: the row's caption, debit, credit and balance, the currency of the amounts, then the
@@ -144,13 +145,13 @@ QHBoxLayout* buildCommands(FormControls& c)
     auto* commands = new QHBoxLayout;
     c.CMD_LEFT = button(p, "CMD_LEFT", "<< &Origini");
     c.CMD_RIGHT = button(p, "CMD_RIGHT", "&Destinazioni >>");
-    c.CHK_VIEWRIGHE = named(new QCheckBox(QStringLiteral("&Righe del movimento"), p), "CHK_VIEWRIGHE");
+    c.CHK_VIEWRIGHE = named(new QCheckBox(hostfw::userText("&Righe del movimento"), p), "CHK_VIEWRIGHE");
     c.CMD_ESPANDI = button(p, "CMD_ESPANDI", "Es&pandi");
     c.CMD_CHIUDI = button(p, "CMD_CHIUDI", "C&hiudi");
     c.CMD_ESPORTA = named(new controls::ToolbarMenuButton(p), "CMD_ESPORTA");
-    c.CMD_ESPORTA->setText(QStringLiteral("&Esporta…"));
+    c.CMD_ESPORTA->setText(hostfw::userText("&Esporta…"));
     c.CMD_STAMPA = named(new controls::ToolbarMenuButton(p), "CMD_STAMPA");
-    c.CMD_STAMPA->setText(QStringLiteral("&Stampa"));
+    c.CMD_STAMPA->setText(hostfw::userText("&Stampa"));
     c.CMD_MODIFICA = button(p, "CMD_MODIFICA", "&Modifica");
     c.CMD_PARAMETRI = button(p, "CMD_PARAMETRI", "P&arametri");
     for (QWidget* command : std::initializer_list<QWidget*>{c.CHK_VIEWRIGHE, c.CMD_LEFT, c.CMD_RIGHT, c.CMD_ESPANDI,

@@ -15,6 +15,7 @@
 #include "hostfw/ChartDefinitions.h"
 #include "hostfw/ChartOfAccountsLookup.h"
 #include "hostfw/HostPrograms.h"
+#include "hostfw/Phrases.h"
 #include "selection/MovementTypeCondition.h"
 #include "selection/PanelRules.h"
 
@@ -136,9 +137,9 @@ void SelectionPanel::Carica_CBO_SELCONTOVDS()
     hostfw::runUnderTrap(window_.trap(QStringLiteral("Carica_CBO_SELCONTOVDS")), [&] {
         c_.CBO_SELCONTOVDS->setSorted(false);
         c_.CBO_SELCONTOVDS->Clear();
-        c_.CBO_SELCONTOVDS->AddItem(QStringLiteral("0"), QStringLiteral("C.d.C."));
-        c_.CBO_SELCONTOVDS->AddItem(QStringLiteral("1"), QStringLiteral("V.d.S."));
-        c_.CBO_SELCONTOVDS->AddItem(QStringLiteral("2"), QStringLiteral("Selezione avanzata"));
+        c_.CBO_SELCONTOVDS->AddItem(QStringLiteral("0"), hostfw::userText("C.d.C."));
+        c_.CBO_SELCONTOVDS->AddItem(QStringLiteral("1"), hostfw::userText("V.d.S."));
+        c_.CBO_SELCONTOVDS->AddItem(QStringLiteral("2"), hostfw::userText("Selezione avanzata"));
     });
 }
 
@@ -150,7 +151,7 @@ void SelectionPanel::Carica_CBO_SELPER()
             op->Clear();
             int value = 0;
             for (const char* text : {"No", "=", ">=", "<=", "% +/-"})
-                op->AddItem(QString::number(value++), QString::fromLatin1(text));
+                op->AddItem(QString::number(value++), hostfw::userText(text));
         }
     });
 }
@@ -160,8 +161,8 @@ void SelectionPanel::Carica_CBO_INDOPERAZIONE()
     hostfw::runUnderTrap(window_.trap(QStringLiteral("Carica_CBO_INDOPERAZIONE")), [&] {
         c_.CBO_INDOPERAZIONE->setSorted(false);
         c_.CBO_INDOPERAZIONE->Clear();
-        c_.CBO_INDOPERAZIONE->AddItem(QStringLiteral("0"), QStringLiteral("Consuntivo"));
-        c_.CBO_INDOPERAZIONE->AddItem(QStringLiteral("1"), QStringLiteral("Preventivo"));
+        c_.CBO_INDOPERAZIONE->AddItem(QStringLiteral("0"), hostfw::userText("Consuntivo"));
+        c_.CBO_INDOPERAZIONE->AddItem(QStringLiteral("1"), hostfw::userText("Preventivo"));
     });
 }
 
@@ -186,7 +187,7 @@ void SelectionPanel::loadMonths(ComboField* combo)
     }
     int month = 1;
     for (const char* name : monthNames)
-        combo->AddItem(QString::number(month++), QString::fromLatin1(name));
+        combo->AddItem(QString::number(month++), hostfw::userText(name));
 }
 
 // Stale-result rule: the fields that make up the selection remember their value when the focus enters
@@ -336,7 +337,7 @@ void SelectionPanel::TXT_CONTO_AfterItem(bool& cancel)
 void SelectionPanel::updateAccountDescriptionLook()
 {
     if (c_.TXT_CONTO->Value().isEmpty() || !c_.TXT_CONTO->isComplete()) {
-        c_.TXT_DESCRCONTO->setSearchLook(QStringLiteral("Cerca per descrizione (Invio)"));
+        c_.TXT_DESCRCONTO->setSearchLook(hostfw::userText("Cerca per descrizione (Invio)"));
         c_.TXT_DESCRCONTO->setEnabled(true);
         c_.TXT_DESCRCONTO->setValue(QString());
         focusLater(c_.TXT_DESCRCONTO);
@@ -344,6 +345,19 @@ void SelectionPanel::updateAccountDescriptionLook()
         c_.TXT_DESCRCONTO->setEnabled(false);
         c_.TXT_DESCRCONTO->setReadOnlyLook(true);
     }
+}
+
+// An opened selection's account is a finished choice, not a search under way: a code the chart
+// describes, a level code ("01") as well as a complete account, shows its description read-only.
+void SelectionPanel::showOpenedAccount()
+{
+    c_.TXT_CONTO->StartDecode();
+    if (c_.TXT_CONTO->Value().isEmpty() || !c_.TXT_CONTO->isValid()) {
+        updateAccountDescriptionLook();
+        return;
+    }
+    c_.TXT_DESCRCONTO->setEnabled(false);
+    c_.TXT_DESCRCONTO->setReadOnlyLook(true);
 }
 
 void SelectionPanel::TXT_CONTO_StartDecode()
@@ -379,8 +393,8 @@ void SelectionPanel::GestioneConto()
     const hostfw::CostLookupDecode* chart = chartOf(c_.CBO_SELCONTOVDS->Value());
     if (!chart)
         return;
-    const QString title = chart->kind() == hostfw::AccountKind::CostCentre ? QStringLiteral("Centri di costo")
-                                                                           : QStringLiteral("Voci di spesa");
+    const QString title = chart->kind() == hostfw::AccountKind::CostCentre ? hostfw::userText("Centri di costo")
+                                                                           : hostfw::userText("Voci di spesa");
     hostfw::openChartProgram(connection_, settings_.company, chart->chart(), title, c_.TXT_CONTO->Value(), &window_);
 }
 

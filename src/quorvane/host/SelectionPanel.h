@@ -62,6 +62,7 @@ public:
     void AggiornaCambio();
     void SetOCX_TxtContoCoIn();
     void updateAccountDescriptionLook();
+    void showOpenedAccount();
     void updateMovementTypeReferenceDate();
 
 private:

@@ -1,5 +1,7 @@
 #include "print/LevelFormulas.h"
 
+#include "hostfw/Phrases.h"
+
 #include <QRegularExpression>
 #include <QString>
 
@@ -129,17 +131,17 @@ std::optional<std::string> groupTextFormula(const std::string& column, const std
 std::string captionFormula(const std::string& caption, const std::string& column, int level)
 {
     const QString c = QString::fromStdString(caption);
-    const std::string lower = c.toLower().toStdString();
+    // "Tot. per c.d.c." in the user's language: the words and the level's caption both.
+    const std::string total = hostfw::userText("Tot. per %1").arg(hostfw::userText(caption.c_str()).toLower()).toStdString();
     if (isDescribed(c))
         return joined({" ( ",
-                       "     \"Tot. per " + lower + ": \" & \"\"\"\" & {@Decodifica" + std::to_string(level)
-                           + "} & \"\"\"\" ",
+                       "     \"" + total + ": \" & \"\"\"\" & {@Decodifica" + std::to_string(level) + "} & \"\"\"\" ",
                        " ) "});
     if (sameCaption(c, "Data doc.") || sameCaption(c, "Data reg."))
         return joined({" ( ",
-                       "     \"Tot. per " + lower + ": \" & \"\" & DATE({CI12_MOVTESTATA." + column + "}) & \"\" ",
+                       "     \"" + total + ": \" & \"\" & DATE({CI12_MOVTESTATA." + column + "}) & \"\" ",
                        " ) "});
-    return joined({" ( ", "     \"Tot. per " + lower + "\" ", " ) "});
+    return joined({" ( ", "     \"" + total + "\" ", " ) "});
 }
 
 std::optional<std::string> descriptionFormula(const std::string& caption)

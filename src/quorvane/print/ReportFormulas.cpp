@@ -4,6 +4,9 @@
 #include "print/FieldReferences.h"
 #include "print/LevelFormulas.h"
 
+#include "hostfw/Phrases.h"
+#include "hostfw/UserLanguage.h"
+
 #include <QString>
 
 namespace quorvane::print {
@@ -90,14 +93,16 @@ QString plainRate(double rate)
     return text;
 }
 
-// The rate as the formula language reads it, and the caption as an Italian reader does; a quote in the
-// currency's code is doubled inside the caption's text literal.
+// The rate as the formula language reads it, and the caption as the user reads it, in the user's language
+// and decimal mark; a quote in the currency's code is doubled inside the caption's text literal.
 void conversionFormulas(const Countervalue::Conversion& conversion, ReportFormulaPlan& plan)
 {
     const QString rate = plainRate(conversion.rate);
-    const QString italianRate = QString(rate).replace(QLatin1Char('.'), QLatin1Char(','));
-    const QString caption =
-        QStringLiteral("Controvalore in %1 al cambio %2").arg(QString::fromStdString(conversion.currency), italianRate);
+    const QString readerRate = hostfw::userLanguage() == hostfw::Language::English
+                                   ? rate
+                                   : QString(rate).replace(QLatin1Char('.'), QLatin1Char(','));
+    const QString caption = hostfw::userText("Controvalore in %1 al cambio %2")
+                                .arg(QString::fromStdString(conversion.currency), readerRate);
     plan.formulas.push_back({"NUMCAMBIO", (conversion.quotation.uncertain ? "1 / " : "") + rate.toStdString()});
     plan.formulas.push_back({"NUMDECIMALICAMBIO", std::to_string(conversion.quotation.decimals)});
     plan.formulas.push_back(

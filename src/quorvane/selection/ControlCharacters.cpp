@@ -1,5 +1,7 @@
 #include "selection/ControlCharacters.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <functional>
 
@@ -73,8 +75,11 @@ std::optional<RefusedValue> valueWithControlCharacter(const SelectionParameters&
             return false;
         char codePoint[8];
         std::snprintf(codePoint, sizeof codePoint, "U+%04X", *control);
-        refused = RefusedValue{key, std::string("the value holds the control character ") + codePoint
-                                        + ", which no code, description or number may hold"};
+        refused = RefusedValue{key, QCoreApplication::translate("SelectionFile",
+                                                                "the value holds the control character %1, which no "
+                                                                "code, description or number may hold")
+                                        .arg(QLatin1String(codePoint))
+                                        .toStdString()};
         return true;
     });
     return refused;

@@ -90,7 +90,7 @@ std::vector<controls::QueryConditionRow> conditionRows(const std::vector<LimitRo
     try {
         return controls::conditionRows(offer, std::move(filled));
     } catch (const controls::QueryValueError& e) {
-        throw GridRowError(std::string(gridName) + ": " + e.what());
+        throw GridRowError(gridName, e.what());
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "controls/QueryCondition.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace quorvane {
@@ -13,9 +15,14 @@ int sectionIndex(const std::string& section)
     return section == "B" ? 1 : 0;
 }
 
-[[noreturn]] void refuse(const char* gridName, const std::string& caption, const char* why)
+// why: the refusal's words with %1 for the caption (and %2 for the section).
+[[noreturn]] void refuse(const char* gridName, const std::string& caption, const char* why,
+                         const std::string& section = {})
 {
-    throw GridRowError(std::string(gridName) + ": the row \"" + caption + "\" " + why);
+    const QString words = QCoreApplication::translate("OfferedRows", why);
+    const QString name = QString::fromStdString(caption);
+    const QString text = section.empty() ? words.arg(name) : words.arg(name, QString::fromStdString(section));
+    throw GridRowError(gridName, text.toStdString());
 }
 
 } // namespace
@@ -29,7 +36,8 @@ const controls::QueryRowDefinition& offeredQueryRow(const controls::QueryOffer& 
     });
     if (it == offer.end())
         refuse(gridName, row.caption,
-               row.section.empty() ? "is not offered" : ("is not offered in section " + row.section).c_str());
+               row.section.empty() ? "the row \"%1\" is not offered" : "the row \"%1\" is not offered in section %2",
+               row.section);
     return *it;
 }
 
@@ -39,11 +47,11 @@ const controls::OrderRowDefinition& offeredOrderRow(const controls::OrderOffer& 
     auto it = std::find_if(offer.begin(), offer.end(),
                            [&](const controls::OrderRowDefinition& r) { return r.caption == caption; });
     if (it == offer.end())
-        refuse("ADVO_ORDINAMENTI", row.caption, "is not offered");
+        refuse("ADVO_ORDINAMENTI", row.caption, "the row \"%1\" is not offered");
     if (row.group && !it->groupable)
-        refuse("ADVO_ORDINAMENTI", row.caption, "cannot be a grouping level");
+        refuse("ADVO_ORDINAMENTI", row.caption, "the row \"%1\" cannot be a grouping level");
     if (row.period != controls::PeriodNone && !it->dateRow)
-        refuse("ADVO_ORDINAMENTI", row.caption, "is not a date row and takes no period");
+        refuse("ADVO_ORDINAMENTI", row.caption, "the row \"%1\" is not a date row and takes no period");
     return *it;
 }
 
@@ -58,7 +66,7 @@ void checkGridRows(const SelectionParameters& selection, const GridOffers& offer
         offeredOrderRow(offers.ordering, *row);
         const auto sameCaption = [&](const OrderRow& earlier) { return earlier.caption == row->caption; };
         if (std::any_of(ordering.begin(), row, sameCaption))
-            refuse("ADVO_ORDINAMENTI", row->caption, "is chosen twice: the grid holds each row once");
+            refuse("ADVO_ORDINAMENTI", row->caption, "the row \"%1\" is chosen twice: the grid holds each row once");
     }
 }
 

@@ -12,9 +12,16 @@
 
 namespace quorvane {
 
+// Names the grid and says what is wrong with the row, in the user's language: a window that names the row's
+// key itself shows why() alone.
 class GridRowError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    GridRowError(const std::string& gridName, const std::string& why)
+        : std::runtime_error(gridName + ": " + why), why_(why) {}
+    const std::string& why() const { return why_; }
+
+private:
+    std::string why_;
 };
 
 // The first offered row with the caption, within the row's section when it names one ("A" the first,

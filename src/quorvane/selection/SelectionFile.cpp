@@ -3,6 +3,7 @@
 #include "controls/NumberText.h"
 #include "selection/ControlCharacters.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,11 +20,17 @@ namespace quorvane {
 
 namespace {
 
+// A refusal's words, written in English, in the user's language.
+QString words(const char* english)
+{
+    return QCoreApplication::translate("SelectionFile", english);
+}
+
 // A key or value of the file may hold control characters: the message shows them as \uXXXX, so that a NUL
 // cannot cut it short and a line end cannot break it.
 [[noreturn]] void refuse(const QString& key, const QString& why)
 {
-    QString message = QStringLiteral("Selection file: key \"%1\": %2").arg(key, why);
+    QString message = words("Selection file: key \"%1\": %2").arg(key, why);
     for (qsizetype i = message.size() - 1; i >= 0; --i)
         if (message.at(i).category() == QChar::Other_Control)
             message.replace(i, 1, QStringLiteral("\\u%1").arg(message.at(i).unicode(), 4, 16, QLatin1Char('0')));
@@ -49,10 +56,10 @@ FieldCodec choice(const char* key, std::string SelectionParameters::*member, QSt
     return {key,
             [member, allowed](const QJsonValue& v, SelectionParameters& s, const QString& k) {
                 if (!v.isString())
-                    refuse(k, QStringLiteral("expected a text value, one of \"%1\", not %2")
+                    refuse(k, words("expected a text value, one of \"%1\", not %2")
                                   .arg(allowed.join("\", \""), asWritten(v)));
                 if (!allowed.contains(v.toString()))
-                    refuse(k, QStringLiteral("\"%1\" is not one of \"%2\"").arg(v.toString(), allowed.join("\", \"")));
+                    refuse(k, words("\"%1\" is not one of \"%2\"").arg(v.toString(), allowed.join("\", \"")));
                 s.*member = v.toString().toStdString();
             },
             [member](const SelectionParameters& s) { return QJsonValue(QString::fromStdString(s.*member)); }};
@@ -63,10 +70,10 @@ FieldCodec text(const char* key, std::string SelectionParameters::*member, int m
     return {key,
             [=](const QJsonValue& v, SelectionParameters& s, const QString& k) {
                 if (!v.isString())
-                    refuse(k, QStringLiteral("expected a text value, not %1").arg(asWritten(v)));
+                    refuse(k, words("expected a text value, not %1").arg(asWritten(v)));
                 QString t = v.toString();
                 if (t.size() > maxLength)
-                    refuse(k, QStringLiteral("\"%1\" is longer than %2 characters").arg(t).arg(maxLength));
+                    refuse(k, words("\"%1\" is longer than %2 characters").arg(t).arg(maxLength));
                 s.*member = (upperCase ? t.toUpper() : t).toStdString();
             },
             [member](const SelectionParameters& s) {
@@ -81,10 +88,10 @@ FieldCodec number(const char* key, std::string SelectionParameters::*member, int
     return {key,
             [=](const QJsonValue& v, SelectionParameters& s, const QString& k) {
                 if (!v.isDouble())
-                    refuse(k, QStringLiteral("expected a number, not %1").arg(asWritten(v)));
+                    refuse(k, words("expected a number, not %1").arg(asWritten(v)));
                 double d = v.toDouble();
                 if (wholeDigits > 0 && (d != std::floor(d) || d < 0 || QString::number(d, 'f', 0).size() > wholeDigits))
-                    refuse(k, QStringLiteral("expected a whole number of at most %1 digits, not %2")
+                    refuse(k, words("expected a whole number of at most %1 digits, not %2")
                                   .arg(wholeDigits)
                                   .arg(asWritten(v)));
                 s.*member = controls::plainNumber(d).toStdString();
@@ -101,7 +108,7 @@ FieldCodec date(const char* key, std::optional<QDate> SelectionParameters::*memb
             [member](const QJsonValue& v, SelectionParameters& s, const QString& k) {
                 QDate d = v.isString() ? QDate::fromString(v.toString(), Qt::ISODate) : QDate();
                 if (!d.isValid())
-                    refuse(k, QStringLiteral("expected a date as yyyy-mm-dd, not %1").arg(asWritten(v)));
+                    refuse(k, words("expected a date as yyyy-mm-dd, not %1").arg(asWritten(v)));
                 s.*member = d;
             },
             [member](const SelectionParameters& s) {
@@ -155,7 +162,7 @@ QString textOf(const QJsonObject& o, const char* key, const QString& where)
     if (v.isUndefined())
         return {};
     if (!v.isString())
-        refuse(where + "." + key, QStringLiteral("expected a text value, not %1").arg(asWritten(v)));
+        refuse(where + "." + key, words("expected a text value, not %1").arg(asWritten(v)));
     return v.toString();
 }
 
@@ -165,7 +172,7 @@ bool boolOf(const QJsonObject& o, const char* key, const QString& where)
     if (v.isUndefined())
         return false;
     if (!v.isBool())
-        refuse(where + "." + key, QStringLiteral("expected true or false, not %1").arg(asWritten(v)));
+        refuse(where + "." + key, words("expected true or false, not %1").arg(asWritten(v)));
     return v.toBool();
 }
 
@@ -173,23 +180,23 @@ void checkKeys(const QJsonObject& o, const QStringList& known, const QString& wh
 {
     for (const QString& key : o.keys())
         if (!known.contains(key))
-            refuse(where.isEmpty() ? key : where + "." + key, QStringLiteral("unknown key"));
+            refuse(where.isEmpty() ? key : where + "." + key, words("unknown key"));
 }
 
 QJsonArray arrayOf(const QJsonValue& v, const QString& key)
 {
     if (!v.isArray())
-        refuse(key, QStringLiteral("expected an array, not %1").arg(asWritten(v)));
+        refuse(key, words("expected an array, not %1").arg(asWritten(v)));
     return v.toArray();
 }
 
 QJsonObject rowObject(const QJsonValue& v, const QString& where)
 {
     if (!v.isObject())
-        refuse(where, QStringLiteral("expected an object, not %1").arg(asWritten(v)));
+        refuse(where, words("expected an object, not %1").arg(asWritten(v)));
     QJsonObject o = v.toObject();
     if (textOf(o, "caption", where).isEmpty())
-        refuse(where + ".caption", QStringLiteral("every row names its caption"));
+        refuse(where + ".caption", words("every row names its caption"));
     return o;
 }
 
@@ -205,11 +212,11 @@ std::vector<LimitRow> readLimitRows(const QJsonValue& value, const QString& key)
                      textOf(o, "from", where).toStdString(), textOf(o, "to", where).toStdString(), {}};
         if (row.section != "" && row.section != "A" && row.section != "B")
             refuse(where + ".section",
-                   QStringLiteral("expected \"A\" or \"B\", not \"%1\"").arg(QString::fromStdString(row.section)));
+                   words("expected \"A\" or \"B\", not \"%1\"").arg(QString::fromStdString(row.section)));
         if (o.contains("list"))
             for (const QJsonValue& item : arrayOf(o.value("list"), where + ".list")) {
                 if (!item.isString())
-                    refuse(where + ".list", QStringLiteral("expected text values, not %1").arg(asWritten(item)));
+                    refuse(where + ".list", words("expected text values, not %1").arg(asWritten(item)));
                 row.list.push_back(item.toString().toStdString());
             }
         rows.push_back(std::move(row));
@@ -231,7 +238,7 @@ std::vector<OrderRow> readOrderRows(const QJsonValue& value, const QString& key)
         if (o.contains("direction")) {
             row.direction = textOf(o, "direction", where).toStdString();
             if (row.direction != "ASC" && row.direction != "DESC")
-                refuse(where + ".direction", QStringLiteral("expected \"ASC\" or \"DESC\", not \"%1\"")
+                refuse(where + ".direction", words("expected \"ASC\" or \"DESC\", not \"%1\"")
                                                  .arg(QString::fromStdString(row.direction)));
         }
         row.group = boolOf(o, "group", where);
@@ -239,7 +246,7 @@ std::vector<OrderRow> readOrderRows(const QJsonValue& value, const QString& key)
         if (o.contains("period")) {
             QJsonValue p = o.value("period");
             if (!p.isDouble() || !periods.contains(p.toInt()) || p.toDouble() != p.toInt())
-                refuse(where + ".period", QStringLiteral("expected a period code 1 to 9, not %1").arg(asWritten(p)));
+                refuse(where + ".period", words("expected a period code 1 to 9, not %1").arg(asWritten(p)));
             row.period = p.toInt();
         }
         rows.push_back(std::move(row));
@@ -287,7 +294,7 @@ std::vector<std::string> movementTypeCodes(const QJsonValue& value, const QStrin
     for (int i = 0; i < array.size(); ++i) {
         if (!array[i].isString() || !wholeNumber.match(array[i].toString()).hasMatch())
             refuse(QStringLiteral("%1[%2]").arg(key).arg(i),
-                   QStringLiteral("expected a movement-type code, a whole number as text, not %1")
+                   words("expected a movement-type code, a whole number as text, not %1")
                        .arg(asWritten(array[i])));
         codes.push_back(array[i].toString().toStdString());
     }
@@ -301,10 +308,12 @@ SelectionParameters parseSelection(const QByteArray& json)
     QJsonParseError error;
     QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        throw SelectionFileError(QStringLiteral("Selection file: not valid JSON at offset %1: %2")
+        throw SelectionFileError(words("Selection file: not valid JSON at offset %1: %2")
                                      .arg(error.offset).arg(error.errorString()).toStdString());
     if (!doc.isObject())
-        throw SelectionFileError("Selection file: expected a JSON object of control names and values");
+        throw SelectionFileError(
+            words("Selection file: expected a JSON object of control names and values")
+                .toStdString());
     SelectionParameters s;
     QJsonObject o = doc.object();
     for (auto it = o.begin(); it != o.end(); ++it) {
@@ -322,10 +331,10 @@ SelectionParameters parseSelection(const QByteArray& json)
             s.ADVO_ORDINAMENTI = readOrderRows(it.value(), key);
         } else if (key == "company") {
             if (!it.value().isDouble() || it.value().toDouble() != it.value().toInt() || it.value().toInt() <= 0)
-                refuse(key, QStringLiteral("expected a company number, not %1").arg(asWritten(it.value())));
+                refuse(key, words("expected a company number, not %1").arg(asWritten(it.value())));
             s.company = it.value().toInt();
         } else {
-            refuse(key, QStringLiteral("unknown key"));
+            refuse(key, words("unknown key"));
         }
     }
     if (const std::optional<RefusedValue> refused = valueWithControlCharacter(s))
@@ -361,11 +370,13 @@ SelectionParameters loadSelectionFile(const QString& path)
     std::error_code error;
     const auto status = std::filesystem::status(path.toStdString(), error);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        throw SelectionFileError(QStringLiteral("Cannot read the selection file %1: it is not a regular file "
-                                                "(a folder, a pipe or a device)").arg(path).toStdString());
+        throw SelectionFileError(
+            words("Cannot read the selection file %1: it is not a regular file (a folder, a pipe or a device)")
+                .arg(path)
+                .toStdString());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SelectionFileError(QStringLiteral("Cannot read the selection file %1: %2")
+        throw SelectionFileError(words("Cannot read the selection file %1: %2")
                                      .arg(path, file.errorString()).toStdString());
     return parseSelection(file.readAll());
 }
@@ -374,7 +385,7 @@ void saveSelectionFile(const QString& path, const SelectionParameters& selection
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(serializeSelection(selection)) < 0 || !file.commit())
-        throw SelectionFileError(QStringLiteral("Cannot write the selection file %1: %2")
+        throw SelectionFileError(words("Cannot write the selection file %1: %2")
                                      .arg(path, file.errorString()).toStdString());
 }
 

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -135,6 +136,12 @@ private slots:
         typeInto(0, QueryGrid::ToColumn, "");
         QCOMPARE(grid_.table()->item(tableRow, QueryGrid::ToDescriptionColumn)->text(), QString());
         QVERIFY(grid_.message().isEmpty());
+        grid_.resize(900, 300);
+        grid_.show();
+        const QHeaderView* header = grid_.table()->horizontalHeader();
+        QVERIFY(qAbs(header->sectionSize(QueryGrid::FromDescriptionColumn)
+                     - header->sectionSize(QueryGrid::ToDescriptionColumn)) <= 1);
+        QVERIFY(header->sectionSize(QueryGrid::FromDescriptionColumn) > header->sectionSize(QueryGrid::FromColumn));
     }
 
     void filledRowsYieldTheirConditionsInOfferOrder()

@@ -64,9 +64,13 @@ void DatePeriodsTest::periodCaptions_data()
     QTest::newRow("month for an English user")
         << CaptionFunction(quorvane::DateToMese) << date(2024, 3, 5) << "Mar 2024" << hostfw::Language::English;
     QTest::newRow("fortnight for an English user")
-        << CaptionFunction(quorvane::DateToQuindicina) << date(2023, 8, 16) << "2 quind. Aug 2023" << hostfw::Language::English;
-    QTest::newRow("quarters keep the house's names for an English user")
-        << CaptionFunction(quorvane::DateToTrimestre) << date(2024, 5, 5) << "apr-giu 2024" << hostfw::Language::English;
+        << CaptionFunction(quorvane::DateToQuindicina) << date(2023, 8, 16) << "2 fortn. Aug 2023" << hostfw::Language::English;
+    QTest::newRow("quarter for an English user")
+        << CaptionFunction(quorvane::DateToTrimestre) << date(2024, 5, 5) << "Apr-Jun 2024" << hostfw::Language::English;
+    QTest::newRow("week for an English user")
+        << CaptionFunction(quorvane::DateToSettimana) << date(2024, 3, 5) << "week 10/2024" << hostfw::Language::English;
+    QTest::newRow("year for an English user")
+        << CaptionFunction(quorvane::DateToAnno) << date(2024, 3, 5) << "year 2024" << hostfw::Language::English;
 }
 
 void DatePeriodsTest::periodCaptions()

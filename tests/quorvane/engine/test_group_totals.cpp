@@ -59,6 +59,8 @@ class GroupTotalsTest : public QObject {
 
 private slots:
     void initTestCase() { company_ = std::make_unique<CurrencyCompany>(); }
+    void numbersFollowTheFormatAndTheLanguage_data();
+    void numbersFollowTheFormatAndTheLanguage();
     void groupTotalsFollowTheFilter_data();
     void groupTotalsFollowTheFilter();
     void countervalueAtTheRate_data();
@@ -79,6 +81,29 @@ private:
 
     std::unique_ptr<CurrencyCompany> company_;
 };
+
+void GroupTotalsTest::numbersFollowTheFormatAndTheLanguage_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("quantityDecimals");   // -1: the amount format with 2 decimals
+    QTest::addColumn<QString>("italian");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("amount") << -1234567.891 << -1 << "-1.234.567,89" << "-1,234,567.89";
+    QTest::newRow("a quantity without decimals has no separator") << 121465.0 << 0 << "121.465" << "121,465";
+    QTest::newRow("a quantity with three decimals") << 2.5 << 3 << "2,500" << "2.500";
+    QTest::newRow("rounds to zero without a sign") << -0.004 << -1 << "0,00" << "0.00";
+}
+
+void GroupTotalsTest::numbersFollowTheFormatAndTheLanguage()
+{
+    QFETCH(double, value);
+    QFETCH(int, quantityDecimals);
+    QFETCH(QString, italian);
+    QFETCH(QString, english);
+    const std::string format = quantityDecimals < 0 ? quorvane::amountFormat(2) : quorvane::quantityFormat(quantityDecimals);
+    QCOMPARE(QString::fromStdString(quorvane::formatNumber(value, format, Language::Italian)), italian);
+    QCOMPARE(QString::fromStdString(quorvane::formatNumber(value, format, Language::English)), english);
+}
 
 void GroupTotalsTest::groupTotalsFollowTheFilter_data()
 {

@@ -11,6 +11,7 @@
 
 #include "controls/EditField.h"
 #include "controls/LabelField.h"
+#include "hostfw/HostStatusBar.h"
 #include "hostfw/Navigator.h"
 
 #include <QApplication>
@@ -27,6 +28,19 @@ inline QString caption(const QWidget* window, const char* field)
     return window->findChild<controls::LabelField*>(QString::fromLatin1(field))->Value();
 }
 
+// Cost centres under "01" in 2023 and 2024 grouped by centre and month, with quantities.
+inline quorvane::SelectionParameters groupedByCentreAndMonth()
+{
+    quorvane::SelectionParameters s;
+    s.TXT_CONTO = "01";
+    s.TXT_DATAREGDA = QDate(2023, 1, 1);
+    s.TXT_DATAREGA = QDate(2024, 12, 31);
+    s.CHK_QUANTITA = "1";
+    s.ADVO_ORDINAMENTI = {{"C.d.C.", "ASC", true}, {"Data reg.", "ASC", true, 3}};
+    s.company = 1;
+    return s;
+}
+
 struct PanelWindow {
     explicit PanelWindow(int company = 1, const QString& language = QStringLiteral("ITA "))
         : session(hostfw::ClsGlobal::open(hosttest::demoLogin(company, language))),
@@ -34,6 +48,7 @@ struct PanelWindow {
     {
         program.setClsGlobal(session);
         program.setActiveNavigator(&navigator);
+        program.setStatusBar(&statusBar);
         program.setIsActive(hostfw::hostTrue);
         program.ShowForm();
         window = program.window();
@@ -66,6 +81,7 @@ struct PanelWindow {
     std::shared_ptr<hostfw::ClsGlobal> session;
     std::shared_ptr<hosttest::ScriptedAnswerer> answerer;
     hostfw::Navigator navigator;
+    hostfw::HostStatusBar statusBar;
     quorvane::host::CLSCI_QUORVANE program;
     quorvane::host::FRMCI_QUORVANE* window = nullptr;
 };

@@ -128,7 +128,7 @@ const std::vector<SessionStep> steps{
      }},
     {"export the ledger",
      [](Session& s) {
-         s.window->setExportFileChooser([&s](QWidget*) { return s.exportFile; });
+         s.window->setExportFileChooser([&s](QWidget*, const QString&) { return s.exportFile; });
          s.c().CMD_ESPORTA->click();
          QVERIFY(QFile::exists(s.exportFile));
      }},

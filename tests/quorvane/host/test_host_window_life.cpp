@@ -226,7 +226,7 @@ void WindowLifeTest::formScriptsHearOpenAndClose()
     QCOMPARE(heard, QStringList{QStringLiteral("aqOpen@FRMCI_QUORVANE")});
     QVERIFY(open.program.CloseForm().toBool());
     QCOMPARE(heard, (QStringList{QStringLiteral("aqOpen@FRMCI_QUORVANE"), QStringLiteral("aqClose@FRMCI_QUORVANE")}));
-    QCOMPARE(open.session->ApplicationTitle(), FRMCI_QUORVANE::applicationTitle);
+    QCOMPARE(open.session->ApplicationTitle(), FRMCI_QUORVANE::applicationTitle());
 }
 
 void WindowLifeTest::theWindowSitsInTheHostFrameAndWritesOnPanelTwo()

@@ -1,6 +1,7 @@
 // The window's "Esporta…" on a processed demo ledger: the command and the movement grid's context menu write
 // the chosen file with the grid's columns and the ledger's lines, whole or the selected group, leaving the
-// window's groups as they were; a file that cannot be written is reported by name and nothing is left.
+// window's groups as they were; a file that cannot be written is reported by name and nothing is left; cells
+// that lost characters the file cannot hold are counted in the message, in the user's language.
 
 #include "PanelTestSupport.h"
 
@@ -8,9 +9,13 @@
 #include "controls/GroupTreeView.h"
 #include "controls/ToolbarMenuButton.h"
 #include "engine/NodeFilter.h"
+#include "hostfw/UserLanguage.h"
 
 #include <QAction>
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -52,6 +57,7 @@ private slots:
     void theCommandWritesTheLedgerAsTheGridShowsIt();
     void theGridsMenuExportsTheSelectedGroup();
     void aFileThatCannotBeWrittenIsReportedByNameAndLeavesNothing();
+    void cellsThatLostCharactersAreCountedInTheUsersLanguage();
 
 private:
     QTemporaryDir dir_;
@@ -59,7 +65,7 @@ private:
 
 // The window over the demo company with the grouped ledger processed.
 struct ProcessedWindow : paneltest::PanelWindow {
-    ProcessedWindow()
+    explicit ProcessedWindow(const QString& language = QStringLiteral("ITA ")) : PanelWindow(1, language)
     {
         window->applySelection(groupedLedger());
         window->CMD_ELABORA_ButtonClick();
@@ -71,8 +77,14 @@ void LedgerWindowExportTest::theCommandWritesTheLedgerAsTheGridShowsIt()
     ProcessedWindow w;
     const std::string shownGroup = w.window->movements().filter();
     QString chosen = dir_.filePath("ledger.csv");
-    w.window->setExportFileChooser([&](QWidget*) { return chosen; });
+    QString proposed;
+    w.window->setExportFileChooser([&](QWidget*, const QString& name) {
+        proposed = name;
+        return chosen;
+    });
     w.c().CMD_ESPORTA->click();
+    QCOMPARE(proposed, QStringLiteral("Partitario_01_2023-01-01_2024-12-31"));
+    QCOMPARE(w.statusBar.panelText(2), "Partitario esportato in " + QDir::toNativeSeparators(chosen));
 
     const std::vector<QStringList> lines = csvLines(chosen);
     QVERIFY(!lines.empty() && rowsOf(w.window->movements(), "") > 0);
@@ -98,7 +110,7 @@ void LedgerWindowExportTest::theGridsMenuExportsTheSelectedGroup()
     const QModelIndex third = w.c().TRE_GRUPPI->node(QStringLiteral("*3"));
     w.c().TRE_GRUPPI->selectNode(third);
     const QString chosen = dir_.filePath("group.csv");
-    w.window->setExportFileChooser([&](QWidget*) { return chosen; });
+    w.window->setExportFileChooser([&](QWidget*, const QString&) { return chosen; });
     const QList<QAction*> entries = w.c().GRD_MOVIMENTI->actions();
     const auto groupEntry = std::find_if(entries.begin(), entries.end(), [](QAction* a) {
         return a->text() == QStringLiteral("Esporta solo gruppo corrente…");
@@ -119,6 +131,27 @@ void LedgerWindowExportTest::aFileThatCannotBeWrittenIsReportedByNameAndLeavesNo
     QVERIFY2(report.contains(QStringLiteral("Esporta")) && report.contains(unwritable), qPrintable(report));
     QVERIFY(!QFile::exists(unwritable));
     QVERIFY(w.window->Esporta(dir_.filePath("after.xlsx"), false));   // the window goes on working
+}
+
+// Last, in English: it stores a control character in every line's description of the demo company.
+void LedgerWindowExportTest::cellsThatLostCharactersAreCountedInTheUsersLanguage()
+{
+    sqlite3* file = nullptr;
+    sqlite3_open(hosttest::demoDatabase().toUtf8().constData(), &file);
+    QCOMPARE(sqlite3_exec(file, "UPDATE CI13_MOVCORPO SET CI13_DESCRAGG = 'riga' || char(1) || 'agg.' "
+                                "WHERE CI13_DITTA_CG18 = 1", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(file);
+    hostfw::installUserLanguage(hostfw::Language::English);
+    ProcessedWindow w(QStringLiteral("ENG "));
+    const QString chosen = dir_.filePath("held.csv");
+    QVERIFY(w.window->Esporta(chosen, false));
+    const std::vector<QStringList> lines = csvLines(chosen);
+    QVERIFY(lines.size() > 1 && lines[1].contains(QStringLiteral("rigaagg.")));
+    QCOMPARE(w.statusBar.panelText(2),
+             QStringLiteral("Ledger exported to %1 - %2 cells held characters the file cannot hold (control characters, "
+                            "U+FFFE, U+FFFF or bytes that are no UTF-8) or more than a cell holds; they were left out")
+                 .arg(QDir::toNativeSeparators(chosen))
+                 .arg(lines.size() - 1));
 }
 
 QTEST_MAIN(LedgerWindowExportTest)

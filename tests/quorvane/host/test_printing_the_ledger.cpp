@@ -14,26 +14,12 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-using quorvane::OrderRow;
-
 namespace {
 
 // Cost centres under "01" in 2023 and 2024 by month, with quantities: the file CRCI_QUORVANEQTA_XR.rpt.
 quorvane::SelectionParameters grouped()
 {
-    quorvane::SelectionParameters s;
-    s.TXT_CONTO = "01";
-    s.TXT_DATAREGDA = QDate(2023, 1, 1);
-    s.TXT_DATAREGA = QDate(2024, 12, 31);
-    s.CHK_QUANTITA = "1";
-    OrderRow centres, months;
-    centres.caption = "C.d.C.";
-    centres.group = months.group = true;
-    months.caption = "Data reg.";
-    months.period = 3;
-    s.ADVO_ORDINAMENTI = {centres, months};
-    s.company = 1;
-    return s;
+    return paneltest::groupedByCentreAndMonth();
 }
 
 qint64 cents(QString amount)

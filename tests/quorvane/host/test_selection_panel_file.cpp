@@ -1,6 +1,6 @@
 // "Salva selezione…" and "Apri selezione…": a selection written by the window comes back into a fresh
-// window as the user left it, grids included; a file the window cannot take is refused with a message
-// naming its key, and the window keeps its values.
+// window as the user left it, grids included, a level code with its description; a file the window cannot
+// take is refused in the user's language with a message naming its key once, and the window keeps its values.
 
 #include "PanelTestSupport.h"
 
@@ -13,6 +13,7 @@
 #include "controls/OrderGrid.h"
 #include "controls/QueryGrid.h"
 #include "controls/TextFieldM.h"
+#include "hostfw/UserLanguage.h"
 #include "selection/SelectionFile.h"
 
 #include <QFile>
@@ -86,6 +87,10 @@ private slots:
         QVERIFY(!w.c().CMD_MOVIMENTI->isEnabled());   // the last result no longer matches
         QVERIFY(w.c().TXT_DATACAMBIO->isEnabled());
         QVERIFY(w.c().CBO_MESELI->isEnabled());
+        // The level code "01" is a finished choice: its description shows, read-only.
+        QVERIFY(!w.c().TXT_CONTO->isComplete());
+        QVERIFY(!w.c().TXT_DESCRCONTO->Value().isEmpty());
+        QVERIFY(w.c().TXT_DESCRCONTO->hasReadOnlyLook());
     }
 
     void aFileTheWindowCannotTakeIsRefusedNamingItsKey_data()
@@ -105,6 +110,7 @@ private slots:
     {
         QFETCH(QByteArray, json);
         QFETCH(QString, key);
+        hostfw::installUserLanguage(hostfw::Language::Italian);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("bad.json"));
         writeFile(path, json);
@@ -115,8 +121,10 @@ private slots:
         const quorvane::SelectionParameters before = w.window->selection();
         QVERIFY(!w.window->ApriSelezione(path));
         QCOMPARE(w.answerer->requests.size(), std::size_t(1));
-        QVERIFY2(w.answerer->requests.front().text.contains(QLatin1Char('"') + key + QLatin1Char('"')),
-                 qPrintable(w.answerer->requests.front().text));
+        const QString refusal = w.answerer->requests.front().text;
+        QVERIFY2(refusal.startsWith(QStringLiteral("File di selezione: chiave \"") + key + QLatin1Char('"')),
+                 qPrintable(refusal));
+        QCOMPARE(refusal.count(key.section(QLatin1Char('['), 0, 0)), 1);
         QCOMPARE(w.window->selection(), before);
     }
 };

@@ -4,8 +4,10 @@
 // that holds 1 January.
 
 #include "report/formula/Functions.h"
+#include "report/formula/TextFormat.h"
 
 #include <QDate>
+#include <QLocale>
 
 #include <array>
 
@@ -143,7 +145,8 @@ Value monthName(const std::vector<Value>& args)
     const int month = wholeNumber(args[0]);
     if (month < 1 || month > 12)
         throw FunctionError("there is no month " + std::to_string(month));
-    const std::string name = italianMonths[static_cast<std::size_t>(month - 1)];
+    const std::string name = englishApplication() ? QLocale(QLocale::English).monthName(month).toStdString()
+                                                  : italianMonths[static_cast<std::size_t>(month - 1)];
     const bool abbreviated = args.size() > 1 && args[1].boolean();
     return Value(abbreviated ? name.substr(0, 3) : name);
 }

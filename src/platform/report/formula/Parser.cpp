@@ -2,7 +2,11 @@
 
 #include "report/formula/Lexer.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <string>
 #include <optional>
 
@@ -26,6 +30,15 @@ constexpr std::array<BinaryOperator, 13> binaryOperators{{
     {"&", Op::Concat, 5},    {"+", Op::Add, 6},       {"-", Op::Subtract, 6},
     {"*", Op::Multiply, 7},  {"/", Op::Divide, 7},
 }};
+
+// A report file writes its words in Italian, in its fixed texts and in its formulas' constants alike
+// ("Competenza: ", "Totale"): the application's translators give them in the user's language. A constant
+// of one letter is a code the formula compares with ("A", "D"), never a word, and stays as written.
+std::string reportWords(const std::string& text)
+{
+    const auto letters = std::count_if(text.begin(), text.end(), [](unsigned char c) { return std::isalpha(c); });
+    return letters < 2 ? text : QCoreApplication::translate("report", text.c_str()).toStdString();
+}
 
 struct Declaration {
     const char* keyword;
@@ -293,7 +306,7 @@ private:
         const Token& token = peek();
         switch (token.kind) {
         case Token::Kind::Number: return literal(Value(*Number::parse(advance().text)));
-        case Token::Kind::String: return literal(Value(advance().text));
+        case Token::Kind::String: return literal(Value(reportWords(advance().text)));
         case Token::Kind::Field: return reference(NodeKind::Field);
         case Token::Kind::FormulaRef: return reference(NodeKind::FormulaRef);
         case Token::Kind::ParameterRef: return reference(NodeKind::Parameter);

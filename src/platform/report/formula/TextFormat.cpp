@@ -1,5 +1,7 @@
 #include "report/formula/TextFormat.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace report::formula {
@@ -70,6 +72,13 @@ std::string characterSlice(std::string_view utf8, std::size_t first, std::size_t
     const std::size_t begin = byteOfCharacter(utf8, first);
     const std::size_t end = begin + byteOfCharacter(utf8.substr(begin), count);
     return std::string(utf8.substr(begin, end - begin));
+}
+
+// The report is English when the application's translators give its words in English: its numbers and
+// month names follow its words, whatever the machine's own locale.
+bool englishApplication()
+{
+    return QCoreApplication::translate("report", "Pagina ") == QLatin1String("Page ");
 }
 
 } // namespace report::formula

@@ -21,6 +21,10 @@ std::string formatDate(Date date);   // dd/mm/yyyy
 // "True" or "False", null as the empty text.
 std::string displayText(const Value& value);
 
+// Whether the application speaks English, the user's language the host installed as its translators: the
+// report's number objects and month names are then English, and Italian otherwise.
+bool englishApplication();
+
 // Characters, not bytes: the UTF-8 helpers behind Mid, Left, Right and Length.
 std::size_t characterCount(std::string_view utf8);
 std::string characterSlice(std::string_view utf8, std::size_t first, std::size_t count);   // 0-based
