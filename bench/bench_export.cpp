@@ -1,7 +1,8 @@
 // The export of a grouped ledger of about a million lines (cost centre, expense item and month of the
-// registration date) as the command line runs it: `quorvane export --xlsx` against `quorvane run` of the same
-// selection, each in its own process, wall-clock time and peak memory; then the same pair on a ledger ten
-// times smaller, to show that what the export adds to the memory does not grow with the lines. Prints
+// registration date) as the command line runs it: `quorvane export --xlsx` and `--csv` against `quorvane run`
+// of the same selection, each in its own process on one processing thread, wall-clock time, processor time
+// (the figure to compare on a machine shared with builds) and peak memory; then the same on a ledger ten
+// times smaller, to show that what the exports add to the memory does not grow with the lines. Prints
 // figures, asserts none.
 //
 //   bench_export [LARGE_DATABASE [SMALL_DATABASE]]   existing demo databases (1,610,000 and 161,000 lines per
@@ -34,6 +35,7 @@ constexpr const char* selection = R"({"company": 1, "CBO_SELCONTOVDS": "2", "CHK
 
 struct Measure {
     double seconds = 0;
+    double processor = 0;         // user and system time of the process, all its threads
     double peakMegabytes = 0;
     int status = -1;
 };
@@ -58,6 +60,8 @@ Measure measure(const std::vector<std::string>& args, const std::string& output 
     wait4(child, &status, 0, &usage);
     Measure m;
     m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    m.processor = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+                + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     m.peakMegabytes = double(usage.ru_maxrss) / 1024.0;
     m.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return m;
@@ -75,11 +79,12 @@ std::string demoDatabase(int argc, char** argv, int argument, long lines, const 
     return path;
 }
 
-struct Pair {
+struct Exports {
     Measure run;
-    Measure exported;
+    Measure xlsx;
+    Measure csv;
     long lines = 0;         // of the ledger
-    double megabytes = 0;   // of the file written
+    double megabytes = 0;   // of the spreadsheet written
 };
 
 // The "rows" of the ledger `quorvane run` printed as JSON.
@@ -92,18 +97,33 @@ long ledgerLines(const QString& json)
     return at < 0 ? 0 : text.mid(at + 8, text.indexOf(',', at) - at - 8).toLong();
 }
 
-Pair runAndExport(const std::string& database, const std::string& selectionFile, const QTemporaryDir& dir)
+Exports runAndExport(const std::string& database, const std::string& selectionFile, const QTemporaryDir& dir)
 {
-    const std::string output = dir.filePath("ledger.xlsx").toStdString();
-    Pair pair;
+    const std::string spreadsheet = dir.filePath("ledger.xlsx").toStdString();
+    Exports measured;
     const std::string printed = dir.filePath("ledger.json").toStdString();
-    // One thread each, so that the ratio compares the writing with the processing alike.
-    pair.run = measure({"run", "--db", database, "--selection", selectionFile, "--threads", "1"}, printed);
-    pair.lines = ledgerLines(QString::fromStdString(printed));
-    pair.exported =
-        measure({"export", "--db", database, "--selection", selectionFile, "--xlsx", output, "--threads", "1"});
-    pair.megabytes = double(QFile(QString::fromStdString(output)).size()) / 1e6;
-    return pair;
+    // One thread each, so that the ratios compare the writing with the processing alike.
+    const std::vector<std::string> common{"--db", database, "--selection", selectionFile, "--threads", "1"};
+    const auto with = [&](std::vector<std::string> first, std::vector<std::string> last) {
+        first.insert(first.end(), common.begin(), common.end());
+        first.insert(first.end(), last.begin(), last.end());
+        return first;
+    };
+    measured.run = measure(with({"run"}, {}), printed);
+    measured.lines = ledgerLines(QString::fromStdString(printed));
+    measured.xlsx = measure(with({"export"}, {"--xlsx", spreadsheet}));
+    measured.megabytes = double(QFile(QString::fromStdString(spreadsheet)).size()) / 1e6;
+    measured.csv = measure(with({"export"}, {"--csv", dir.filePath("ledger.csv").toStdString()}));
+    return measured;
+}
+
+void printAgainstRun(const char* what, const Measure& m, const Measure& run, const char* target)
+{
+    std::printf("  %-24s %8.2f s wall %8.2f s processor   peak %7.1f MB\n", what, m.seconds, m.processor,
+                m.peakMegabytes);
+    if (run.seconds > 0 && run.processor > 0)
+        std::printf("  %-24s %8.2fx wall %7.2fx processor (target <= %s)\n", "  against the run:", m.seconds / run.seconds,
+                    m.processor / run.processor, target);
 }
 
 } // namespace
@@ -119,19 +139,18 @@ int main(int argc, char** argv)
     file.write(selection);
     file.close();
 
-    const Pair big = runAndExport(large, selectionFile, dir);
-    const Pair little = runAndExport(small, selectionFile, dir);
-    std::printf("a ledger of %ld lines grouped by C.d.C., V.d.S. and month (exit statuses %d and %d):\n", big.lines,
-                big.run.status, big.exported.status);
-    std::printf("  quorvane run:                      %8.2f s   peak %7.1f MB\n", big.run.seconds,
-                big.run.peakMegabytes);
-    std::printf("  quorvane export --xlsx:            %8.2f s   peak %7.1f MB   file %7.1f MB\n",
-                big.exported.seconds, big.exported.peakMegabytes, big.megabytes);
-    std::printf("  export / run:                      %8.2fx (target <= 2x)\n",
-                big.run.seconds > 0 ? big.exported.seconds / big.run.seconds : 0.0);
-    std::printf("memory the export adds to the processing (export peak - run peak):\n");
-    for (const Pair* pair : {&little, &big})
-        std::printf("  a ledger of %8ld lines:         %8.1f MB\n", pair->lines,
-                    pair->exported.peakMegabytes - pair->run.peakMegabytes);
+    const Exports big = runAndExport(large, selectionFile, dir);
+    const Exports little = runAndExport(small, selectionFile, dir);
+    std::printf("a ledger of %ld lines grouped by C.d.C., V.d.S. and month (exit statuses %d, %d and %d):\n",
+                big.lines, big.run.status, big.xlsx.status, big.csv.status);
+    std::printf("  %-24s %8.2f s wall %8.2f s processor   peak %7.1f MB\n", "quorvane run:", big.run.seconds,
+                big.run.processor, big.run.peakMegabytes);
+    printAgainstRun("quorvane export --xlsx:", big.xlsx, big.run, "2x");
+    std::printf("  %-24s %8.1f MB\n", "  spreadsheet file:", big.megabytes);
+    printAgainstRun("quorvane export --csv:", big.csv, big.run, "1.5x");
+    std::printf("memory the exports add to the processing (export peak - run peak), spreadsheet and CSV:\n");
+    for (const Exports* pair : {&little, &big})
+        std::printf("  a ledger of %8ld lines:         %8.1f MB %8.1f MB\n", pair->lines,
+                    pair->xlsx.peakMegabytes - pair->run.peakMegabytes, pair->csv.peakMegabytes - pair->run.peakMegabytes);
     return 0;
 }

@@ -4,6 +4,26 @@
 
 namespace quorvane {
 
+ShownRowsSum::ShownRowsSum(const db::Recordset& movements)
+    : debit_(movements.fieldIndex("DARE")), credit_(movements.fieldIndex("AVERE")),
+      quantity_(movements.fieldIndex("QUANTITA"))
+{
+}
+
+void ShownRowsSum::add(const db::Recordset& rows, long row)
+{
+    sums_.debit = sums_.debit + ledgerAmount(rows.valueAt(row, debit_));
+    sums_.credit = sums_.credit + ledgerAmount(rows.valueAt(row, credit_));
+    sums_.quantity = sums_.quantity + ledgerAmount(rows.valueAt(row, quantity_));
+}
+
+SelectionTotals ShownRowsSum::sums() const
+{
+    SelectionTotals totals = sums_;
+    totals.balance = totals.credit - totals.debit;
+    return totals;
+}
+
 GroupTotals sumShownRows(const db::Recordset& movements)
 {
     // The clone takes the sort before the filter: a group's filter on the leading sort keys then finds its
@@ -11,16 +31,12 @@ GroupTotals sumShownRows(const db::Recordset& movements)
     db::Recordset group = movements.Clone();
     group.Sort(movements.sort());
     group.Filter(movements.filter());
-    const int debit = group.fieldIndex("DARE"), credit = group.fieldIndex("AVERE");
-    const int quantity = group.fieldIndex("QUANTITA");
+    ShownRowsSum sum(group);
     GroupTotals totals;
     totals.rows = group.RecordCount();
-    for (long r = 0; r < totals.rows; ++r) {
-        totals.sums.debit = totals.sums.debit + ledgerAmount(group.valueAt(r, debit));
-        totals.sums.credit = totals.sums.credit + ledgerAmount(group.valueAt(r, credit));
-        totals.sums.quantity = totals.sums.quantity + ledgerAmount(group.valueAt(r, quantity));
-    }
-    totals.sums.balance = totals.sums.credit - totals.sums.debit;
+    for (long r = 0; r < totals.rows; ++r)
+        sum.add(group, r);
+    totals.sums = sum.sums();
     return totals;
 }
 

@@ -15,6 +15,19 @@ struct GroupTotals {
     long rows = 0;
 };
 
+// The sums of rows added one at a time, exactly, NULL counted as 0; balance = credit − debit.
+class ShownRowsSum {
+public:
+    // The amount fields are found in `movements`; any clone of it reads the same way.
+    explicit ShownRowsSum(const db::Recordset& movements);
+    void add(const db::Recordset& rows, long viewRow);
+    SelectionTotals sums() const;
+
+private:
+    int debit_, credit_, quantity_;
+    SelectionTotals sums_;
+};
+
 // The sums of the rows under the movement set's current filter and sort, read through a clone so that the
 // set's own cursor is not moved.
 GroupTotals sumShownRows(const db::Recordset& movements);

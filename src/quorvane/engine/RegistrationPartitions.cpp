@@ -8,22 +8,25 @@ namespace quorvane {
 namespace {
 
 // The lines of each registration of the company within the selection's registration dates, in the
-// registration order the ranges' conditions compare by. The other conditions are left out: they cost
-// as much as the extraction itself, and dates are what concentrates a selection on some registrations.
+// registration order the ranges' conditions compare by. The other conditions are left out, the lines' sign
+// too: they cost as much as the extraction itself, and the counts only balance the parts. Without dates the
+// lines' own index answers alone; dates are what concentrates a selection on some registrations.
 std::string lineCountsStatement(const ExtractionRequest& request)
 {
+    const StatementText dates = registrationDateClause(request.selection);
     StatementText select;
-    select.line("SELECT CI12_NUMREG_CO99 AS NUMREG, COUNT(*) AS RIGHE");
-    select.line("FROM   CI12_MOVTESTATA            WITH (NOLOCK)");
-    select.line("INNER  JOIN   CI13_MOVCORPO       WITH (NOLOCK)");
-    select.line("ON      CI12_DITTA_CG18 = CI13_DITTA_CG18");
-    select.line("AND     CI12_NUMREG_CO99 = CI13_NUMREG_CO99");
+    select.line("SELECT CI13_NUMREG_CO99 AS NUMREG, COUNT(*) AS RIGHE");
+    select.line("FROM   CI13_MOVCORPO              WITH (NOLOCK)");
+    if (!dates.text().empty()) {
+        select.line("INNER  JOIN   CI12_MOVTESTATA     WITH (NOLOCK)");
+        select.line("ON      CI12_DITTA_CG18 = CI13_DITTA_CG18");
+        select.line("AND     CI12_NUMREG_CO99 = CI13_NUMREG_CO99");
+    }
     select.line(" WHERE");
-    select.line("   CI12_DITTA_CG18 = " + std::to_string(request.settings.company));
-    select.line("   AND CI13_SEGNO = 0");
-    select.append(registrationDateClause(request.selection));
-    select.line("GROUP BY CI12_NUMREG_CO99");
-    select.line("ORDER BY CI12_NUMREG_CO99");
+    select.line("   CI13_DITTA_CG18 = " + std::to_string(request.settings.company));
+    select.append(dates);
+    select.line("GROUP BY CI13_NUMREG_CO99");
+    select.line("ORDER BY CI13_NUMREG_CO99");
     return select.text();
 }
 

@@ -5,6 +5,18 @@
 namespace quorvane::exporting {
 namespace {
 
+constexpr std::size_t cellCharacters = 32767;   // the most characters a cell holds
+
+// Where the character after the first `count` characters of a UTF-8 text begins (its size when shorter).
+std::size_t byteOfCharacter(const std::string& text, std::size_t count)
+{
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80 && count-- == 0)
+            return at;
+    }
+    return text.size();
+}
+
 // The length of the well-formed UTF-8 sequence at `at`, 0 when there is none.
 std::size_t sequenceLength(std::string_view text, std::size_t at, char32_t& code)
 {
@@ -71,6 +83,17 @@ std::string spreadsheetEscaped(std::string_view text)
         escaped += text[at];
     }
     return escaped;
+}
+
+CellText sheetText(std::string_view text)
+{
+    CellText cell = holdableText(text);
+    cell.text = spreadsheetEscaped(cell.text);
+    if (const std::size_t end = byteOfCharacter(cell.text, cellCharacters); end < cell.text.size()) {
+        cell.text.resize(end);
+        cell.shortened = true;
+    }
+    return cell;
 }
 
 std::string inertText(std::string text)

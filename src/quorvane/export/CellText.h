@@ -21,6 +21,9 @@ CellText holdableText(std::string_view text);
 // underscore escaped ("_x005F_x0041_"), so the cell shows what the database holds.
 std::string spreadsheetEscaped(std::string_view text);
 
+// A text as a spreadsheet's cell holds it: holdable, escaped, and cut at the characters a cell holds.
+CellText sheetText(std::string_view text);
+
 // A CSV field that a spreadsheet would run as a formula (it starts with "=", "+", "-", "@", a tab or a
 // carriage return) starts with an apostrophe instead, which the spreadsheet shows as text. Only for texts:
 // numbers are written as they are.

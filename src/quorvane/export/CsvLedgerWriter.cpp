@@ -16,11 +16,20 @@ namespace {
 constexpr const char* byteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t bufferBytes = 1 << 20;
 
+// A text the file can hold and a spreadsheet opening it does not run, made into a field.
+std::string textFieldOf(std::string_view text, char separator, bool& shortened)
+{
+    CellText cell = holdableText(text);
+    shortened = cell.shortened;
+    return csvField(inertText(std::move(cell.text)), separator);
+}
+
 } // namespace
 
 CsvLedgerWriter::CsvLedgerWriter(const ExportTarget& target, const ExportColumns& columns, const LineCells& cells,
                                  const ArrayRotture& levels, CsvOptions options)
-    : target_(target), columns_(columns), cells_(cells), options_(options), path_(levels.size())
+    : target_(target), columns_(columns), cells_(cells), options_(options), path_(levels.size()),
+      lastFields_(columns.size())
 {
     file_ = std::fopen(target.temporaryPath().c_str(), "wb");
     if (!file_)
@@ -28,12 +37,12 @@ CsvLedgerWriter::CsvLedgerWriter(const ExportTarget& target, const ExportColumns
     std::setvbuf(file_, nullptr, _IOFBF, bufferBytes);
     line_ = byteOrderMark;
     bool first = true;
-    for (const Rottura& level : levels) {
-        textField(hostfw::userText("Gruppo").toStdString() + " " + level.Caption, std::exchange(first, false));
-    }
+    for (const Rottura& level : levels)
+        captionField(hostfw::userText("Gruppo").toStdString() + " " + level.Caption, std::exchange(first, false));
     for (const ExportColumn& column : columns.all())
-        textField(column.grid.caption.toStdString(), std::exchange(first, false));
+        captionField(column.grid.caption.toStdString(), std::exchange(first, false));
     endLine();
+    encodeGroupPath();
 }
 
 CsvLedgerWriter::~CsvLedgerWriter()
@@ -49,20 +58,35 @@ void CsvLedgerWriter::groupOpened(const GroupNode& group, int)
         if (node->level >= 1 && static_cast<std::size_t>(node->level) <= path_.size())
             path_[static_cast<std::size_t>(node->level) - 1] = node->text;
     }
+    encodeGroupPath();
+}
+
+// The group's captions open each of its lines: they are made into fields once, when the group opens.
+void CsvLedgerWriter::encodeGroupPath()
+{
+    groupFields_.clear();
+    groupShortened_ = 0;
+    for (const std::string& caption : path_) {
+        if (&caption != &path_.front())
+            groupFields_ += options_.separator;
+        bool shortened = false;
+        groupFields_ += textFieldOf(caption, options_.separator, shortened);
+        groupShortened_ += shortened ? 1 : 0;
+    }
 }
 
 void CsvLedgerWriter::line(const db::Recordset& rows, long row, int)
 {
-    bool first = true;
-    for (const std::string& group : path_)
-        textField(group, std::exchange(first, false));
+    line_ += groupFields_;
+    shortenedCells_ += groupShortened_;
+    bool first = path_.empty();
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         const ExportColumn& column = columns_[c];
         const bool numeric = column.kind == CellKind::Number || column.kind == CellKind::Measure;
         if (numeric)
-            field(number(cells_.value(c, rows, row), column), std::exchange(first, false));
+            field(csvField(number(cells_.value(c, rows, row), column), options_.separator), std::exchange(first, false));
         else
-            textField(cells_.text(c, rows, row), std::exchange(first, false));
+            textField(c, cells_.text(c, rows, row), std::exchange(first, false));
     }
     endLine();
 }
@@ -81,19 +105,31 @@ std::string CsvLedgerWriter::number(const db::Value& value, const ExportColumn& 
     return text;
 }
 
-void CsvLedgerWriter::field(std::string_view text, bool first)
+void CsvLedgerWriter::field(std::string_view csv, bool first)
 {
     if (!first)
         line_ += options_.separator;
-    line_ += csvField(text, options_.separator);
+    line_ += csv;
 }
 
-// A text the file can hold and a spreadsheet opening it does not run.
-void CsvLedgerWriter::textField(std::string_view text, bool first)
+// A column's field is made again only when its text changes from the line before.
+void CsvLedgerWriter::textField(std::size_t column, const std::string& text, bool first)
 {
-    CellText cell = holdableText(text);
-    shortenedCells_ += cell.shortened ? 1 : 0;
-    field(inertText(std::move(cell.text)), first);
+    LastField& last = lastFields_[column];
+    if (!last.filled || last.text != text) {
+        last.field = textFieldOf(text, options_.separator, last.shortened);
+        last.text = text;
+        last.filled = true;
+    }
+    shortenedCells_ += last.shortened ? 1 : 0;
+    field(last.field, first);
+}
+
+void CsvLedgerWriter::captionField(std::string_view caption, bool first)
+{
+    bool shortened = false;
+    field(textFieldOf(caption, options_.separator, shortened), first);
+    shortenedCells_ += shortened ? 1 : 0;
 }
 
 void CsvLedgerWriter::endLine()

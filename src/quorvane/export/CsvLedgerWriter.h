@@ -40,8 +40,18 @@ public:
     long shortenedCells() const { return shortenedCells_; }
 
 private:
-    void field(std::string_view text, bool first = false);
-    void textField(std::string_view text, bool first = false);
+    // A column's last text and its field.
+    struct LastField {
+        std::string text;
+        std::string field;
+        bool shortened = false;
+        bool filled = false;
+    };
+
+    void encodeGroupPath();
+    void field(std::string_view csv, bool first);
+    void textField(std::size_t column, const std::string& text, bool first);
+    void captionField(std::string_view caption, bool first);
     void endLine();
     std::string number(const db::Value& value, const ExportColumn& column) const;
 
@@ -52,6 +62,9 @@ private:
     std::FILE* file_ = nullptr;
     std::string line_;
     std::vector<std::string> path_;     // the open group's caption at each level, outermost first
+    std::string groupFields_;           // path_ as the fields that open each line
+    long groupShortened_ = 0;           // of those fields, the shortened ones
+    std::vector<LastField> lastFields_; // by column
     long shortenedCells_ = 0;
 };
 

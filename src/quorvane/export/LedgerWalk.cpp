@@ -2,6 +2,7 @@
 
 #include "engine/GroupTotals.h"
 #include "engine/NodeFilter.h"
+#include "engine/SelectionTotalsReading.h"
 
 namespace quorvane::exporting {
 namespace {
@@ -35,36 +36,40 @@ void LedgerWalk::run(LedgerSink& sink, ExportProgress& progress)
     if (group_) {
         visit(*group_, 1);
     } else {
+        SelectionTotals whole = tree_.size() == 0 ? writeLines(rowsOf(nullptr), 0) : SelectionTotals{};
         for (const GroupNode* top : tree_.topLevel())
-            visit(*top, 1);
-        const db::Recordset all = rowsOf(nullptr);
-        if (tree_.size() == 0)
-            writeLines(all, 0);
-        sink.ledgerClosed(sumShownRows(all).sums);
+            whole = whole + visit(*top, 1);
+        sink.ledgerClosed(whole);
     }
     if (!progress.linesWritten(written_, lines_))
         throw ExportCancelled{};
 }
 
-void LedgerWalk::visit(const GroupNode& group, int depth)
+// A group's totals are those of its lines, summed as they are written, or of its subgroups, which part its
+// lines among them: the sums a click on its node shows, without reading its lines once more.
+SelectionTotals LedgerWalk::visit(const GroupNode& group, int depth)
 {
     sink_->groupOpened(group, depth);
-    const db::Recordset rows = rowsOf(&group);
+    SelectionTotals totals;
     if (group.children.empty())
-        writeLines(rows, depth);
+        totals = writeLines(rowsOf(&group), depth);
     for (const GroupNode* child : group.children)
-        visit(*child, depth + 1);
-    sink_->groupClosed(group, depth, sumShownRows(rows).sums);
+        totals = totals + visit(*child, depth + 1);
+    sink_->groupClosed(group, depth, totals);
+    return totals;
 }
 
-void LedgerWalk::writeLines(const db::Recordset& rows, int depth)
+SelectionTotals LedgerWalk::writeLines(const db::Recordset& rows, int depth)
 {
+    ShownRowsSum sum(rows);
     const long count = rows.RecordCount();
     for (long r = 0; r < count; ++r) {
         sink_->line(rows, r, depth);
+        sum.add(rows, r);
         if (++written_ % progressEvery == 0 && !progress_->linesWritten(written_, lines_))
             throw ExportCancelled{};
     }
+    return sum.sums();
 }
 
 } // namespace quorvane::exporting

@@ -28,8 +28,8 @@ public:
 
 private:
     db::Recordset rowsOf(const GroupNode* group) const;
-    void visit(const GroupNode& group, int depth);
-    void writeLines(const db::Recordset& rows, int depth);
+    SelectionTotals visit(const GroupNode& group, int depth);
+    SelectionTotals writeLines(const db::Recordset& rows, int depth);
 
     const db::Recordset& movements_;
     const GroupTree& tree_;

@@ -14,7 +14,8 @@ struct SheetCell {
     std::size_t column = 0;
     CellStyle style = CellStyle::Plain;
     bool text = false;
-    std::string words;            // of a text cell
+    std::string words;            // of a text cell, as the cell holds it (CellText.h's sheetText)
+    bool shortened = false;       // the words lost characters
     double number = 0;            // of a number cell; a date is its day number
     int decimals = 0;             // of a Measure
 };

@@ -11,13 +11,14 @@ constexpr double datesFromEpoch = 25569;        // the spreadsheet's day number 
 constexpr std::size_t batchRows = 1024;
 constexpr std::size_t batchesWaiting = 4;
 
-SheetCell textCell(std::size_t column, std::string words, CellStyle style = CellStyle::Plain)
+SheetCell textCell(std::size_t column, CellText held, CellStyle style = CellStyle::Plain)
 {
     SheetCell cell;
     cell.column = column;
     cell.style = style;
     cell.text = true;
-    cell.words = std::move(words);
+    cell.words = std::move(held.text);
+    cell.shortened = held.shortened;
     return cell;
 }
 
@@ -37,7 +38,7 @@ XlsxLedgerWriter::XlsxLedgerWriter(const ExportTarget& target, const ExportHeadi
                                    const ExportColumns& columns, const LineCells& cells,
                                    const Countervalue& countervalue, long lines, long rowsPerSheet)
     : columns_(columns), cells_(cells), countervalue_(countervalue), conversion_(countervalue.conversion()),
-      sheets_(target, heading, columns, lines, rowsPerSheet)
+      sheets_(target, heading, columns, lines, rowsPerSheet), lastTexts_(columns.size())
 {
     writer_ = std::thread([this] { writeBatches(); });
 }
@@ -54,7 +55,7 @@ XlsxLedgerWriter::~XlsxLedgerWriter()
 void XlsxLedgerWriter::groupOpened(const GroupNode& group, int depth)
 {
     SheetRow row{depth - 1, {}};
-    row.cells.push_back(textCell(0, group.text, CellStyle::Bold));
+    row.cells.push_back(textCell(0, sheetText(group.text), CellStyle::Bold));
     hand(std::move(row));
 }
 
@@ -65,8 +66,8 @@ void XlsxLedgerWriter::line(const db::Recordset& rows, long viewRow, int depth)
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         const ExportColumn& column = columns_[c];
         if (column.kind == CellKind::Text) {
-            if (std::string words = cells_.text(c, rows, viewRow); !words.empty())
-                row.cells.push_back(textCell(c, std::move(words)));
+            if (const CellText& held = heldText(c, cells_.text(c, rows, viewRow)); !held.text.empty() || held.shortened)
+                row.cells.push_back(textCell(c, held));
             continue;
         }
         const db::Value value = cells_.value(c, rows, viewRow);
@@ -80,6 +81,19 @@ void XlsxLedgerWriter::line(const db::Recordset& rows, long viewRow, int depth)
             row.cells.push_back(numberCell(c, value.toDouble(), CellStyle::Plain));
     }
     hand(std::move(row));
+}
+
+// A column's text as the cell holds it, prepared here rather than on the writing thread, which the
+// spreadsheet library keeps busy; again only when the text changes from the line before.
+const CellText& XlsxLedgerWriter::heldText(std::size_t column, const std::string& text)
+{
+    LastText& last = lastTexts_[column];
+    if (!last.filled || last.text != text) {
+        last.held = sheetText(text);
+        last.text = text;
+        last.filled = true;
+    }
+    return last.held;
 }
 
 void XlsxLedgerWriter::groupClosed(const GroupNode& group, int depth, const SelectionTotals& totals)
@@ -98,7 +112,7 @@ SheetRow XlsxLedgerWriter::totalsRow(int level, const std::string& label, const 
 {
     SheetRow row{level, {}};
     const std::string currency = conversion_ ? " (" + conversion_->currency + ")" : "";
-    row.cells.push_back(textCell(0, label + currency, CellStyle::Bold));
+    row.cells.push_back(textCell(0, sheetText(label + currency), CellStyle::Bold));
     const std::pair<const char*, const db::Decimal*> sums[] = {
         {"DARE", &totals.debit}, {"AVERE", &totals.credit}, {"SALDO", &totals.balance}, {"QUANTITA", &totals.quantity}};
     for (const auto& [key, sum] : sums) {

@@ -9,6 +9,7 @@
 // thread only.
 
 #include "engine/Countervalue.h"
+#include "export/CellText.h"
 #include "export/LedgerSink.h"
 #include "export/LineCells.h"
 #include "export/XlsxSheets.h"
@@ -44,6 +45,14 @@ public:
     long shortenedCells() const { return sheets_.shortenedCells(); }
 
 private:
+    // A column's last text and the cell's text made of it.
+    struct LastText {
+        std::string text;
+        CellText held;
+        bool filled = false;
+    };
+
+    const CellText& heldText(std::size_t column, const std::string& text);
     SheetRow totalsRow(int level, const std::string& label, const SelectionTotals& totals) const;
     double shownAmount(const db::Decimal& total, int decimals) const;
     void hand(SheetRow row);
@@ -56,6 +65,7 @@ private:
     const Countervalue& countervalue_;
     const std::optional<Countervalue::Conversion> conversion_;   // none: the totals are the lines' currency
     XlsxSheets sheets_;
+    std::vector<LastText> lastTexts_;   // by column
     std::vector<SheetRow> batch_;
     std::mutex mutex_;
     std::condition_variable changed_;

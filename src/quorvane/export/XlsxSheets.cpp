@@ -21,19 +21,8 @@ namespace {
 
 constexpr const char* sheetName = "Partitario";
 constexpr int deepestOutlineLevel = 7;          // the spreadsheet's own limit
-constexpr std::size_t cellCharacters = 32767;   // the most characters a cell holds
 // Above so many cells the sheet's XML may pass 4 GB, which only the zip container's 64-bit extensions hold.
 constexpr double zip64Cells = 20e6;
-
-// Where the character after the first `count` characters of a UTF-8 text begins (its size when shorter).
-std::size_t byteOfCharacter(const std::string& text, std::size_t count)
-{
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80 && count-- == 0)
-            return at;
-    }
-    return text.size();
-}
 
 // What failed, in the export's words: the library's own names ("Zip generic error") say nothing to the user.
 std::string failureText(lxw_error error, int systemError)
@@ -235,15 +224,15 @@ long XlsxSheets::nextRow(int level)
 
 void XlsxSheets::writeText(long row, std::size_t column, const std::string& text, lxw_format* format)
 {
-    CellText cell = holdableText(text);
-    std::string escaped = spreadsheetEscaped(cell.text);
-    if (const std::size_t end = byteOfCharacter(escaped, cellCharacters); end < escaped.size()) {
-        escaped.resize(end);
-        cell.shortened = true;
-    }
-    shortenedCells_ += cell.shortened ? 1 : 0;
-    if (!escaped.empty())
-        check(worksheet_write_string(sheet_, lxw_row_t(row), lxw_col_t(column), escaped.c_str(), format));
+    const CellText cell = sheetText(text);
+    writeHeld(row, column, cell.text, cell.shortened, format);
+}
+
+void XlsxSheets::writeHeld(long row, std::size_t column, const std::string& held, bool shortened, lxw_format* format)
+{
+    shortenedCells_ += shortened ? 1 : 0;
+    if (!held.empty())
+        check(worksheet_write_string(sheet_, lxw_row_t(row), lxw_col_t(column), held.c_str(), format));
 }
 
 void XlsxSheets::write(const SheetRow& sheetRow)
@@ -251,7 +240,7 @@ void XlsxSheets::write(const SheetRow& sheetRow)
     const long row = nextRow(sheetRow.level);
     for (const SheetCell& cell : sheetRow.cells) {
         if (cell.text)
-            writeText(row, cell.column, cell.words, formatOf(cell));
+            writeHeld(row, cell.column, cell.words, cell.shortened, formatOf(cell));
         else
             check(worksheet_write_number(sheet_, lxw_row_t(row), lxw_col_t(cell.column), cell.number, formatOf(cell)));
     }

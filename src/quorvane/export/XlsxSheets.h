@@ -58,6 +58,8 @@ private:
     void finishSheet();
     long nextRow(int level);
     void writeText(long row, std::size_t column, const std::string& text, lxw_format* format);
+    // A text already as the cell holds it (CellText.h's sheetText).
+    void writeHeld(long row, std::size_t column, const std::string& held, bool shortened, lxw_format* format);
     void check(int error) const;
 
     const ExportTarget& target_;
