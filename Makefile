@@ -3,7 +3,8 @@
 # make test-sanitize — the same in build-sanitize/, built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make bench — set up, build and run the benchmarks
 # make screenshot — set up, build and save pictures of the ledger inquiry at work (docs/screenshot.png) and of
-#                   a line's source opened from it (docs/screenshot-source.png)
+#                   a line's source opened from it (docs/screenshot-source.png) and of the tree's figures
+#                   with a comparison (docs/analysis-comparison.png), and a group's chart (docs/chart.png)
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS  ?= $(shell nproc)

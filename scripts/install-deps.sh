@@ -4,7 +4,8 @@
 # HarfBuzz (with its subsetter), fribidi and fontconfig shape, order and find faces for text beyond plain
 # Latin in printed reports; fonts-droid-fallback is the small CJK face the print tests read back; qpdf checks
 # the PDFs the tests write. libsqliteodbc with unixODBC is a real ODBC driver for the tests of the ODBC path.
-# Qt Charts draws the analysis chart; Qt's translations put its own dialogs in the user's language.
+# Qt Charts draws the analysis chart (its CMake package needs Qt's OpenGL package, which installing without
+# recommendations leaves out); Qt's translations put its own dialogs in the user's language.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config make
           qt6-base-dev qt6-qpa-plugins libqt6sql6-odbc libqt6sql6-sqlite
@@ -13,7 +14,7 @@ packages=(g++ cmake ninja-build pkg-config make
           libxlsxwriter-dev libzip-dev
           libharfbuzz-dev libfribidi-dev libfontconfig-dev fonts-droid-fallback qpdf
           unixodbc libsqliteodbc
-          qt6-charts-dev qt6-translations-l10n
+          qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
           xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

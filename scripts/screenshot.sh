@@ -5,11 +5,16 @@
 # saved as a PNG (docs/screenshot.png unless another path is given). A second picture shows the source of
 # a line opened from the ledger: the general-ledger movements of New Year's Day 2022, "Elabora", then
 # "Modifica" on the first line, which opens its journal entry in the host's frame
-# (docs/screenshot-source.png unless another path is given).
+# (docs/screenshot-source.png unless another path is given). A third shows the tree's figures with the budget
+# beside them: the first half of 2024 by cost centre and month compared with its budget
+# (docs/analysis-comparison.png unless another path is given). Last, `quorvane chart` draws the first cost
+# centre's months beside the same months of 2023 (docs/chart.png unless another path is given).
 set -euo pipefail
 build=${1:-build}
 picture=${2:-docs/screenshot.png}
 source_picture=${3:-docs/screenshot-source.png}
+analysis_picture=${4:-docs/analysis-comparison.png}
+chart_picture=${5:-docs/chart.png}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -52,3 +57,27 @@ mkdir -p "$(dirname "$source_picture")"
 xvfb-run -a -s "-screen 0 1600x1000x24" \
   "$build/src/app/host/quorvane-host" --db "$work/demo.db" --selection "$work/ledger-movements.json" --process \
   --command CMD_MODIFICA --screenshot "$source_picture"
+
+cat > "$work/compared.json" <<'JSON'
+{
+  "company": 1,
+  "TXT_CONTO": "01",
+  "TXT_DATAREGDA": "2024-01-01",
+  "TXT_DATAREGA": "2024-06-30",
+  "CHK_QUANTITA": "1",
+  "ADVO_ORDINAMENTI": [
+    { "caption": "C.d.C.", "group": true },
+    { "caption": "Data reg.", "group": true, "period": 3 }
+  ]
+}
+JSON
+
+mkdir -p "$(dirname "$analysis_picture")"
+# Right opens the first cost centre: its months show under it with their figures.
+xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$build/src/app/host/quorvane-host" --db "$work/demo.db" --selection "$work/compared.json" \
+  --choose CBO_CONFRONTO=3 --process --keys Right --screenshot "$analysis_picture"
+
+mkdir -p "$(dirname "$chart_picture")"
+"$build/src/app/quorvane" chart --db "$work/demo.db" --selection "$work/compared.json" --group '*1' \
+  --compare previous-year --png "$chart_picture"

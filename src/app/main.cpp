@@ -20,7 +20,8 @@ const Command commands[] = {
      "check that this build made it"},
     {"sql", runSqlCommand, "sql DATABASE --selection FILE [--company N]   print the statements of a selection"},
     {"run", runRunCommand,
-     "run DATABASE --selection FILE [--company N] [--format json|text|csv] [--rows]   process a selection"},
+     "run DATABASE --selection FILE [--company N] [--format json|text|csv] [--rows] [--compare KIND]   process a "
+     "selection"},
     {"source", runSourceCommand, "source DATABASE --company N --numreg R [--line L] [--show]   open a line's source"},
     {"report-render", runReportRenderCommand,
      "report-render DATABASE --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
@@ -28,6 +29,8 @@ const Command commands[] = {
      "export DATABASE --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)   export the ledger"},
     {"print", runPrintCommand,
      "print DATABASE --selection FILE [--group NODEKEY] (--pdf OUT | --dump)   print the ledger"},
+    {"chart", runChartCommand,
+     "chart DATABASE --selection FILE [--group NODEKEY] [--compare KIND] --png OUT   draw a group's chart"},
 };
 
 int usage()

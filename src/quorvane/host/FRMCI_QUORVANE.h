@@ -5,6 +5,7 @@
 // in order and closes the connection, and with it the working table.
 
 #include "FormControls.h"
+#include "GroupTreeAnalysis.h"
 #include "InstanceTag.h"
 #include "ServiceObjects.h"
 #include "TrappedGridEvents.h"
@@ -299,6 +300,7 @@ private:
     // the flag that holds back the trace commands while it runs.
     std::unique_ptr<MovementExtraction> extraction_;
     GroupedLedger ledger_;
+    GroupTreeAnalysis analysis_{ledger_.model()};   // the tree's figures and the comparison
     bool processing_ = false;
     std::vector<std::string> headerAttributes_;   // the company's attribute names, entity 29
     std::vector<std::string> lineAttributes_;     // and entity 30

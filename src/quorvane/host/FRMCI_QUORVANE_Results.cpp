@@ -128,6 +128,17 @@ void FRMCI_QUORVANE::CaricamentoTree()
                                       hostfw::languageFromCode(settings_.userLanguage.toString())});
         ProcessingProgress progress(*controls_.PBARSELEZIONE, session.translator(), *this);
         ledger_.CaricamentoTree(extraction_->movements(), captions, progress);
+        const TotalsFormats formats = totalsFormats();
+        const auto text = [](const std::string& figure) { return QString::fromStdString(figure); };
+        const GroupTotalsTreeModel::Texts texts{
+            [=, converter = countervalue(selection())](const db::Decimal& amount) {
+                return text(amountText(amount, formats, converter));
+            },
+            [=](const db::Decimal& quantity) { return text(quantityText(quantity, formats)); },
+            [=](const db::Decimal& percent) { return text(percentText(percent, formats)); }};
+        analysis_.showFigures(ledger_, extraction_->movements(),
+                              orderingColumns(selection().ADVO_ORDINAMENTI, controls_.ADVO_ORDINAMENTI->offer()),
+                              session.translator(), captions, texts, formats.quantities);
     });
 }
 
@@ -185,8 +196,11 @@ void FRMCI_QUORVANE::setCaptions(const ControlCaptions& captions)
 void FRMCI_QUORVANE::AggiornamentoTotali()
 {
     hostfw::runUnderTrap(trap(QStringLiteral("AggiornamentoTotali")), [&] {
-        const SelectionParameters record = selection();
-        setCaptions(quorvane::AggiornamentoTotali(extraction_->movements(), totalsFormats(), countervalue(record)));
+        const Countervalue converter = countervalue(selection());
+        ControlCaptions captions = quorvane::AggiornamentoTotali(extraction_->movements(), totalsFormats(), converter);
+        analysis_.setComparisonCaptions(captions, controls_.TRE_GRUPPI->selectedNode(), extraction_->totals(),
+                                        totalsFormats(), converter);
+        setCaptions(captions);
     });
 }
 

@@ -58,6 +58,8 @@ struct FormControls {
     controls::MovementTypeSelector* USR_TIPOMOV = nullptr;
     controls::LabelField* LBL_INDOPERAZIONE = nullptr;
     controls::ComboField* CBO_INDOPERAZIONE = nullptr;
+    controls::LabelField* LBL_CONFRONTO = nullptr;
+    controls::ComboField* CBO_CONFRONTO = nullptr;     // what the processing compares the selection with
     // … amount and quantity
     QFrame* FRAME_TESTATA_IMPORTO = nullptr;
     controls::LabelField* LBL_IMPORTO = nullptr;

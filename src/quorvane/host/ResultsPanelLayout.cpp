@@ -82,6 +82,20 @@ void figureHeader(QGridLayout* grid, LabelField* debit, LabelField* credit)
     grid->setColumnStretch(6, 1);
 }
 
+// The comparison's balance of the group shown, the variance and its percent, under the balances; their
+// captions are the user's language's, written when the window sets up its analysis.
+void comparisonRows(QGridLayout* grid, int firstRow)
+{
+    QWidget* parent = grid->parentWidget();
+    int row = firstRow;
+    for (const auto& [name, field] : {std::pair{"LBL_TOTCONFRONTO", "TXT_TOTCONFRONTO"},
+                                      std::pair{"LBL_TOTSCOSTAMENTO", "TXT_TOTSCOSTAMENTO"},
+                                      std::pair{"LBL_TOTSCOSTPERC", "TXT_TOTSCOSTPERC"}}) {
+        grid->addWidget(named(new LabelField({}, parent), name), row, 0);
+        grid->addWidget(figure(parent, field), row++, 3);
+    }
+}
+
 QFrame* buildSelectionTotals(FormControls& c, QWidget* parent)
 {
     c.FME_TOTALIGEN = frame(parent, "FME_TOTALIGEN");
@@ -92,7 +106,8 @@ QFrame* buildSelectionTotals(FormControls& c, QWidget* parent)
     figureRow(grid, 1, "Gruppo", "TXT_TOTDARE", "TXT_TOTAVERE", "TXT_TOTSALDO", "LBL_PARTVAL", "TXT_TOTQUANTITA");
     figureRow(grid, 2, "Totale selezione", "TXT_TOTGENDARE", "TXT_TOTGENAVERE", "TXT_TOTGENSALDO", "LBL_TOTVAL",
               "TXT_TOTGENQUANTITA");
-    grid->setRowStretch(3, 1);
+    comparisonRows(grid, 3);
+    grid->setRowStretch(6, 1);
     return c.FME_TOTALIGEN;
 }
 
