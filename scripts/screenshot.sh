@@ -64,7 +64,6 @@ cat > "$work/compared.json" <<'JSON'
   "TXT_CONTO": "01",
   "TXT_DATAREGDA": "2024-01-01",
   "TXT_DATAREGA": "2024-06-30",
-  "CHK_QUANTITA": "1",
   "ADVO_ORDINAMENTI": [
     { "caption": "C.d.C.", "group": true },
     { "caption": "Data reg.", "group": true, "period": 3 }

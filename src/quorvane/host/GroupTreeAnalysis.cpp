@@ -12,8 +12,17 @@
 namespace quorvane::host {
 namespace {
 
-constexpr int groupColumnCharacters = 48;
-constexpr int figureColumnCharacters = 16;
+// Column widths in characters: a caption's start, an amount in the millions with its cents, a count, a percent.
+int columnCharacters(GroupTotalsTreeModel::Column column)
+{
+    using Column = GroupTotalsTreeModel::Column;
+    switch (column) {
+    case Column::Group: return 32;
+    case Column::Lines: return 7;
+    case Column::VariancePercent: return 10;
+    default: return 13;
+    }
+}
 
 // The comparison's fields and their captions in the totals panel.
 const char* const comparisonLabels[] = {"LBL_TOTCONFRONTO", "LBL_TOTSCOSTAMENTO", "LBL_TOTSCOSTPERC"};
@@ -28,13 +37,12 @@ void showComparisonFields(QWidget& panel, bool visible)
                 field->setVisible(visible);
 }
 
-void sizeColumns(controls::GroupTreeView& tree)
+void sizeColumns(controls::GroupTreeView& tree, const GroupTotalsTreeModel& model)
 {
     const int character = tree.fontMetrics().horizontalAdvance(QLatin1Char('0'));
     tree.header()->setStretchLastSection(false);
-    tree.header()->resizeSection(0, groupColumnCharacters * character);
-    for (int section = 1; section < tree.header()->count(); ++section)
-        tree.header()->resizeSection(section, figureColumnCharacters * character);
+    for (int section = 0; section < tree.header()->count(); ++section)
+        tree.header()->resizeSection(section, columnCharacters(model.columnAt(section)) * character);
 }
 
 } // namespace
@@ -51,7 +59,7 @@ void GroupTreeAnalysis::setUp(controls::GroupTreeView& tree, controls::ComboFiel
     tree.setHeaderHidden(false);
     tree.setSortingEnabled(true);
     tree.sortByColumn(0, Qt::AscendingOrder);
-    QObject::connect(&model_, &QAbstractItemModel::modelReset, &tree, [&tree] { sizeColumns(tree); });
+    QObject::connect(&model_, &QAbstractItemModel::modelReset, &tree, [&tree, this] { sizeColumns(tree, model_); });
 
     compareWith_ = &compareWith;
     if (auto* caption = compareWith.parentWidget()->findChild<QLabel*>(QStringLiteral("LBL_CONFRONTO")))
