@@ -12,6 +12,7 @@ JOBS  ?= $(shell nproc)
 # it both hold the host framework and share one copy of it through their exported symbols, so a definition
 # is met twice, identical: only two of different sizes are a violation.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_odr_violation=1 \
+                LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt \
                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: deps configure build test test-sanitize run bench screenshot clean

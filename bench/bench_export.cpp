@@ -97,9 +97,11 @@ Pair runAndExport(const std::string& database, const std::string& selectionFile,
     const std::string output = dir.filePath("ledger.xlsx").toStdString();
     Pair pair;
     const std::string printed = dir.filePath("ledger.json").toStdString();
-    pair.run = measure({"run", "--db", database, "--selection", selectionFile}, printed);
+    // One thread each, so that the ratio compares the writing with the processing alike.
+    pair.run = measure({"run", "--db", database, "--selection", selectionFile, "--threads", "1"}, printed);
     pair.lines = ledgerLines(QString::fromStdString(printed));
-    pair.exported = measure({"export", "--db", database, "--selection", selectionFile, "--xlsx", output});
+    pair.exported =
+        measure({"export", "--db", database, "--selection", selectionFile, "--xlsx", output, "--threads", "1"});
     pair.megabytes = double(QFile(QString::fromStdString(output)).size()) / 1e6;
     return pair;
 }

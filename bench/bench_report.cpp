@@ -96,7 +96,7 @@ int printOnce(const std::string& database, int argc, char** argv)
     const double seconds = secondsOf([&] {
         prepared = std::make_unique<report::PreparedReport>(document.definition(), *connection, statement,
                                                             std::map<std::string, db::Connection*>{});
-        pages = report::printToPdf(*prepared, report::PrintContext{"Partitario", {}, {}, {}, {}, {}, {}},
+        pages = report::printToPdf(*prepared, report::PrintContext{"Partitario", {}, {}, {}, {}, {}, {}, {}},
                                    dir.filePath(QStringLiteral("ledger.pdf")));
     });
     rusage usage{};

@@ -3,7 +3,8 @@
 # libxlsxwriter-dev writes the ledger's spreadsheet export; libzip-dev lets the tests open it again.
 # HarfBuzz (with its subsetter), fribidi and fontconfig shape, order and find faces for text beyond plain
 # Latin in printed reports; fonts-droid-fallback is the small CJK face the print tests read back; qpdf checks
-# the PDFs the tests write. libsqliteodbc with unixODBC is a real ODBC driver for the tests of the ODBC path.
+# the PDFs the tests write and poppler-utils' pdftotext reads them back as text. libsqliteodbc with unixODBC
+# is a real ODBC driver for the tests of the ODBC path.
 # Qt Charts draws the analysis chart (its CMake package needs Qt's OpenGL package, which installing without
 # recommendations leaves out); Qt's translations put its own dialogs in the user's language.
 set -euo pipefail
@@ -12,7 +13,7 @@ packages=(g++ cmake ninja-build pkg-config make
           libsqlite3-dev unixodbc-dev tdsodbc
           libpoppler-qt6-dev fonts-dejavu-core zlib1g-dev
           libxlsxwriter-dev libzip-dev
-          libharfbuzz-dev libfribidi-dev libfontconfig-dev fonts-droid-fallback qpdf
+          libharfbuzz-dev libfribidi-dev libfontconfig-dev fonts-droid-fallback qpdf poppler-utils
           unixodbc libsqliteodbc
           qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
           xvfb xauth)

@@ -10,6 +10,7 @@
 #include "LedgerGridColumns.h"
 #include "LedgerSession.h"
 
+#include "db/ConnectionString.h"
 #include "display/CellFormats.h"
 #include "export/CompanyCellTexts.h"
 #include "export/LedgerExport.h"
@@ -22,9 +23,10 @@ namespace exporting = quorvane::exporting;
 
 constexpr const char* usageText =
     "usage: quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]\n"
-    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C]";
+    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C] [--threads N]";
 
-// A one-character option ("tab" for the tab character); throws CommandFailure for anything else.
+// A one-character option ("tab" for the tab character) that is no digit, or a number would not read back;
+// throws CommandFailure for anything else.
 char characterOption(const CommandLine& line, const std::string& name, char byDefault)
 {
     const std::optional<std::string> value = line.option(name);
@@ -32,18 +34,41 @@ char characterOption(const CommandLine& line, const std::string& name, char byDe
         return byDefault;
     if (*value == "tab")
         return '\t';
-    if (value->size() != 1 || *value == "\"" || *value == "\r" || *value == "\n")
-        throw CommandFailure(1, name + " expects one character (or \"tab\"), not \"" + *value + "\"");
+    if (value->size() != 1 || std::string_view("\"\r\n0123456789").find(value->front()) != std::string_view::npos)
+        throw CommandFailure(1, name + " expects one character that is no digit (or \"tab\"), not \"" + *value + "\"");
     return value->front();
 }
 
-exporting::ExportRequest exportRequest(const CommandLine& line, const LedgerDisplay& display)
+exporting::CsvOptions csvOptions(const CommandLine& line)
+{
+    const exporting::CsvOptions options{characterOption(line, "--csv-separator", ';'),
+                                        characterOption(line, "--decimal-point", ',')};
+    if (options.separator == options.decimalPoint)
+        throw CommandFailure(1, "--decimal-point and --csv-separator must differ, not both \""
+                                    + std::string(1, options.separator) + "\"");
+    return options;
+}
+
+// The command shows no progress; cells that lost characters the file cannot hold are told on standard error.
+class CommandExportProgress final : public exporting::ExportProgress {
+public:
+    bool linesWritten(long, long) override { return true; }
+    void cellsShortened(long cells) override
+    {
+        std::cerr << "warning: " << cells << " cells held characters the file cannot hold (control characters, "
+                     "U+FFFE, U+FFFF or bytes that are no UTF-8) or more than a cell holds; they were left out\n";
+    }
+};
+
+exporting::ExportRequest exportRequest(const CommandLine& line, const DatabaseOption& database,
+                                      const LedgerDisplay& display)
 {
     exporting::ExportRequest request;
     const bool csv = line.option("--csv").has_value();
     request.format = csv ? exporting::ExportFormat::Csv : exporting::ExportFormat::Xlsx;
     request.path = *line.option(csv ? "--csv" : "--xlsx");
-    request.csv = {characterOption(line, "--csv-separator", ';'), characterOption(line, "--decimal-point", ',')};
+    request.filesRead = {db::databaseFile(connectionString(database))};
+    request.csv = csvOptions(line);
     if (const std::optional<std::string> key = line.option("--group")) {
         request.group = display.tree().find(*key);
         if (!request.group)
@@ -54,20 +79,25 @@ exporting::ExportRequest exportRequest(const CommandLine& line, const LedgerDisp
 
 int process(const CommandLine& line, const DatabaseOption& database)
 {
+    // What the user asked wrongly is refused before the processing, not after it.
+    csvOptions(line);
+    checkOutputFile(*line.option(line.option("--csv") ? "--csv" : "--xlsx"), "the export file", database);
     LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                               companyOption(line.option("--company")));
-    quorvane::MovementExtraction extraction(*session.connection);
+    quorvane::MovementExtraction extraction(*session.connection, threadsOption(line.option("--threads")));
     extractMovements(session, extraction);
     const LedgerDisplay display(session, extraction.movements(), extraction.totals());
-    const exporting::ExportRequest request = exportRequest(line, display);
+    const exporting::ExportRequest request = exportRequest(line, database, display);
     const exporting::ExportColumns columns(movementGridColumns(session));
     const exporting::CompanyCellTexts texts(*session.connection, hostfw::Language::Italian);
     const quorvane::EngineSettings& settings = session.request.settings;
     const quorvane::display::CellFormats formats{quorvane::display::MovementGrid::Movements, texts,
                                                  settings.costCentreChart, settings.expenseItemChart};
+    const quorvane::Countervalue countervalue(session.request.selection, session.company.currency,
+                                              *session.connection, settings.company);
     const exporting::LedgerSource source{extraction.movements(), display.tree(), display.levels(), columns, formats,
-                                         exporting::exportHeading(session.company, display.captions())};
-    exporting::NoExportProgress progress;
+                                         countervalue, exporting::exportHeading(session.company, display.captions())};
+    CommandExportProgress progress;
     try {
         exporting::exportLedger(source, request, progress);
     } catch (const exporting::ExportError& e) {
@@ -82,7 +112,7 @@ int process(const CommandLine& line, const DatabaseOption& database)
 int runExportCommand(const std::vector<std::string>& args)
 {
     CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--xlsx", "--csv",
-                            "--csv-separator", "--decimal-point"},
+                            "--csv-separator", "--decimal-point", "--threads"},
                      {});
     const bool oneOutput = line.option("--xlsx").has_value() != line.option("--csv").has_value();
     const std::optional<DatabaseOption> database = databaseOption(line);

@@ -13,8 +13,9 @@ std::optional<quorvane::ComparisonKind> comparisonOption(const std::optional<std
     return kind;
 }
 
-LedgerComparisonRun::LedgerComparisonRun(const LedgerSession& session, std::optional<quorvane::ComparisonKind> kind)
-    : extraction_(*session.connection), compared_(*session.connection)
+LedgerComparisonRun::LedgerComparisonRun(const LedgerSession& session, std::optional<quorvane::ComparisonKind> kind,
+                                         int threads)
+    : extraction_(*session.connection, threads), compared_(*session.connection, threads)
 {
     if (kind) {
         const std::string budgetTypes = quorvane::budgetMovementTypeCondition(

@@ -17,9 +17,9 @@ std::optional<quorvane::ComparisonKind> comparisonOption(const std::optional<std
 
 class LedgerComparisonRun {
 public:
-    // Extracts the comparison (when asked for) and the selection. Throws std::invalid_argument for a selection
-    // the comparison cannot move, and db::Error.
-    LedgerComparisonRun(const LedgerSession& session, std::optional<quorvane::ComparisonKind> kind);
+    // Extracts the comparison (when asked for) and the selection, each on `threads` threads. Throws
+    // std::invalid_argument for a selection the comparison cannot move, and db::Error.
+    LedgerComparisonRun(const LedgerSession& session, std::optional<quorvane::ComparisonKind> kind, int threads = 1);
     LedgerComparisonRun(const LedgerComparisonRun&) = delete;
     LedgerComparisonRun& operator=(const LedgerComparisonRun&) = delete;
 

@@ -6,7 +6,9 @@
 #include "db/Error.h"
 #include "engine/AttributeColumns.h"
 #include "engine/CompanyEngineSettings.h"
+#include "engine/ProcessingThreads.h"
 #include "engine/StatementText.h"
+#include "files/OutputFile.h"
 #include "hostfw/AttributeDefinitions.h"
 #include "hostfw/Catalogue.h"
 #include "hostfw/MovementTypeCatalogue.h"
@@ -155,6 +157,15 @@ SideCaptions sideCaptions(const LedgerSession& session)
     return {hostText(financial ? textOutflows : textCosts), hostText(financial ? textInflows : textRevenues)};
 }
 
+int threadsOption(const std::optional<std::string>& value)
+{
+    try {
+        return quorvane::processingThreads(value);
+    } catch (const std::invalid_argument& e) {
+        throw CommandFailure(1, e.what());
+    }
+}
+
 std::optional<int> companyOption(const std::optional<std::string>& value)
 {
     if (!value)
@@ -167,6 +178,15 @@ std::optional<int> companyOption(const std::optional<std::string>& value)
     } catch (const std::exception&) {
     }
     throw CommandFailure(1, "--company expects a company number, not \"" + *value + "\"");
+}
+
+void checkOutputFile(const std::string& path, const std::string& description, const DatabaseOption& database)
+{
+    try {
+        files::checkOutputPath(path, description, {db::databaseFile(connectionString(database))});
+    } catch (const files::OutputFileError& e) {
+        throw CommandFailure(4, e.what());
+    }
 }
 
 LedgerSession openLedgerSession(const DatabaseOption& database, const std::string& selectionPath,
@@ -192,24 +212,29 @@ void prepareLedgerSession(LedgerSession& session, std::optional<int> requestedCo
     prepareRequest(session);
 }
 
+void reportCommandError(const char* command, const std::string& message)
+{
+    std::cerr << "quorvane " << command << ": " << db::maskPasswords(message) << '\n';
+}
+
 int runLedgerCommand(const char* command, const std::function<int()>& body)
 {
     try {
         return body();
     } catch (const CommandFailure& e) {
-        std::cerr << "quorvane " << command << ": " << e.what() << '\n';
+        reportCommandError(command, e.what());
         return e.status();
     } catch (const quorvane::SelectionFileError& e) {
-        std::cerr << "quorvane " << command << ": " << e.what() << '\n';
+        reportCommandError(command, e.what());
         return 1;
     } catch (const std::invalid_argument& e) {
-        std::cerr << "quorvane " << command << ": the selection cannot be processed: " << e.what() << '\n';
+        reportCommandError(command, std::string("the selection cannot be processed: ") + e.what());
         return 1;
     } catch (const company::UnknownCompany& e) {
-        std::cerr << "quorvane " << command << ": " << e.what() << '\n';
+        reportCommandError(command, e.what());
         return 2;
     } catch (const db::Error& e) {
-        std::cerr << "quorvane " << command << ": database error: " << db::maskPasswords(e.what()) << '\n';
+        reportCommandError(command, std::string("database error: ") + e.what());
         return 3;
     }
 }

@@ -38,6 +38,10 @@ struct LedgerSession {
     std::string movementTypeCaption;                  // what the movement-type selector would show
 };
 
+// Refuses, before any processing and with exit status 4, an output that may not be written at `path`
+// (files/OutputFile.h): the company database the command reads among them, under whatever name.
+void checkOutputFile(const std::string& path, const std::string& description, const DatabaseOption& database);
+
 // Throws CommandFailure.
 LedgerSession openLedgerSession(const DatabaseOption& database, const std::string& selectionPath,
                                 std::optional<int> company);
@@ -61,8 +65,15 @@ struct SideCaptions {
 };
 SideCaptions sideCaptions(const LedgerSession& session);
 
+// "quorvane COMMAND: MESSAGE" on standard error, a password in the message masked as everywhere.
+void reportCommandError(const char* command, const std::string& message);
+
 // Runs a command's body and turns its failures into a message on standard error and the exit status.
 int runLedgerCommand(const char* command, const std::function<int()>& body);
+
+// "--threads N" (or the setting, or the machine's cores) as the processing's threads; throws CommandFailure
+// when it is not a number of threads.
+int threadsOption(const std::optional<std::string>& value);
 
 // "--company N" as a company number; throws CommandFailure when it is not one.
 std::optional<int> companyOption(const std::optional<std::string>& value);

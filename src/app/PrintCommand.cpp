@@ -11,12 +11,13 @@
 #include "OffscreenGui.h"
 #include "PrintDump.h"
 
+#include "engine/Countervalue.h"
 #include "engine/MovementExtraction.h"
 #include "print/GroupCondition.h"
+#include "print/LedgerReportTexts.h"
 #include "print/LedgerPrint.h"
 #include "print/ReportDocumentWriter.h"
 #include "print/ReportFiles.h"
-#include "print/ReportStatement.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -29,7 +30,7 @@ namespace print = quorvane::print;
 
 constexpr const char* usageText =
     "usage: quorvane print (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]\n"
-    "         [--counterparts] (--pdf OUT | --dump)";
+    "         [--counterparts] (--pdf OUT | --dump) [--threads N]";
 constexpr int messageNothingExtracted = 39037;
 constexpr int reportFailureStatus = 4;
 
@@ -41,14 +42,14 @@ QString reportFolder()
 }
 
 std::string reportCondition(const quorvane::MovementExtraction& extraction, const LedgerDisplay& display,
-                            const std::optional<std::string>& groupKey)
+                            const std::optional<std::string>& groupKey, const print::AttributeNames& attributes)
 {
     if (!groupKey)
         return extraction.extractionCondition();
     const quorvane::GroupNode* node = display.tree().find(*groupKey);
     if (!node)
         throw CommandFailure(1, "the ledger has no group node " + *groupKey);
-    return print::currentGroupCondition(extraction.extractionCondition(), node->tag);
+    return print::currentGroupCondition(extraction.extractionCondition(), node->tag, attributes);
 }
 
 QString caption(const LedgerDisplay& display, const char* control)
@@ -63,8 +64,7 @@ print::ParameterSources parameterSources(const LedgerSession& session, const Led
     const company::CompanySettings& company = session.company;
     const quorvane::SelectionParameters& selection = session.request.selection;
     print::ParameterSources s;
-    s.account = QString::fromStdString(selection.TXT_CONTO);
-    s.accountDescription = QString::fromStdString(display.accountDescription());
+    s.accountSelection = print::accountSelectionInWords(selection, display.accountDescription());
     s.movements = caption(display, "TXT_RIEPMOV");
     s.registrationDates = caption(display, "TXT_RIEPDATAREG");
     s.amounts = caption(display, "TXT_RIEPIMPORTO");
@@ -80,6 +80,7 @@ print::ParameterSources parameterSources(const LedgerSession& session, const Led
     s.numLivelli = company.numLivelli;
     s.competenceDateRule = company.competenceDateParameter;
     s.financialAccounting = session.request.settings.financialAccounting;
+    s.currency = QString::fromStdString(company.currency);
     s.amountOrQuantityBand = !extraction.rowFilter().empty();
     return s;
 }
@@ -115,22 +116,34 @@ int printToPdf(const LedgerSession& session, const LedgerPrintTexts& texts, cons
 
 int process(const CommandLine& line, const DatabaseOption& database)
 {
+    if (!line.flag("--dump"))
+        checkOutputFile(*line.option("--pdf"), "the PDF file", database);
     const LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                                     companyOption(line.option("--company")));
-    quorvane::MovementExtraction extraction(*session.connection);
+    quorvane::MovementExtraction extraction(*session.connection, threadsOption(line.option("--threads")));
     quorvane::NoProgress progress;
     if (!extraction.run(session.request, progress))
         std::cerr << "message " << messageNothingExtracted << ": " << hostText(messageNothingExtracted) << '\n';
     const LedgerDisplay display(session, extraction.movements(), extraction.totals());
 
     const quorvane::ExtractionRequest& request = session.request;
-    LedgerPrintTexts texts;
-    texts.reportFile = print::reportFileName(session.company.noLedgerLink, request.selection.CHK_QUANTITA == "1");
-    texts.statement = print::ledgerReportStatement(reportCondition(extraction, display, line.option("--group")),
-                                                   request.headerAttributes, request.lineAttributes);
+    const print::AttributeNames attributes{request.headerAttributes, request.lineAttributes};
     print::AccountFormulas accounts(*session.connection, session.company.costCentreChart,
                                     session.company.expenseItemChart);
-    texts.formulas = print::buildFormulaPlan({session.ordering, std::nullopt, line.flag("--counterparts")}, accounts);
+    const quorvane::Countervalue countervalue(request.selection, session.company.currency, *session.connection,
+                                              request.settings.company);
+    print::LedgerReportTexts report;
+    try {
+        report = print::ledgerReportTexts(
+            {session.ordering, std::nullopt, line.flag("--counterparts"), countervalue.conversion()}, accounts,
+            reportCondition(extraction, display, line.option("--group"), attributes), attributes);
+    } catch (const std::invalid_argument& e) {
+        throw CommandFailure(reportFailureStatus, std::string("the ledger cannot be printed: ") + e.what());
+    }
+    LedgerPrintTexts texts;
+    texts.reportFile = print::reportFileName(session.company.noLedgerLink, request.selection.CHK_QUANTITA == "1");
+    texts.statement = std::move(report.statement);
+    texts.formulas = std::move(report.formulas);
     const print::ParameterSources sources = parameterSources(session, display, extraction);
     if (!line.flag("--dump"))
         return printToPdf(session, texts, sources, *line.option("--pdf"));
@@ -144,7 +157,7 @@ int process(const CommandLine& line, const DatabaseOption& database)
 
 int runPrintCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--pdf"},
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--pdf", "--threads"},
                      {"--counterparts", "--dump"});
     const std::optional<DatabaseOption> database = databaseOption(line);
     if (!line.error().empty() || !database || !line.option("--selection") || !line.positional().empty()

@@ -2,8 +2,9 @@
 
 #include "LedgerJson.h"
 
+#include "db/ConnectionString.h"
+
 #include <QDate>
-#include <QRegularExpression>
 
 namespace {
 
@@ -21,13 +22,6 @@ void writeFormulas(std::ostream& out, const std::vector<FormulaText>& formulas)
     out << (formulas.empty() ? "}" : "\n  }");
 }
 
-QString maskedPassword(QString text)
-{
-    static const QRegularExpression password(QStringLiteral("((?:PWD|Password)\\s*=)[^;]*"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    return text.replace(password, QStringLiteral("\\1****"));
-}
-
 void writeValue(std::ostream& out, const QString& name, const QVariant& value)
 {
     switch (value.metaType().id()) {
@@ -37,8 +31,8 @@ void writeValue(std::ostream& out, const QString& name, const QVariant& value)
     case QMetaType::QDate: writeJsonString(out, value.toDate().toString(Qt::ISODate).toStdString()); return;
     default: break;
     }
-    const QString text = name == QLatin1String("STRCONNESSIONE") ? maskedPassword(value.toString()) : value.toString();
-    writeJsonString(out, text.toStdString());
+    const std::string text = value.toString().toStdString();
+    writeJsonString(out, name == QLatin1String("STRCONNESSIONE") ? db::maskPasswords(text) : text);
 }
 
 void writeParameters(std::ostream& out, const std::vector<quorvane::print::ReportParameter>& parameters)

@@ -10,10 +10,10 @@
 #include "OffscreenGui.h"
 
 #include "db/Connection.h"
+#include "report/InputFile.h"
 #include "report/ReportEngine.h"
 
 #include <QDate>
-#include <QFile>
 #include <QFileInfo>
 
 #include <iostream>
@@ -43,22 +43,36 @@ Assignments assignments(const std::vector<std::string>& args, const std::string&
     return found;
 }
 
-QString fileText(const QString& path)
+QString fileText(const QString& path, const std::string& what)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw CommandFailure(1, "cannot read " + path.toStdString());
-    return QString::fromUtf8(file.readAll());
+    try {
+        return QString::fromUtf8(report::readInputFile(path.toStdString(), what));
+    } catch (const std::runtime_error& e) {
+        throw CommandFailure(1, e.what());
+    }
 }
 
-// A parameter's text as the value of its declared type.
+// A parameter's text as the value of its declared type; a text that is no such value stays a text, which
+// the parameter refuses, naming itself.
 QVariant parameterValue(const report::ParameterFieldDefinition& p, const QString& text)
 {
     using report::formula::ValueType;
+    bool ok = false;
     switch (p.type()) {
-    case ValueType::Boolean: return QVariant(text == QLatin1String("1") || text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0);
-    case ValueType::Number: return QVariant(text.toInt());
-    case ValueType::Date: return QVariant(QDate::fromString(text, Qt::ISODate));
+    case ValueType::Boolean:
+        if (text == QLatin1String("1") || text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+            return QVariant(true);
+        if (text == QLatin1String("0") || text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+            return QVariant(false);
+        return QVariant(text);
+    case ValueType::Number: {
+        const int number = text.toInt(&ok);
+        return ok ? QVariant(number) : QVariant(text);
+    }
+    case ValueType::Date: {
+        const QDate date = QDate::fromString(text, Qt::ISODate);
+        return date.isValid() ? QVariant(date) : QVariant(text);
+    }
     default: return QVariant(text);
     }
 }
@@ -105,10 +119,12 @@ void setHeading(report::ReportEngine& report, db::Connection& connection, int co
     report.setCompanyAddress(QString::fromStdString(settings.address));
     report.setCompanyTown(QString::fromStdString(settings.town));
     report.setCompanyVatNumber(QString::fromStdString(settings.vatNumber));
+    report.setCurrency(QString::fromStdString(settings.currency));
 }
 
 int render(const CommandLine& line, const DatabaseOption& database, const DocumentChanges& changes)
 {
+    checkOutputFile(*line.option("--pdf"), "the PDF file", database);
     std::shared_ptr<db::Connection> connection = db::Connection::open(connectionString(database));
     report::ReportEngine report;
     report.setConnection(connection);
@@ -121,7 +137,7 @@ int render(const CommandLine& line, const DatabaseOption& database, const Docume
     if (auto company = companyOption(line.option("--company")))
         setHeading(report, *connection, *company);
     report.setUserName(QString::fromLocal8Bit(qgetenv("USER")));
-    report.setSql(fileText(QString::fromStdString(*line.option("--sql-file"))));
+    report.setSql(fileText(QString::fromStdString(*line.option("--sql-file")), "statement file"));
     report.setPdfFile(QString::fromStdString(*line.option("--pdf")));
     QObject::connect(&report, &report::ReportEngine::BeforePrintReport,
                      [&changes](report::ReportDocument* document) { applyChanges(*document, changes); });
@@ -155,7 +171,7 @@ int runReportRenderCommand(const std::vector<std::string>& args)
             DocumentChanges changes{assignments(args, "--param"), assignments(args, "--formula"),
                                     assignments(args, "--sort"), assignments(args, "--area")};
             for (const auto& [name, path] : assignments(args, "--formula-file"))
-                changes.formulas.emplace_back(name, fileText(path));
+                changes.formulas.emplace_back(name, fileText(path, "formula file"));
             return render(line, *database, changes);
         });
     });

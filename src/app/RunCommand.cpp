@@ -1,5 +1,5 @@
 // quorvane run (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--format json|text|csv] [--rows]
-//               [--compare previous-year|previous-period|budget]
+//               [--threads N] [--compare previous-year|previous-period|budget]
 // Processes a selection as the window's processing command does: the settings check, the extraction into
 // #MOVIMENTI, the movement set and the totals; then configures the display as the window does (the sort, the
 // group tree and each node's totals, the totals and summary fields) and prints them. With a comparison, every
@@ -17,13 +17,14 @@ namespace {
 
 constexpr const char* usageText =
     "usage: quorvane run (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--format json|text|csv]"
-    " [--rows] [--compare previous-year|previous-period|budget]";
+    " [--rows] [--threads N] [--compare previous-year|previous-period|budget]";
 
 int process(const CommandLine& line, const DatabaseOption& database, const std::string& format)
 {
     LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                               companyOption(line.option("--company")));
-    LedgerComparisonRun run(session, comparisonOption(line.option("--compare")));
+    LedgerComparisonRun run(session, comparisonOption(line.option("--compare")),
+                            threadsOption(line.option("--threads")));
     quorvane::MovementExtraction& extraction = run.extraction();
     const LedgerDisplay display(session, extraction.movements(), extraction.totals(), run.comparison());
     const LedgerResult result{session, extraction.movements(), extraction.totals(), display};
@@ -40,7 +41,8 @@ int process(const CommandLine& line, const DatabaseOption& database, const std::
 
 int runRunCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--format", "--compare"}, {"--rows"});
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--format", "--threads", "--compare"},
+                     {"--rows"});
     const std::string format = line.option("--format").value_or("json");
     const std::optional<DatabaseOption> database = databaseOption(line);
     if (!line.error().empty() || !database || !line.option("--selection") || !line.positional().empty()

@@ -39,24 +39,32 @@ std::optional<long> lineOption(const std::optional<std::string>& value)
     throw CommandFailure(1, "--line expects a line number, not \"" + *value + "\"");
 }
 
-// The line as the window's movement set holds it. A registration the database no longer holds is still
-// asked about: the decision answers it with its message.
+// The line as the window's movement set holds it: its header decides, so a header whose lines were deleted
+// still answers its own origin and reason. A registration the database no longer holds is still asked
+// about, with or without --line: the decision answers it with its message.
 drill::SourceLine readLine(db::Connection& connection, int company, const std::string& number,
                            const std::optional<long>& line)
 {
     const std::string lineCondition = line ? " AND CI13_PROGRIGA = " + std::to_string(*line) : "";
     db::Recordset rows = connection.Open(
         "SELECT TOP 1 CI12_NUMREG_CO99, CI12_INDPROVENIENZA, CI12_CODCAUS_CI03, CI13_PROGRIGA"
-        " FROM CI12_MOVTESTATA WITH (NOLOCK) INNER JOIN CI13_MOVCORPO WITH (NOLOCK)"
-        " ON CI13_DITTA_CG18 = CI12_DITTA_CG18 AND CI13_NUMREG_CO99 = CI12_NUMREG_CO99"
-        " WHERE CI12_DITTA_CG18 = " + std::to_string(company) + " AND CI12_NUMREG_CO99 = '"
-        + quorvane::quoteEscaped(number) + "'" + lineCondition + " ORDER BY CI13_PROGRIGA");
-    if (const std::optional<drill::SourceLine> found = drill::sourceLineOf(&rows))
-        return *found;
-    if (line)
+        " FROM CI12_MOVTESTATA WITH (NOLOCK) LEFT JOIN CI13_MOVCORPO WITH (NOLOCK)"
+        " ON CI13_DITTA_CG18 = CI12_DITTA_CG18 AND CI13_NUMREG_CO99 = CI12_NUMREG_CO99" + lineCondition
+        + " WHERE CI12_DITTA_CG18 = " + std::to_string(company) + " AND CI12_NUMREG_CO99 = '"
+        + quorvane::quoteEscaped(number) + "' ORDER BY CI13_PROGRIGA");
+    const std::optional<drill::SourceLine> found = drill::sourceLineOf(&rows);
+    if (!found)
+        return {number, 0, ""};
+    if (line && rows.value("CI13_PROGRIGA").isNull())
         throw CommandFailure(1, "registration " + number + " of company " + std::to_string(company) + " has no line "
                                     + std::to_string(*line));
-    return {number, 0, ""};
+    return *found;
+}
+
+bool hasDisplay()
+{
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+           || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
 }
 
 void writeMember(std::ostream& out, bool& first, const char* name, const std::string& text)
@@ -114,9 +122,6 @@ int show(const DatabaseOption& database, const drill::SourceLaunch& launch)
     const hostfw::ProgramOpener open = openerOf(launch.program);
     if (!open)
         return 0;
-    if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
-        && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        throw CommandFailure(1, "--show needs a display: set DISPLAY");
     int argc = 1;
     char name[] = "quorvane";
     char* argv[] = {name, nullptr};
@@ -140,6 +145,8 @@ int source(const CommandLine& line, const DatabaseOption& database)
     const std::optional<int> company = companyOption(line.option("--company"));
     if (!company)
         throw CommandFailure(1, usageText);
+    if (line.flag("--show") && !hasDisplay())
+        throw CommandFailure(1, "--show needs a display: set DISPLAY");
     const std::string number = *line.option("--numreg");
     if (quorvane::controlCharacterIn(number))
         throw CommandFailure(1, "--numreg: the registration number holds a control character");

@@ -4,6 +4,7 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
+#include "LedgerSession.h"
 
 #include "db/ConnectionString.h"
 #include "db/Error.h"
@@ -62,7 +63,7 @@ int runTsqlCommand(const std::vector<std::string>& args)
                 printCsv(rows, std::cout);
         }
     } catch (const db::Error& e) {
-        std::cerr << "quorvane tsql: " << e.what() << '\n';
+        reportCommandError("tsql", e.what());
         return 2;
     }
     return 0;

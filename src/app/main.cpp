@@ -14,7 +14,7 @@ struct Command {
 };
 
 const Command commands[] = {
-    {"tsql", runTsqlCommand, "tsql --db PATH [--explain]   run T-SQL from standard input (batches split by GO)"},
+    {"tsql", runTsqlCommand, "tsql --db PATH [--explain] [--write]   run T-SQL from standard input (batches split by GO)"},
     {"demo-db", runDemoDbCommand,
      "demo-db PATH [--lines N] [--seed S] [--replace] | PATH --check   create the demo company database, or "
      "check that this build made it"},
@@ -24,34 +24,43 @@ const Command commands[] = {
      "selection"},
     {"source", runSourceCommand, "source DATABASE --company N --numreg R [--line L] [--show]   open a line's source"},
     {"report-render", runReportRenderCommand,
-     "report-render DATABASE --report FILE --sql-file Q.sql --pdf OUT [--param NAME=VALUE]...   print a report file"},
+     "report-render DATABASE --report FILE --sql-file Q.sql --pdf OUT [--company N] [--param NAME=VALUE]... "
+     "[--formula NAME=TEXT]... [--formula-file NAME=PATH]... [--sort K=0|1]... [--area GHn=0|1]...   print a report file"},
     {"export", runExportCommand,
-     "export DATABASE --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT)   export the ledger"},
+     "export DATABASE --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT) [--csv-separator C] "
+     "[--decimal-point C]   export the ledger"},
     {"print", runPrintCommand,
-     "print DATABASE --selection FILE [--group NODEKEY] (--pdf OUT | --dump)   print the ledger"},
+     "print DATABASE --selection FILE [--company N] [--group NODEKEY] [--counterparts] (--pdf OUT | --dump)   "
+     "print the ledger"},
     {"chart", runChartCommand,
-     "chart DATABASE --selection FILE [--group NODEKEY] [--compare KIND] --png OUT   draw a group's chart"},
+     "chart DATABASE --selection FILE [--company N] [--group NODEKEY] [--compare KIND] --png OUT   draw a group's chart"},
 };
 
-int usage()
+void usage(std::ostream& out)
 {
-    std::cerr << "usage: quorvane COMMAND [options]\n";
+    out << "usage: quorvane COMMAND [options]\n";
     for (const Command& c : commands)
-        std::cerr << "  quorvane " << c.usage << '\n';
-    std::cerr << "where DATABASE is --db PATH (a company database file) or --connect ODBC-STRING (SQL Server)\n";
-    return 1;
+        out << "  quorvane " << c.usage << '\n';
+    out << "where DATABASE is --db PATH (a company database file) or --connect ODBC-STRING (SQL Server)\n";
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
-        return usage();
+    if (argc < 2) {
+        usage(std::cerr);
+        return 1;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        usage(std::cout);
+        return 0;
+    }
     for (const Command& c : commands) {
         if (std::strcmp(argv[1], c.name) == 0)
             return c.run(std::vector<std::string>(argv + 2, argv + argc));
     }
     std::cerr << "quorvane: unknown command '" << argv[1] << "'\n";
-    return usage();
+    usage(std::cerr);
+    return 1;
 }

@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <map>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -146,26 +149,6 @@ private slots:
         QVERIFY(extraction.startsWith("SELECT\r\n   IDENTITY( INT,1,1) AS ID,"));
         QVERIFY(extraction.endsWith(statements.value("condition").toString()));
         QVERIFY(statements.value("condition").toString().startsWith("WHERE"));
-    }
-
-    void groupedRunPrintsTheTreeWithTotalsThatAddUp()
-    {
-        QString sel = selectionFile("grouped.json", R"({"company": 1, "CBO_SELCONTOVDS": "0", "TXT_CONTO": "01",
-            "ADVO_ORDINAMENTI": [{"caption": "C.d.C.", "group": true}, {"caption": "Data reg.", "group": true, "period": 3}]})");
-        Outcome run = quorvane({"run", "--db", demo_, "--selection", sel, "--format", "json"});
-        QCOMPARE(run.status, 0);
-        QJsonObject ledger = QJsonDocument::fromJson(run.out.toUtf8()).object();
-        QJsonArray tree = ledger.value("tree").toArray();
-        QVERIFY(tree.size() > 1);
-        qint64 debitCents = 0;
-        for (int i = 0; i < tree.size(); ++i) {
-            QJsonObject node = tree[i].toObject();
-            QCOMPARE(node.value("key").toString(), QString("*%1").arg(i + 1));
-            if (node.value("parent").toString().isEmpty())
-                debitCents += qRound64(node.value("DARE").toDouble() * 100);
-        }
-        QCOMPARE(debitCents, qRound64(ledger.value("totals").toObject().value("DARE").toDouble() * 100));
-        QVERIFY(!ledger.value("summary").toObject().isEmpty());
     }
 
     // Each group's comparison against sums of the base tables over the comparison's period or kind: by cost
@@ -345,6 +328,61 @@ private slots:
         const QJsonObject gone = QJsonDocument::fromJson(run.out.toUtf8()).object();
         QCOMPARE(gone.value("program").toString(), QStringLiteral("none"));
         QCOMPARE(gone.value("message").toObject().value("number").toInt(), 35169);
+        const Outcome goneLine = quorvane({"source", "--db", demo_, "--company", "1", "--numreg", "1999000001", "--line", "1"});
+        QCOMPARE(goneLine.status, 0);
+        QCOMPARE(goneLine.out, run.out);
+
+        // A header whose lines were deleted still decides by its own origin and reason.
+        const QString noLines = dir_.filePath("no-lines.db");
+        QVERIFY(QFile::copy(demo_, noLines));
+        sqlite3* file = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(noLines).constData(), &file), SQLITE_OK);
+        sqlite3_enable_load_extension(file, 1);
+        QCOMPARE(sqlite3_load_extension(file, TSQL_FUNCTIONS, nullptr, nullptr), SQLITE_OK);
+        const QByteArray deletion = "DELETE FROM CI13_MOVCORPO WHERE CI13_DITTA_CG18 = 1 AND CI13_NUMREG_CO99 = '"
+                                    + number.toUtf8() + "'";
+        QCOMPARE(sqlite3_exec(file, deletion.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(file);
+        const Outcome headerOnly = quorvane({"source", "--db", noLines, "--company", "1", "--numreg", number});
+        QCOMPARE(headerOnly.status, 0);
+        QCOMPARE(QJsonDocument::fromJson(headerOnly.out.toUtf8()).object(), answer);
+        QCOMPARE(quorvane({"source", "--db", noLines, "--company", "1", "--numreg", number, "--line", "1"}).status, 1);
+    }
+
+    // The window run without a person meets the file dialog of "Esporta…": it is closed and named, and the
+    // run fails instead of waiting for someone to answer it.
+    void anUnattendedWindowRunNeverWaitsOnADialog()
+    {
+        const QString selection = selectionFile("window.json", R"({"company": 1, "CBO_SELCONTOVDS": "2"})");
+        const Outcome run = runProgram(QUORVANE_HOST, {"--db", demo_, "--selection", selection, "--process", "--command",
+                                                       "CMD_ESPORTA", "--screenshot", dir_.filePath("window.png")},
+                                       {}, 60000);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("dialog") && run.err.contains("nobody answers it"), qPrintable(run.err));
+        const Outcome help = runProgram(QUORVANE_HOST, {"--help"});
+        QCOMPARE(help.status, 0);
+        QVERIFY2(help.out.contains("--screenshot"), qPrintable(help.out));
+    }
+
+    // Asked for, the usage is the answer: every command with every option it takes.
+    void helpListsEveryCommandWithItsOptions()
+    {
+        const Outcome help = quorvane({"--help"});
+        QCOMPARE(help.status, 0);
+        const QStringList lines = help.out.split('\n');
+        const std::map<QString, QStringList> options{
+            {"tsql", {"--db", "--explain", "--write"}},
+            {"print", {"--selection", "--company", "--group", "--counterparts", "--pdf", "--dump"}},
+            {"export", {"--selection", "--company", "--group", "--xlsx", "--csv", "--csv-separator", "--decimal-point"}},
+            {"report-render", {"--report", "--sql-file", "--pdf", "--company", "--param", "--formula", "--formula-file",
+                               "--sort", "--area"}},
+            {"source", {"--company", "--numreg", "--line", "--show"}}};
+        for (const auto& [command, names] : options) {
+            const QStringList usage = lines.filter("quorvane " + command + " ");
+            QCOMPARE(usage.size(), 1);
+            for (const QString& name : names)
+                QVERIFY2(usage.front().contains(name), qPrintable(command + " " + name));
+        }
     }
 
     // The lines as CSV with the separator and decimal point asked for, one group as a spreadsheet; a group the
@@ -367,7 +405,9 @@ private slots:
         QCOMPARE(quorvane(common + QStringList{"--xlsx", group, "--group", "*1"}).status, 0);
         QVERIFY(QFile::exists(group));
         for (const QStringList& refused : {QStringList{"--xlsx", dir_.filePath("none.xlsx"), "--group", "*999"},
-                                           QStringList{"--xlsx", dir_.filePath("none.xlsx"), "--csv", csv + "2"}})
+                                           QStringList{"--xlsx", dir_.filePath("none.xlsx"), "--csv", csv + "2"},
+                                           QStringList{"--csv", csv + "2", "--decimal-point", "0"},
+                                           QStringList{"--csv", csv + "2", "--csv-separator", ",", "--decimal-point", ","}})
             QCOMPARE(quorvane(common + refused).status, 1);
         const QString unwritable = dir_.filePath("no such folder/ledger.xlsx");
         const Outcome run = quorvane(common + QStringList{"--xlsx", unwritable});

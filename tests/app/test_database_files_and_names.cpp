@@ -1,7 +1,10 @@
 // The company database as the command line is given it: a path is a file name whatever characters it
 // holds, a connection string written into a path names no server, a pipe is refused rather than waited on,
 // a log-mode database in a folder nobody may write into is read as it stands, a password given for SQL
-// Server never shows, and what the user asked wrongly is a refusal with its own status.
+// Server never shows, what the user asked wrongly is a refusal with its own status and a limits grid of any
+// length is processed. The same database
+// reached through a real ODBC driver (the SQLite one) gives the same ledger, print and export; an output
+// replaces only a regular file or a new name, never the database it reads.
 
 #include "QuorvaneProcess.h"
 
@@ -14,7 +17,12 @@
 
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
+
+// Grouped by cost centre and month, so that the outputs hold groups, totals and lines.
+const QByteArray groupedSelection = R"({"company": 1, "CBO_SELCONTOVDS": "2", "ADVO_ORDINAMENTI": [
+    {"caption": "C.d.C.", "group": true}, {"caption": "Data reg.", "group": true, "period": 3}]})";
 
 class DatabaseFilesAndNamesTest : public QObject {
     Q_OBJECT
@@ -35,6 +43,11 @@ class DatabaseFilesAndNamesTest : public QObject {
         const QString path = dir_.filePath(QString::fromLatin1(name));
         ::mkfifo(QFile::encodeName(path).constData(), 0644);
         return path;
+    }
+    static QByteArray fileBytes(const QString& path)
+    {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
     static QJsonObject totals(const Outcome& run)
     {
@@ -80,17 +93,139 @@ private slots:
 
     void aPasswordGivenForTheServerNeverShows_data()
     {
-        QTest::addColumn<QString>("connection");
-        QTest::newRow("no such driver") << "Driver={No Such Driver};Server=erp;UID=ann;PWD={s3c;ret}";
-        QTest::newRow("no driver at all") << "Server=erp;UID=ann;Password=\"s3c;ret\"";
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("named");
+        const QStringList run{"run", "--selection", selection_, "--connect"};
+        QTest::newRow("no such driver") << run + QStringList{"Driver={No Such Driver};Server=erp;UID=ann;PWD={s3c;ret}"}
+                                        << 3 << "the ODBC driver \"No Such Driver\" is not installed";
+        QTest::newRow("no driver at all") << run + QStringList{"Server=erp;UID=ann;Password=\"s3c;ret\""} << 3
+                                          << "Unknown kind of connection string";
+        QTest::newRow("no company tables") << run + QStringList{"Driver=SQLite3;Database=" + dir_.filePath("new.db") + ";PWD={s3c;ret}"}
+                                           << 3 << "new.db";
+        QTest::newRow("string as a file") << QStringList{"tsql", "--db", "Driver=FreeTDS;Server=erp;PWD={s3c;ret}"}
+                                          << 2 << "Server=erp;PWD=****";
     }
     void aPasswordGivenForTheServerNeverShows()
     {
-        QFETCH(QString, connection);
-        const Outcome run = quorvane({"run", "--connect", connection, "--selection", selection_});
-        QCOMPARE(run.status, 3);
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, named);
+        const Outcome run = quorvane(args, "SELECT 1 AS one");
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(named), qPrintable(run.err));
         QVERIFY2(!run.err.contains("s3c") && !run.err.contains("ret"), qPrintable(run.err));
-        QCOMPARE(quorvane({"run", "--connect", connection, "--db", demo_, "--selection", selection_}).status, 1);
+    }
+
+    // Debian's SQLite ODBC driver is a real driver, registered by its package in unixODBC's odbcinst.ini:
+    // the server it reaches says it is SQLite, so the statements are translated as for the file itself.
+    void theSameDatabaseThroughOdbcGivesTheSameLedger_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("run") << QStringList{"run", "--format", "json", "--rows"} << QString();
+        QTest::newRow("export") << QStringList{"export", "--csv"} << "ledger.csv";
+        QTest::newRow("print") << QStringList{"print", "--counterparts", "--pdf"} << "ledger.pdf";
+    }
+    void theSameDatabaseThroughOdbcGivesTheSameLedger()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, output);
+        const auto result = [&](const QStringList& database) {
+            const QString path = dir_.filePath(database.first().mid(2) + "-" + output);
+            const Outcome run = quorvane(args + (output.isEmpty() ? QStringList{} : QStringList{path}) + database
+                                         + QStringList{"--selection", file("grouped.json", groupedSelection)});
+            if (run.status != 0)
+                return "status " + QString::number(run.status) + ": " + run.err;
+            if (!path.endsWith(".pdf"))
+                return output.isEmpty() ? run.out : QString::fromUtf8(fileBytes(path));
+            return runProgram("pdftotext", {"-layout", path, "-"}).out;
+        };
+        const QString embedded = result({"--db", demo_});
+        QVERIFY(embedded.size() > 1000);
+        QCOMPARE(result({"--connect", "Driver=SQLite3;Database=" + demo_ + ";PWD={s3c;ret}"}), embedded);
+    }
+
+    // What is at an output's path: a regular file or a new name is written; a symbolic link is followed and
+    // stays a link; anything else, and the database read under any of its names, is refused with status 4,
+    // left as it was, and no temporary file stays beside it. A file that cannot grow fails the same way,
+    // with the cause in the export's own words.
+    void anOutputReplacesOnlyARegularFileOrANewName_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("refusal");
+        for (const QString command : {"--xlsx", "--csv", "--pdf"}) {
+            const QByteArray c = command.toLatin1();
+            QTest::addRow("%s new name", c.constData()) << command << "new" << QString();
+            QTest::addRow("%s regular file", c.constData()) << command << "file" << QString();
+            QTest::addRow("%s link to a file", c.constData()) << command << "link to file" << QString();
+            QTest::addRow("%s folder", c.constData()) << command << "folder" << "it is a folder";
+            QTest::addRow("%s pipe", c.constData()) << command << "pipe" << "it is a pipe";
+            QTest::addRow("%s device", c.constData()) << command << "device" << "it is a device";
+            QTest::addRow("%s the database", c.constData()) << command << "database" << "which this command reads";
+            QTest::addRow("%s the database linked", c.constData()) << command << "link to database" << "which this command reads";
+            QTest::addRow("%s the database's other name", c.constData()) << command << "hard link to database" << "which this command reads";
+            QTest::addRow("%s link to nothing", c.constData()) << command << "dangling link" << "points to no file";
+            QTest::addRow("%s no room", c.constData())
+                << command << "no room"
+                << (command == "--xlsx" ? "the spreadsheet could not be written whole"
+                                        : command == "--csv" ? "File too large" : "it could not be completed");
+        }
+    }
+    void anOutputReplacesOnlyARegularFileOrANewName()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, kind);
+        QFETCH(QString, refusal);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("out"), database = folder.filePath("company.db");
+        QVERIFY(QFile::copy(demo_, database));
+        const QByteArray out = QFile::encodeName(path);
+        if (kind == "file")
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        else if (kind == "link to file")
+            QVERIFY(QFile(folder.filePath("real")).open(QIODevice::WriteOnly) && QFile::link("real", path));
+        else if (kind == "folder")
+            QVERIFY(QDir().mkdir(path));
+        else if (kind == "pipe")
+            QCOMPARE(::mkfifo(out.constData(), 0644), 0);
+        else if (kind == "device" && ::mknod(out.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("only root makes a device node");
+        else if (kind == "database")
+            QVERIFY(QFile::rename(database, path) && QFile::link(path, database));
+        else if (kind == "link to database")
+            QVERIFY(QFile::link(database, path));
+        else if (kind == "hard link to database")
+            QCOMPARE(::link(QFile::encodeName(database).constData(), out.constData()), 0);
+        else if (kind == "dangling link")
+            QVERIFY(QFile::link(folder.filePath("nothing"), path));
+        struct stat before {};
+        ::lstat(out.constData(), &before);
+        const QStringList print{"print", "--db", database, "--selection", selection_, "--pdf", path};
+        const QStringList exporting{"export", "--db", database, "--selection", selection_, command, path};
+        const QStringList args = command == "--pdf" ? print : exporting;
+        // The file may not grow past a few kilobytes: its writes fail as on a full disk.
+        const Outcome run = kind != "no room"
+                                ? quorvane(args, {}, 20000)
+                                : runProgram("sh", QStringList{"-c", "ulimit -f 8; trap '' XFSZ; exec \"$0\" \"$@\"",
+                                                               QUORVANE_EXECUTABLE} + args);
+        struct stat after {};
+        ::lstat(out.constData(), &after);
+        if (refusal.isEmpty()) {
+            QVERIFY2(run.status == 0, qPrintable(run.err));
+            QCOMPARE(after.st_mode & S_IFMT, kind == "link to file" ? S_IFLNK : S_IFREG);
+            QVERIFY(QFileInfo(path).size() > 100);
+        } else {
+            QCOMPARE(run.status, 4);
+            QVERIFY2(run.err.contains(path + ": ") && run.err.contains(refusal) && !run.err.contains("[ERROR]"),
+                     qPrintable(run.err));
+            QCOMPARE(after.st_mode, before.st_mode);
+            QCOMPARE(after.st_ino, before.st_ino);
+            QCOMPARE(after.st_size, before.st_size);
+        }
+        const QStringList hidden = QDir(folder.path()).entryList(QDir::Hidden | QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).filter(QRegularExpression("^\\."));
+        QCOMPARE(hidden, QStringList());
     }
 
     void aPipeIsRefusedNotWaitedOn()
@@ -104,7 +239,7 @@ private slots:
         QVERIFY2(asSelection.err.contains(selection), qPrintable(asSelection.err));
     }
 
-    void whatTheUserAskedWronglyIsARefusal_data()
+    void whatTheUserAskedIsProcessedOrRefusedWithItsStatus_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("selection");
@@ -117,10 +252,17 @@ private slots:
             << QByteArray(R"({"company": 1, "CBO_SELCONTOVDS": "2", "ADVO_ORDINAMENTI": [
                  {"caption": "C.d.C.", "group": true}, {"caption": "C.d.C.", "group": true}]})")
             << 1 << "ADVO_ORDINAMENTI: the row \"C.d.C.\" is chosen twice";
+        QByteArray manyRows;   // far more than SQLite's parser would hold as one nested OR
+        for (int row = 0; row < 1000; ++row)
+            manyRows += (row ? ", " : "") + QByteArray("{\"caption\": \"Causale\", \"section\": \"A\", \"from\": \"C")
+                        + QByteArray::number(row) + "\"}";
+        QTest::newRow("a thousand limits on one column")
+            << QStringList{} << QByteArray(R"({"company": 1, "CBO_SELCONTOVDS": "2", "ADVQ_LIMITI": [)" + manyRows + "]}")
+            << 0 << "";
         QTest::newRow("control character in the account")
             << QStringList{} << QByteArray("{\"company\": 1, \"TXT_CONTO\": \"01\\t\"}") << 1 << "\"TXT_CONTO\"";
     }
-    void whatTheUserAskedWronglyIsARefusal()
+    void whatTheUserAskedIsProcessedOrRefusedWithItsStatus()
     {
         QFETCH(QStringList, args);
         QFETCH(QByteArray, selection);

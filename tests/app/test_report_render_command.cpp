@@ -1,9 +1,11 @@
 // quorvane report-render as a user checks a report file by hand: a ledger file printed over the ledger's
-// statement with parameters and formulas given on the command line, and a formula that does not parse
-// refused with its place and exit status 2.
+// statement with parameters and formulas given on the command line, and bad input (a formula that does not
+// parse or fails while the pages are drawn, a parameter value of the wrong type, a statement file that is a
+// device) refused with its place and exit status 2 or 1, the PDF printed before untouched.
 
 #include "QuorvaneProcess.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,7 +13,7 @@ class ReportRenderCommandTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void printsALedgerAndRefusesABrokenFormula()
+    void printsALedgerAndRefusesBadInput()
     {
         QTemporaryDir dir;
         const QString demo = dir.filePath(QStringLiteral("demo.db")), pdf = dir.filePath(QStringLiteral("ledger.pdf"));
@@ -26,9 +28,31 @@ private slots:
         QVERIFY2(printed.status == 0 && printed.out.contains(QStringLiteral("pages written to")), qPrintable(printed.err));
         QVERIFY(QFile(pdf).size() > 10000);
 
-        const Outcome refused = quorvane(print + QStringList{QStringLiteral("--formula"), QStringLiteral("numDare=1 +")});
-        QCOMPARE(refused.status, 2);
-        QVERIFY2(refused.err.contains(QStringLiteral("formula 'numDare' 1:4: expected a value")), qPrintable(refused.err));
+        QFile printedFile(pdf);
+        QVERIFY(printedFile.open(QIODevice::ReadOnly));
+        const QByteArray before = printedFile.readAll();
+        printedFile.close();
+        const struct {
+            QStringList args;
+            int status;
+            QString message;
+        } refusals[] = {
+            {{QStringLiteral("--formula"), QStringLiteral("numDare=1 +")}, 2, QStringLiteral("formula 'numDare' 1:4: expected a value")},
+            {{QStringLiteral("--formula"), QStringLiteral("numDare=1 / 0")}, 2, QStringLiteral("division by zero")},
+            {{QStringLiteral("--param"), QStringLiteral("DECIMALIEURO=abc")}, 2,
+             QStringLiteral("the parameter DECIMALIEURO is a number and cannot take the value \"abc\"")},
+            {{QStringLiteral("--formula-file"), QStringLiteral("numDare=/dev/zero")}, 1,
+             QStringLiteral("/dev/zero: the formula file is not a regular file")},
+        };
+        for (const auto& refusal : refusals) {
+            const Outcome refused = quorvane(print + refusal.args);
+            QCOMPARE(refused.status, refusal.status);
+            QVERIFY2(refused.err.contains(refusal.message), qPrintable(refused.err));
+            QVERIFY(printedFile.open(QIODevice::ReadOnly));
+            QCOMPARE(printedFile.readAll(), before);
+            printedFile.close();
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"demo.db", "ledger.pdf"}));
     }
 };
 

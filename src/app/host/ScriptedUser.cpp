@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMdiArea>
@@ -70,6 +71,31 @@ bool type(QWidget* window, const QString& key)
     return true;
 }
 
+// Any other dialog a step opens (a file dialog, a message box of Qt's own) would wait for a person: it is
+// printed on standard error and closed as soon as it shows, and the run fails. The session's dialogs go
+// through the UnattendedAnswerer instead and never show.
+class DialogRefusal final : public QObject {
+public:
+    DialogRefusal() { qApp->installEventFilter(this); }
+    ~DialogRefusal() override { qApp->removeEventFilter(this); }
+    const QString& refused() const { return refused_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (event->type() == QEvent::Show && dialog && dialog->isModal()) {
+            refused_ = dialog->windowTitle();
+            std::fprintf(stderr, "quorvane-host: dialog \"%s\" closed: nobody answers it\n", qPrintable(refused_));
+            QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QString refused_;
+};
+
 } // namespace
 
 hostfw::DialogAnswer UnattendedAnswerer::answer(const hostfw::DialogRequest& request)
@@ -88,6 +114,7 @@ QString runUserScript(HostMainWindow& host, const UserScript& script)
     if (!script.screenshot.isEmpty())
         host.resize(pictureSize);
     frame->showMaximized();
+    const DialogRefusal refusal;
     QApplication::processEvents();
     if (!script.selection.isEmpty() && !openSelection(window, script.selection))
         return QStringLiteral("the selection file %1 was not opened").arg(script.selection);
@@ -105,6 +132,8 @@ QString runUserScript(HostMainWindow& host, const UserScript& script)
     if (!script.command.isEmpty() && !press(window, script.command.toLatin1().constData()))
         return QStringLiteral("the command %1 could not be pressed").arg(script.command);
     QApplication::processEvents();
+    if (!refusal.refused().isNull())
+        return QStringLiteral("the dialog \"%1\" opened, and nobody answers it").arg(refusal.refused());
     if (!script.screenshot.isEmpty() && !host.grab().save(script.screenshot))
         return QStringLiteral("the picture could not be saved to %1").arg(script.screenshot);
     return {};

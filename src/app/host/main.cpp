@@ -92,8 +92,10 @@ int main(int argc, char* argv[])
     QString error;
     const std::optional<hostshell::HostOptions> options = hostshell::parseHostOptions(arguments, error);
     if (!options) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h")) ? 0 : 2;
+        // Asked for, the usage is the answer, on standard output; otherwise it tells what was wrong.
+        const bool help = arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"));
+        std::fprintf(help ? stdout : stderr, "%s\n", qPrintable(error));
+        return help ? 0 : 2;
     }
     if (!displayAvailable()) {
         say(QStringLiteral("no display available: set DISPLAY, or QT_QPA_PLATFORM=offscreen for a run without one"));

@@ -110,6 +110,12 @@ std::string embeddedDatabase(std::string_view path, Access access)
     return "Provider=SQLite;Data Source=" + quoted + (access == Access::ReadOnly ? ";Mode=ReadOnly" : "");
 }
 
+std::string databaseFile(std::string_view connectionString)
+{
+    const ConnectionString parts(connectionString);
+    return parts.has("Data Source") ? parts.value("Data Source") : parts.value("Database");
+}
+
 // A password key may stand anywhere in the text (a message quoting part of a string): wherever a key
 // begins a pair (at the start, after ";" or a blank) its value is masked, quoted or not.
 std::string maskPasswords(std::string_view text)

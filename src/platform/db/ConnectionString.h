@@ -29,6 +29,10 @@ enum class Access { ReadOnly, ReadWrite };
 // characters it holds, it names that file and nothing else.
 std::string embeddedDatabase(std::string_view path, Access access);
 
+// The file a connection string reads: the embedded database's Data Source, or the Database of an ODBC
+// string (a file, for a driver that reads one); "" when it names none. An output must never replace it.
+std::string databaseFile(std::string_view connectionString);
+
 // The text with the value of every password key (PWD, Password) replaced by "****": what every error, log
 // and trace line shows of a connection string, whole or in part.
 std::string maskPasswords(std::string_view text);

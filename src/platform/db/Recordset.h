@@ -12,6 +12,7 @@
 #include "RecordsetView.h"
 #include "Value.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -83,6 +84,12 @@ public:
     void setMoveCompleteHandler(std::function<void()> handler);  // after the current row changes
 
     std::size_t dataBytes() const;                        // memory held by the shared rows
+
+    // Appends the rows of `part`, a set over the same fields, after this set's own: a movement set read in
+    // parts on several connections. The integer field `numbering` of the appended rows is raised by
+    // `offset`, so that the numbers a part gave its own rows continue this set's. This handle must have no
+    // filter and no sort; it ends on its first row.
+    void appendPart(const Recordset& part, int numbering, std::int64_t offset);
 
 private:
     friend class RecordsetBuilder;

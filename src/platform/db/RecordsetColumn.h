@@ -32,6 +32,9 @@ public:
     // Appends or replaces any value, converted to the field's type first.
     void append(const Value& v);
     void set(std::size_t row, const Value& v);
+    // Appends every row of a column of the same field, each value raised by `offset` (0 but for a
+    // numbering); texts are interned once per distinct text, not once per row.
+    void appendColumn(const RecordsetColumn& part, std::int64_t offset);
 
     bool isNull(std::size_t row) const { return nulls_.isNull(row); }
     bool hasNulls() const { return nulls_.any(); }

@@ -31,6 +31,8 @@ public:
     std::uint32_t appendRow(const std::vector<Value>& values);
     void setRow(std::uint32_t row, const std::vector<Value>& values);
     void finishLoading();
+    // The rows of `part` after these (see Recordset::appendPart); the fields must be the same.
+    void appendPart(const RecordsetData& part, int numbering, std::int64_t offset);
 
     // The rows in the order of the keys, computed once per distinct order while the rows do not change.
     std::shared_ptr<const RecordsetView::Order> sortedOrder(const std::vector<RecordsetSortKey>& keys) const;

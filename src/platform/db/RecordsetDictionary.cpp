@@ -1,6 +1,6 @@
 #include "RecordsetDictionary.h"
 
-#include "RecordsetTextFold.h"
+#include "tsql/Collation.h"
 
 #include <algorithm>
 #include <functional>
@@ -95,21 +95,21 @@ void RecordsetDictionary::rebuildIndex()
         insertIntoIndex(code, hashOf(text(code)));
 }
 
+// The ranks follow the company database's collation, so that the record set sorts, filters and finds
+// texts as the server does: "Ab" with "aB", "X" with "X ", and a text of blanks with the empty text.
 const RecordsetDictionary::Collation& RecordsetDictionary::collation() const
 {
     if (collation_.forSize == size() && collation_.ranks.size() == size())
         return collation_;
-    std::vector<std::string> folds(size());
-    for (std::uint32_t code = 0; code < size(); ++code)
-        folds[code] = foldCase(text(code));
     Collation c;
     c.byRank.resize(size());
     std::iota(c.byRank.begin(), c.byRank.end(), 0U);
-    std::sort(c.byRank.begin(), c.byRank.end(), [&](std::uint32_t a, std::uint32_t b) { return folds[a] < folds[b]; });
+    std::sort(c.byRank.begin(), c.byRank.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return tsql::compareText(text(a), text(b)) < 0; });
     c.ranks.resize(size());
     std::uint32_t rank = 0;
     for (std::size_t i = 0; i < c.byRank.size(); ++i) {
-        if (i > 0 && folds[c.byRank[i]] != folds[c.byRank[i - 1]])
+        if (i > 0 && tsql::compareText(text(c.byRank[i]), text(c.byRank[i - 1])) != 0)
             ++rank;
         c.ranks[c.byRank[i]] = rank;
     }
@@ -120,15 +120,15 @@ const RecordsetDictionary::Collation& RecordsetDictionary::collation() const
 
 const std::vector<std::uint32_t>& RecordsetDictionary::ranks() const { return collation().ranks; }
 
-RecordsetDictionary::FoldPosition RecordsetDictionary::locateFold(std::string_view folded) const
+RecordsetDictionary::TextPosition RecordsetDictionary::locate(std::string_view text) const
 {
     const Collation& c = collation();
     auto it = std::partition_point(c.byRank.begin(), c.byRank.end(),
-                                   [&](std::uint32_t code) { return foldCase(text(code)) < folded; });
-    FoldPosition position;
+                                   [&](std::uint32_t code) { return tsql::compareText(this->text(code), text) < 0; });
+    TextPosition position;
     if (it != c.byRank.begin())
         position.ranksBelow = c.ranks[*(it - 1)] + 1;
-    position.exact = it != c.byRank.end() && foldCase(text(*it)) == folded;
+    position.exact = it != c.byRank.end() && tsql::compareText(this->text(*it), text) == 0;
     return position;
 }
 

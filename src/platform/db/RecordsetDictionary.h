@@ -5,8 +5,8 @@
 // match. The index is dropped once loading ends and rebuilt only if the set grows again. The lines of
 // one movement arrive together and repeat its texts, so the last text interned is checked first.
 //
-// The collation gives every code a rank in case-folded order (equal folds share a rank), so sorting and
-// comparing texts of a column compares small integers.
+// The company database's collation (tsql/Collation.h) gives every code a rank (texts the collation calls
+// equal share one), so sorting and comparing texts of a column compares small integers.
 
 #include <cstdint>
 #include <optional>
@@ -24,15 +24,15 @@ public:
     void releaseIndex();
     std::size_t bytesUsed() const;
 
-    // Rank of each code in folded order; valid until the next intern of a new text.
+    // Rank of each code in the collation's order; valid until the next intern of a new text.
     const std::vector<std::uint32_t>& ranks() const;
-    // Where a folded text falls among the column's ranks: how many ranks lie below it, and whether
-    // some text of the column folds to it exactly (its rank is then `ranksBelow`).
-    struct FoldPosition {
+    // Where a text falls among the column's ranks: how many ranks lie below it, and whether some text
+    // of the column is equal to it under the collation (its rank is then `ranksBelow`).
+    struct TextPosition {
         std::uint32_t ranksBelow = 0;
         bool exact = false;
     };
-    FoldPosition locateFold(std::string_view folded) const;
+    TextPosition locate(std::string_view text) const;
 
 private:
     struct Collation {

@@ -74,12 +74,13 @@ RecordsetFilterPredicate::Node RecordsetFilterPredicate::compileClause(const Rec
     Node node;
     node.column = clause.column;
     node.op = clause.op;
-    if (operand.isNull()) {
+    const bool text = column.field().type == DataType::Text;
+    if (operand.isNull() && !text) {
         node.test = clause.op == RecordsetFilterOp::Equal ? Node::Test::IsNull : Node::Test::IsNotNull;
         return node;
     }
     RecordsetKeyReader reader(column);
-    if (column.field().type != DataType::Text) {
+    if (!text) {
         node.test = Node::Test::ByKey;
         node.bound = reader.bound(operand);
         node.reader.emplace(reader);
@@ -88,12 +89,16 @@ RecordsetFilterPredicate::Node RecordsetFilterPredicate::compileClause(const Rec
     const RecordsetDictionary& dictionary = column.dictionary();
     node.test = Node::Test::ByCode;
     node.acceptedCodes.resize(dictionary.size());
-    std::string pattern = foldCase(operand.asText());
-    RecordsetKeyBound bound = reader.bound(operand);
+    const std::string pattern = operand.isNull() ? std::string() : foldCase(operand.asText());
+    const RecordsetKeyBound bound = reader.bound(operand);
+    const auto accepts = [&](std::string_view text, std::uint64_t key) {
+        return clause.op == RecordsetFilterOp::Like ? likeMatches(foldCase(text), pattern)
+                                                    : holds(clause.op, compareToBound(key, bound));
+    };
     for (std::uint32_t code = 0; code < dictionary.size(); ++code)
-        node.acceptedCodes[code] = clause.op == RecordsetFilterOp::Like
-                                       ? likeMatches(foldCase(dictionary.text(code)), pattern)
-                                       : holds(clause.op, compareToBound(dictionary.ranks()[code] + 1ULL, bound));
+        node.acceptedCodes[code] = accepts(dictionary.text(code), dictionary.ranks()[code] + 1ULL);
+    // A NULL text is the empty text (RecordsetOrderKey.h).
+    node.nullAccepted = accepts({}, reader.bound(Value()).key);
     return node;
 }
 
@@ -108,7 +113,7 @@ bool RecordsetFilterPredicate::accepts(const Node& node, std::uint32_t row) cons
     case Node::Test::IsNotNull: return !data_.column(node.column).isNull(row);
     case Node::Test::ByCode: {
         const RecordsetColumn& column = data_.column(node.column);
-        return !column.isNull(row) && node.acceptedCodes[column.code(row)] != 0;
+        return column.isNull(row) ? node.nullAccepted : node.acceptedCodes[column.code(row)] != 0;
     }
     case Node::Test::ByKey:
         return !node.reader->isNull(row) && holds(node.op, compareToBound(node.reader->key(row), node.bound));

@@ -4,8 +4,10 @@
 // and a row's test is a look-up of its code.
 //
 // A NULL field satisfies only "= NULL"; every other comparison with it is false (as in SQL), and "<> NULL"
-// is true for every other row. Texts compare without regard to case (see RecordsetTextFold.h); LIKE takes
-// '*' or '%' for any run of characters, wherever they stand.
+// is true for every other row. A NULL text is the empty text instead (RecordsetOrderKey.h): "= NULL" and
+// "= ''" both find NULL, empty and blank texts. Texts compare under the company database's collation
+// (RecordsetDictionary.h); LIKE matches without regard to case and takes '*' or '%' for any run of
+// characters, wherever they stand.
 
 #include "RecordsetFilterExpr.h"
 #include "RecordsetOrderKey.h"
@@ -31,6 +33,7 @@ private:
         int column = -1;
         RecordsetFilterOp op = RecordsetFilterOp::Equal;
         std::vector<char> acceptedCodes;           // ByCode
+        bool nullAccepted = false;                 // ByCode: whether a NULL text (the empty text) passes
         std::optional<RecordsetKeyReader> reader;  // ByKey
         RecordsetKeyBound bound;
     };

@@ -1,7 +1,5 @@
 #include "RecordsetOrderKey.h"
 
-#include "RecordsetTextFold.h"
-
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -51,8 +49,13 @@ RecordsetKeyBound decimalBound(const Decimal& d, int fieldScale)
 
 RecordsetKeyReader::RecordsetKeyReader(const RecordsetColumn& column) : column_(column)
 {
-    if (column.field().type == DataType::Text)
+    if (column.field().type == DataType::Text) {
         ranks_ = &column.dictionary().ranks();
+        text_ = true;
+        // Text keys start at 1: with no empty text in the column, 0 is free for NULL.
+        const auto empty = column.dictionary().locate({});
+        emptyText_ = empty.exact ? 1 : 0;
+    }
     if (column.isWide()) {
         for (std::size_t row = 0; row < column.size(); ++row)
             if (!column.isNull(row))
@@ -77,7 +80,7 @@ std::uint64_t RecordsetKeyReader::key(std::size_t row) const
 {
     switch (column_.field().type) {
     case DataType::Float: return doubleKey(column_.floating(row));
-    case DataType::Text: return std::uint64_t((*ranks_)[column_.code(row)]) + 1;
+    case DataType::Text: return column_.isNull(row) ? emptyText_ : std::uint64_t((*ranks_)[column_.code(row)]) + 1;
     case DataType::DateTime: return signedKey(column_.msecs(row));
     default:
         if (!wideValues_.empty())
@@ -93,8 +96,10 @@ RecordsetKeyBound RecordsetKeyReader::bound(const Value& literal) const
     case DataType::Float: return {doubleKey(literal.asDouble()), false};
     case DataType::DateTime: return {signedKey(literal.asDateTime().msecs), false};
     case DataType::Text: {
+        if (literal.isNull() || literal.asText().find_first_not_of(' ') == std::string::npos)
+            return {emptyText_, false};
         // Text keys start at 1, so a text below every rank sits just above 0.
-        auto position = column_.dictionary().locateFold(foldCase(literal.asText()));
+        auto position = column_.dictionary().locate(literal.asText());
         return position.exact ? RecordsetKeyBound{std::uint64_t(position.ranksBelow) + 1, false}
                               : RecordsetKeyBound{position.ranksBelow, true};
     }

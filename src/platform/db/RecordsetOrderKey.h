@@ -1,9 +1,9 @@
 #pragma once
 // Every non-NULL value of a column maps to an unsigned 64-bit key whose order is the column's value order:
-// numbers by value (decimals exactly, at the field's scale), dates by time, texts by their case-folded
-// rank, and the decimals of a column holding one beyond 64 bits by their rank among its values. Sorting,
-// filtering and the binary search of a group filter all compare these keys, so the three can never
-// disagree on what "equal" or "before" means.
+// numbers by value (decimals exactly, at the field's scale), dates by time, texts by their rank under the
+// company database's collation, and the decimals of a column holding one beyond 64 bits by their rank
+// among its values. Sorting, filtering and the binary search of a group filter all compare these keys, so
+// the three can never disagree on what "equal" or "before" means.
 
 #include "RecordsetColumn.h"
 #include "Value.h"
@@ -25,16 +25,19 @@ class RecordsetKeyReader {
 public:
     explicit RecordsetKeyReader(const RecordsetColumn& column);
 
-    bool isNull(std::size_t row) const { return column_.isNull(row); }
+    // Whether the row has no key of its own: NULL outside a text column.
+    bool isNull(std::size_t row) const { return !text_ && column_.isNull(row); }
     std::uint64_t key(std::size_t row) const;
 
     // `literal` is already of the column's family: a text for Text, a Decimal for Bit, Integer and
-    // Decimal, a double for Float, a DateTime for DateTime.
+    // Decimal, a double for Float, a DateTime for DateTime; NULL for Text reads as the empty text.
     RecordsetKeyBound bound(const Value& literal) const;
 
 private:
     const RecordsetColumn& column_;
     const std::vector<std::uint32_t>* ranks_ = nullptr;   // Text only
+    bool text_ = false;
+    std::uint64_t emptyText_ = 0;                         // the key of NULL and blank texts
     std::vector<Mantissa> wideValues_;                    // a wide Decimal column's values, sorted, once each
 
     RecordsetKeyBound rankBound(const Mantissa& atFieldScale, bool between) const;

@@ -69,7 +69,8 @@ RecordsetRun seekRange(const RecordsetData& data, const RecordsetView::Order& so
         const RecordsetFilterExpr& clause = *(*clauses)[i];
         const RecordsetColumn& column = data.column(clause.column);
         Value operand = filterOperand(column.field(), clause.op, clause.literal);
-        Target target{RecordsetKeyReader(column), operand.isNull(), {}, keys[i].descending};
+        Target target{RecordsetKeyReader(column), false, {}, keys[i].descending};
+        target.isNull = operand.isNull() && column.field().type != DataType::Text;
         if (!target.isNull)
             target.bound = target.reader.bound(operand);
         if (target.bound.justAbove)

@@ -1,7 +1,8 @@
 #pragma once
 // The group filter's fast path. A filter that is an AND of equalities (values or NULL) on exactly the
 // leading keys of the sort order selects one contiguous run of the sorted rows, found by two binary
-// searches: showing a group of the tree costs the logarithm of the set's size, not a scan of it.
+// searches: showing a group of the tree costs the logarithm of the set's size, not a scan of it. A NULL of
+// a text column is its empty text there too (RecordsetOrderKey.h).
 
 #include "RecordsetFilterExpr.h"
 #include "RecordsetSortKey.h"

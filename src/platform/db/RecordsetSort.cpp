@@ -45,9 +45,9 @@ KeyValues fetch(const RecordsetData& data, const RecordsetSortKey& key)
     values.descending = key.descending;
     values.keys.resize(data.rowCount());
     for (std::size_t row = 0; row < data.rowCount(); ++row)
-        if (!column.isNull(row))
+        if (!reader.isNull(row))
             values.keys[row] = reader.key(row);
-    if (column.hasNulls()) {
+    if (column.hasNulls() && column.field().type != DataType::Text) {
         values.nulls.resize(data.rowCount());
         for (std::size_t row = 0; row < data.rowCount(); ++row)
             values.nulls[row] = column.isNull(row) ? 1 : 0;

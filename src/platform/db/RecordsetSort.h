@@ -1,7 +1,8 @@
 #pragma once
 // ADO's Sort: "A ASC, B DESC", ascending by default, field names without regard to case and optionally
 // [bracketed]. The order is stable (rows equal on every key keep the order in which they were read) and
-// NULL comes before every value in an ascending key and after every value in a descending one.
+// NULL comes before every value in an ascending key and after every value in a descending one; a NULL text
+// sorts as the empty text, the lowest of texts (RecordsetOrderKey.h).
 
 #include "RecordsetSortKey.h"
 

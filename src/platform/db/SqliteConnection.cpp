@@ -4,6 +4,7 @@
 #include "db/Error.h"
 #include "db/SqliteFile.h"
 #include "db/SqliteRowReader.h"
+#include "db/TranslatedStatement.h"
 #include "tsql/Dialect.h"
 #include "tsql/EngineError.h"
 
@@ -73,6 +74,12 @@ sqlite3* SqliteConnection::handle() const
     return db_;
 }
 
+void SqliteConnection::interrupt()
+{
+    if (db_)
+        sqlite3_interrupt(db_);
+}
+
 long SqliteConnection::Execute(std::string_view text) { return runSteps(text, nullptr); }
 
 Recordset SqliteConnection::Open(std::string_view text)
@@ -96,30 +103,9 @@ long SqliteConnection::runSteps(std::string_view text, Recordset* rows)
     } catch (const tsql::EngineError& e) {
         fail(e, text);
     }
-    // A T-SQL statement is one unit of work even when it needs several SQLite steps (SELECT … INTO is a
-    // CREATE and an INSERT): a failing step undoes the earlier ones, as the server would.
-    bool unit = translation->steps.size() > 1;
-    if (unit)
-        exec("SAVEPOINT tsql_statement");
-    long affected = -1;
-    try {
-        for (const tsql::Step& step : translation->steps) {
-            long changed = runStep(step, text, rows);
-            if (!step.returnsRows)
-                affected = changed;
-        }
-    } catch (...) {
-        if (unit)
-            exec("ROLLBACK TO tsql_statement; RELEASE tsql_statement");
-        if (translation->changesSchema)
-            dialect_->invalidate();
-        throw;
-    }
-    if (unit)
-        exec("RELEASE tsql_statement");
-    if (translation->changesSchema)
-        dialect_->invalidate();
-    return affected;
+    return runTranslation(
+        *translation, *dialect_, [&](const tsql::Step& step) { return runStep(step, text, rows); },
+        [this](const char* sql) { exec(sql); });
 }
 
 long SqliteConnection::runStep(const tsql::Step& step, std::string_view text, Recordset* rows)

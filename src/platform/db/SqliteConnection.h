@@ -27,6 +27,9 @@ public:
     // The SQLite text the dialect layer makes of a T-SQL text, one statement a line group.
     std::string explain(std::string_view text);
     bool isReadOnly() const { return readOnly_; }
+    // From any thread: the statement under way on this connection stops with an error, as does the next
+    // one begun before it ends. Stops a processing whose other parts have failed or been cancelled.
+    void interrupt();
     // The engine handle, for the bulk writer of the demo-data generator.
     sqlite3* handle() const;
 

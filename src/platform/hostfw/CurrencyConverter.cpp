@@ -26,6 +26,16 @@ double roundedTo(double value, int decimals)
 
 } // namespace
 
+CurrencyConverter::Quotation CurrencyConverter::quotation(const QString& currency, db::Connection& connection) const
+{
+    const QString code = currency.trimmed();
+    db::Recordset rows = connection.Open(("SELECT CG08_INDCERTOINCERTO, CG08_NUMERODECIMALI FROM CG08_VALUTE WITH (NOLOCK) "
+                                          "WHERE CG08_CODICE = " + quoted(code)).toStdString());
+    if (rows.RecordCount() == 0)
+        throw std::invalid_argument("the currency " + code.toStdString() + " is not defined");
+    return {rows.valueAt(0, 0).toDouble() == 1, static_cast<int>(rows.valueAt(0, 1).toDouble())};
+}
+
 double CurrencyConverter::Controvalore(const QString& currency, double amount, double rate, db::Connection& connection,
                                        int company) const
 {
@@ -34,13 +44,8 @@ double CurrencyConverter::Controvalore(const QString& currency, double amount, d
         return amount;
     if (!(rate > 0))
         throw std::invalid_argument("the exchange rate of " + code.toStdString() + " must be above 0");
-    db::Recordset rows = connection.Open(("SELECT CG08_INDCERTOINCERTO, CG08_NUMERODECIMALI FROM CG08_VALUTE WITH (NOLOCK) "
-                                          "WHERE CG08_CODICE = " + quoted(code)).toStdString());
-    if (rows.RecordCount() == 0)
-        throw std::invalid_argument("the currency " + code.toStdString() + " is not defined");
-    const bool uncertain = rows.valueAt(0, 0).toDouble() == 1;
-    const int decimals = static_cast<int>(rows.valueAt(0, 1).toDouble());
-    return roundedTo(uncertain ? amount / rate : amount * rate, decimals);
+    const Quotation quote = quotation(code, connection);
+    return roundedTo(quote.uncertain ? amount / rate : amount * rate, quote.decimals);
 }
 
 } // namespace hostfw

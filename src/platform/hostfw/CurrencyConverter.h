@@ -12,6 +12,15 @@ namespace hostfw {
 
 class CurrencyConverter {
 public:
+    struct Quotation {
+        bool uncertain = false;   // the rate is units of the base currency for one unit of the currency
+        int decimals = 2;         // a countervalue is rounded to these
+    };
+
+    // How `currency` is quoted and rounded. Throws std::invalid_argument for a currency the database does
+    // not define, db::Error when the database cannot be read.
+    Quotation quotation(const QString& currency, db::Connection& connection) const;
+
     // The countervalue of `amount` in `currency` at `rate`. An amount of the company's own currency is
     // unchanged. Throws std::invalid_argument for a currency the database does not define or a rate that
     // is not above 0, and db::Error when the database cannot be read.

@@ -1,13 +1,11 @@
 #include "report/PdfWriter.h"
 
-#include "report/TrueTypeSubset.h"
-
 #include <zlib.h>
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <iterator>
+#include <set>
 #include <stdexcept>
 #include <tuple>
 
@@ -104,7 +102,7 @@ PdfWriter::PdfWriter(const QString& path, double pageWidth, double pageHeight, c
     objectOffsets_.resize(infoObject);
     content_.reserve(pageContentCapacity);
     content_.assign(pageStart);
-    write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+    write("%PDF-1.7\n%\xE2\xE3\xCF\xD3\n");
 }
 
 void PdfWriter::write(std::string_view text)
@@ -153,34 +151,61 @@ void PdfWriter::endText()
     inText_ = false;
 }
 
-void PdfWriter::text(const PlacedText& placed)
+void PdfWriter::beginText()
 {
-    if (placed.glyphs.empty())
-        return;
-    EmbeddedFont& embedded = font(*placed.face);
-    for (std::size_t i = 0; i < placed.glyphs.size(); ++i)
-        embedded.glyphs.try_emplace(placed.glyphs[i], placed.characters[i]);
-    pageFonts_.emplace(embedded.resource, embedded.firstObject);
     if (!inText_) {
         content_ += "BT\n";
         inText_ = true;
         currentFont_ = 0;
     }
-    if (currentFont_ != embedded.resource || currentSize_ != placed.size) {
-        content_ += "/F" + std::to_string(embedded.resource) + ' ';
-        appendNumber(content_, placed.size);
-        content_ += " Tf\n";
-        currentFont_ = embedded.resource;
-        currentSize_ = placed.size;
+}
+
+void PdfWriter::selectFont(int resource, double size)
+{
+    if (currentFont_ == resource && currentSize_ == size)
+        return;
+    content_ += "/F" + std::to_string(resource) + ' ';
+    appendNumber(content_, size);
+    content_ += " Tf\n";
+    currentFont_ = resource;
+    currentSize_ = size;
+}
+
+void PdfWriter::text(const PlacedText& placed)
+{
+    beginText();
+    if (!placed.actualText.isEmpty())
+        content_ += "/Span << /ActualText " + textString(placed.actualText) + " >> BDC\n";
+    for (const GlyphRun& run : placed.shaped.runs)
+        if (!run.glyphs.empty())
+            glyphs(run, placed);
+    if (!placed.actualText.isEmpty())
+        content_ += "EMC\n";
+}
+
+// A run at the font's advances is shown in one string; a shaped run glyph by glyph, where HarfBuzz put it.
+void PdfWriter::glyphs(const GlyphRun& run, const PlacedText& placed)
+{
+    EmbeddedFont& embedded = font(*run.face);
+    for (std::size_t i = 0; i < run.glyphs.size(); ++i)
+        if (!embedded.glyphs.contains(run.glyphs[i]))
+            embedded.glyphs.emplace(run.glyphs[i], run.glyphs[i] == 0 ? std::u32string() : run.charactersOf(i, placed.shaped.text));
+    pageFonts_.emplace(embedded.resource, embedded.firstObject);
+    selectFont(embedded.resource, placed.size);
+    const std::size_t strings = run.rises.empty() ? 1 : run.glyphs.size();
+    for (std::size_t s = 0; s < strings; ++s) {
+        content_ += "1 0 0 1 ";
+        appendNumber(content_, (placed.x + run.offsets[s]) * pointsPerMillimetre);
+        content_ += ' ';
+        appendNumber(content_, heightPt_ - (placed.baseline - (run.rises.empty() ? 0 : run.rises[s])) * pointsPerMillimetre);
+        content_ += " Tm <";
+        if (run.rises.empty())
+            for (std::uint32_t g : run.glyphs)
+                appendHex4(content_, g);
+        else
+            appendHex4(content_, run.glyphs[s]);
+        content_ += "> Tj\n";
     }
-    content_ += "1 0 0 1 ";
-    appendNumber(content_, placed.x * pointsPerMillimetre);
-    content_ += ' ';
-    appendNumber(content_, heightPt_ - placed.baseline * pointsPerMillimetre);
-    content_ += " Tm <";
-    for (std::uint32_t g : placed.glyphs)
-        appendHex4(content_, g);
-    content_ += "> Tj\n";
 }
 
 void PdfWriter::line(double x1, double y1, double x2, double y2, double width)
@@ -218,18 +243,59 @@ void PdfWriter::endPage()
     currentLineWidth_ = -1;
     const int page = newObject();
     beginObject(page);
+    std::string forms;
+    for (int form : pageForms_)
+        forms += "/Fm" + std::to_string(form) + ' ' + std::to_string(form) + " 0 R ";
+    write("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number(widthPt_) + ' ' + number(heightPt_)
+          + "] /Resources << /Font << " + fontResources() + ">> /XObject << " + forms + ">> >> /Contents "
+          + std::to_string(contents) + " 0 R >>\nendobj\n");
+    pages_.push_back(page);
+    pageFonts_.clear();
+    pageForms_.clear();
+}
+
+std::string PdfWriter::fontResources() const
+{
     std::string fonts;
     for (const auto& [resource, object] : pageFonts_)
         fonts += "/F" + std::to_string(resource) + ' ' + std::to_string(object) + " 0 R ";
-    write("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number(widthPt_) + ' ' + number(heightPt_)
-          + "] /Resources << /Font << " + fonts + ">> >> /Contents " + std::to_string(contents) + " 0 R >>\nendobj\n");
-    pages_.push_back(page);
-    pageFonts_.clear();
+    return fonts;
 }
 
 void PdfWriter::newPage()
 {
     endPage();
+}
+
+// A form every page could share; each place is its own, drawn where the page left it.
+int PdfWriter::placeLater()
+{
+    endText();
+    const int form = newObject();
+    content_ += "/Fm" + std::to_string(form) + " Do\n";
+    pageForms_.push_back(form);
+    return form;
+}
+
+int PdfWriter::closePages()
+{
+    if (!pagesClosed_)
+        endPage();
+    pagesClosed_ = true;
+    return static_cast<int>(pages_.size());
+}
+
+void PdfWriter::fill(int place, const PlacedText& placed)
+{
+    content_.clear();
+    pageFonts_.clear();
+    text(placed);
+    endText();
+    beginObject(place);
+    writeStream(" /Type /XObject /Subtype /Form /BBox [0 0 " + number(widthPt_) + ' ' + number(heightPt_)
+                    + "] /Resources << /Font << " + fontResources() + ">> >>",
+                content_, pageCompression);
+    pageFonts_.clear();
 }
 
 void PdfWriter::writeFont(const EmbeddedFont& embedded)
@@ -244,41 +310,50 @@ void PdfWriter::writeFont(const EmbeddedFont& embedded)
     std::string widths;
     for (const auto& [glyph, character] : embedded.glyphs)
         widths += std::to_string(glyph) + " [" + number(face.designAdvance(glyph) * perMille) + "] ";
+    // TrueType outlines are a CIDFontType2 whose glyphs are its CIDs; CFF outlines travel in their
+    // OpenType file, a CIDFontType0.
     beginObject(first + 1);
-    write("<< /Type /Font /Subtype /CIDFontType2 /BaseFont " + name
+    write("<< /Type /Font /Subtype " + std::string(face.cff() ? "/CIDFontType0" : "/CIDFontType2") + " /BaseFont " + name
           + " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor "
-          + std::to_string(first + 2) + " 0 R /W [" + widths + "] /CIDToGIDMap /Identity >>\nendobj\n");
+          + std::to_string(first + 2) + " 0 R /W [" + widths + "]" + (face.cff() ? "" : " /CIDToGIDMap /Identity")
+          + " >>\nendobj\n");
     const QByteArray head = face.table("head");
     beginObject(first + 2);
     write("<< /Type /FontDescriptor /FontName " + name + " /Flags " + std::to_string(face.italic() ? 96 : 32)
           + " /FontBBox [" + number(signedAt(head, 36) * perMille) + ' ' + number(signedAt(head, 38) * perMille) + ' '
           + number(signedAt(head, 40) * perMille) + ' ' + number(signedAt(head, 42) * perMille) + "] /ItalicAngle "
           + (face.italic() ? "-11" : "0") + " /Ascent " + number(face.ascent() * 1000) + " /Descent "
-          + number(-face.descent() * 1000) + " /CapHeight " + number(face.ascent() * 1000) + " /StemV 80 /FontFile2 "
+          + number(-face.descent() * 1000) + " /CapHeight " + number(face.ascent() * 1000) + " /StemV 80 "
+          + (face.cff() ? "/FontFile3 " : "/FontFile2 ")
           + std::to_string(first + 3) + " 0 R >>\nendobj\n");
     std::set<std::uint32_t> used;
-    for (const auto& [glyph, character] : embedded.glyphs)
+    for (const auto& [glyph, characters] : embedded.glyphs)
         used.insert(glyph);
-    const QByteArray subset = trueTypeSubset([&face](const char* tag) { return face.table(tag); }, used);
+    const QByteArray subset = face.subset(used);
     beginObject(first + 3);
-    writeStream(" /Length1 " + std::to_string(subset.size()),
+    writeStream(face.cff() ? std::string(" /Subtype /OpenType") : " /Length1 " + std::to_string(subset.size()),
                 std::string_view(subset.constData(), static_cast<std::size_t>(subset.size())), fontCompression);
     std::string cmap = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
                        "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
                        "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
                        "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
-    std::size_t inBlock = 0;
-    for (auto it = embedded.glyphs.begin(); it != embedded.glyphs.end(); ++it) {
-        if (inBlock == 0)
-            cmap += std::to_string(std::min<std::size_t>(100, std::distance(it, embedded.glyphs.end())))
-                  + " beginbfchar\n";
-        cmap += "<";
-        appendHex4(cmap, it->first);
-        cmap += "> <" + utf16Hex(it->second) + ">\n";
-        if (++inBlock == 100 || std::next(it) == embedded.glyphs.end()) {
-            cmap += "endbfchar\n";
-            inBlock = 0;
+    // Glyph 0, the missing-character box, shows no character: it has no entry.
+    std::vector<std::pair<std::uint32_t, const std::u32string*>> mapped;
+    for (const auto& [glyph, characters] : embedded.glyphs)
+        if (!characters.empty())
+            mapped.emplace_back(glyph, &characters);
+    for (std::size_t from = 0; from < mapped.size(); from += 100) {
+        const std::size_t to = std::min(mapped.size(), from + 100);
+        cmap += std::to_string(to - from) + " beginbfchar\n";
+        for (std::size_t i = from; i < to; ++i) {
+            cmap += "<";
+            appendHex4(cmap, mapped[i].first);
+            cmap += "> <";
+            for (char32_t c : *mapped[i].second)
+                cmap += utf16Hex(c);
+            cmap += ">\n";
         }
+        cmap += "endbfchar\n";
     }
     cmap += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
     beginObject(first + 4);
@@ -287,7 +362,7 @@ void PdfWriter::writeFont(const EmbeddedFont& embedded)
 
 bool PdfWriter::finish()
 {
-    endPage();
+    closePages();
     for (const auto& [face, embedded] : fonts_)
         writeFont(embedded);
     std::string kids;

@@ -1,9 +1,10 @@
 #pragma once
 // A PDF file written page by page as the report fills them: each page's drawing is compressed and written
-// when the next page starts, so a long ledger never sits in memory. A text is one run of glyphs in its
-// face, positioned once (the font's widths place the rest), which keeps a page of a ledger to a few
-// kilobytes; the faces are embedded at the end with only the glyphs the pages used, and carry the
-// characters of their glyphs so the text can be searched and copied.
+// when the next page starts, so a long ledger never sits in memory. A text set at the font's own advances
+// is one run of glyphs, positioned once (the font's widths place the rest), which keeps a page of a ledger
+// to a few kilobytes; a shaped text places each glyph. The faces are embedded at the end with only the
+// glyphs the pages used, and carry the characters of their glyphs so the text can be searched and copied;
+// a text whose glyphs do not read as it (reordered, joined, cut) carries its own characters as well.
 
 #include "report/FontFace.h"
 #include "report/TextLayout.h"
@@ -29,6 +30,13 @@ public:
     void line(double x1, double y1, double x2, double y2, double width);
     void box(double x, double y, double width, double height, double lineWidth);
     void newPage();
+    // Draws on the current page what is filled in only at the end (the count of pages): answers the place
+    // to fill.
+    int placeLater();
+    // Ends the last page; answers the number of pages.
+    int closePages();
+    // Fills a place with its text, once the pages are closed.
+    void fill(int place, const PlacedText& text);
     // Ends the last page and the file; false when it could not be written whole.
     bool finish();
 
@@ -37,7 +45,7 @@ private:
         int resource = 0;                            // /F1, /F2, …
         int firstObject = 0;                         // the font and its four companions follow
         FontFace* face = nullptr;
-        std::map<std::uint32_t, char32_t> glyphs;    // used, with the character each shows
+        std::map<std::uint32_t, std::u32string> glyphs;   // used, with the characters each shows
     };
 
     int newObject();
@@ -45,8 +53,12 @@ private:
     void write(std::string_view text);
     void writeStream(const std::string& dictionary, std::string_view data, int compression);
     EmbeddedFont& font(FontFace& face);
+    void beginText();
+    void selectFont(int resource, double size);
+    void glyphs(const GlyphRun& run, const PlacedText& placed);
     void endText();
     void endPage();
+    std::string fontResources() const;
     void writeFont(const EmbeddedFont& font);
 
     QFile file_;
@@ -57,6 +69,8 @@ private:
     std::vector<int> pages_;                         // page object numbers
     std::map<const FontFace*, EmbeddedFont> fonts_;
     std::map<int, int> pageFonts_;                   // the page's fonts: resource number, font object
+    std::vector<int> pageForms_;                     // the page's places filled at the end
+    bool pagesClosed_ = false;
     std::string content_;
     bool inText_ = false;
     int currentFont_ = 0;

@@ -2,11 +2,13 @@
 
 #include "report/TextLayout.h"
 
+#include <QFont>
 #include <QGlyphRun>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
+#include <QRawFont>
 
 #include <map>
 #include <stdexcept>
@@ -15,10 +17,27 @@
 namespace report {
 namespace {
 
+// The face as Qt knows it, so that a PDF printer embeds it as a font rather than painting outlines; read
+// from its file when Qt's face of that name is another file (its glyph numbers would differ).
+QRawFont printerFont(const FontFace& face, double pixels)
+{
+    QFont font(face.familyName());
+    font.setBold(face.bold());
+    font.setItalic(face.italic());
+    font.setPixelSize(100);
+    QRawFont known = QRawFont::fromFont(font);
+    if (known.isValid() && known.fontTable("head") == face.table("head")) {
+        known.setPixelSize(pixels);
+        return known;
+    }
+    return QRawFont(QString::fromStdString(face.file().path), pixels);
+}
+
 // Draws on the printer the glyphs the layout placed, at the printer's resolution.
 class PrinterCanvas final : public PageCanvas {
 public:
-    PrinterCanvas(QPrinter& printer, const PageSetup& page) : printer_(printer), layout_(page.left), left_(page.left)
+    PrinterCanvas(QPrinter& printer, const PageSetup& page, int pageCount)
+        : printer_(printer), layout_(page.left), left_(page.left), pageCount_(pageCount)
     {
         printer.setFullPage(true);
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
@@ -34,22 +53,23 @@ public:
             painter_.end();
     }
 
-    void drawText(const ReportObject& object, const QString& text, double top) override
+    void drawText(const ReportObject& object, const QString& text, double top, TextFit fit) override
     {
         if (text.isEmpty())
             return;
-        const PlacedText placed = layout_.place(object, text, top);
-        QList<quint32> glyphs(placed.glyphs.begin(), placed.glyphs.end());
-        QList<QPointF> positions;
-        positions.reserve(glyphs.size());
-        for (double offset : placed.offsets)
-            positions.append(QPointF(dots(offset), 0));
-        QGlyphRun run;
-        run.setRawFont(rawFont(*placed.face, placed.size));
-        run.setGlyphIndexes(glyphs);
-        run.setPositions(positions);
+        const PlacedText placed = layout_.place(object, text, top, fit);
         painter_.setPen(Qt::black);
-        painter_.drawGlyphRun(QPointF(dots(placed.x), dots(placed.baseline)), run);
+        for (const GlyphRun& glyphs : placed.shaped.runs) {
+            QList<QPointF> positions;
+            positions.reserve(static_cast<qsizetype>(glyphs.glyphs.size()));
+            for (std::size_t i = 0; i < glyphs.glyphs.size(); ++i)
+                positions.append(QPointF(dots(glyphs.offsets[i]), -dots(glyphs.rises.empty() ? 0 : glyphs.rises[i])));
+            QGlyphRun run;
+            run.setRawFont(rawFont(*glyphs.face, placed.size));
+            run.setGlyphIndexes(QList<quint32>(glyphs.glyphs.begin(), glyphs.glyphs.end()));
+            run.setPositions(positions);
+            painter_.drawGlyphRun(QPointF(dots(placed.x), dots(placed.baseline)), run);
+        }
     }
     void drawLine(const ReportObject& o, double top) override
     {
@@ -63,6 +83,10 @@ public:
         painter_.setBrush(Qt::NoBrush);
         painter_.drawRect(QRectF(dots(left_ + o.x), dots(top + o.y), dots(o.width), dots(o.height)));
     }
+    void drawTextEndingInPageCount(const ReportObject& object, const QString& start, double top) override
+    {
+        drawText(object, start + QString::number(pageCount_), top, TextFit::Shorten);
+    }
     void newPage() override { printer_.newPage(); }
     bool finish() override { return painter_.end(); }
 
@@ -71,9 +95,9 @@ private:
 
     const QRawFont& rawFont(const FontFace& face, double points)
     {
-        auto [it, added] = rawFonts_.try_emplace(std::make_pair(&face, points), face.rawFont());
+        auto [it, added] = rawFonts_.try_emplace(std::make_pair(&face, points));
         if (added)
-            it->second.setPixelSize(points * printer_.logicalDpiY() / 72.0);
+            it->second = printerFont(face, points * printer_.logicalDpiY() / 72.0);
         return it->second;
     }
 
@@ -81,15 +105,16 @@ private:
     QPainter painter_;
     TextLayout layout_;
     double left_;
+    int pageCount_;
     double dotsPerMillimetre_ = 1;
     std::map<std::pair<const FontFace*, double>, QRawFont> rawFonts_;
 };
 
 } // namespace
 
-std::unique_ptr<PageCanvas> printerCanvas(QPrinter& printer, const PageSetup& page)
+std::unique_ptr<PageCanvas> printerCanvas(QPrinter& printer, const PageSetup& page, int pageCount)
 {
-    return std::make_unique<PrinterCanvas>(printer, page);
+    return std::make_unique<PrinterCanvas>(printer, page, pageCount);
 }
 
 } // namespace report

@@ -4,7 +4,7 @@
 #include "report/Paginator.h"
 #include "report/formula/TextFormat.h"
 
-#include "db/RecordsetTextFold.h"
+#include "tsql/Collation.h"
 
 #include <algorithm>
 #include <memory>
@@ -21,14 +21,21 @@ double heightOf(const std::vector<CompiledSection>& sections)
     return sum;
 }
 
-// Two records are in the same group when their values are equal, texts without regard to case (as
-// they were sorted), and nulls together.
+// A missing value, or a text that is empty once its trailing blanks are gone.
+bool noValue(const formula::Value& v)
+{
+    return v.isNull() || (v.type() == formula::ValueType::Text && tsql::compareText(v.text(), "") == 0);
+}
+
+// Two records are in the same group when their values are equal, texts as the company database compares
+// them (without regard to case, trailing blanks ignored, accents kept: the order they were sorted in), and
+// a missing value together with an empty text, as the ledger's tree shows them in one group.
 bool sameGroup(const formula::Value& a, const formula::Value& b)
 {
-    if (a.isNull() || b.isNull())
-        return a.isNull() && b.isNull();
+    if (noValue(a) || noValue(b))
+        return noValue(a) && noValue(b);
     if (a.type() == formula::ValueType::Text && b.type() == formula::ValueType::Text)
-        return db::foldCase(a.text()) == db::foldCase(b.text());
+        return tsql::compareText(a.text(), b.text()) == 0;
     return a.type() == b.type() && formula::compareValues(a, b) == 0;
 }
 
@@ -51,14 +58,20 @@ private:
     void place(const CompiledSection& section, Scope scope, bool heading = false);
     void placeAll(const std::vector<CompiledSection>& sections, Scope scope, bool heading = false);
     void draw(const CompiledSection& section, double top, Scope scope);
-    QString objectText(const CompiledObject& object, Scope scope) const;
+    // An object's text, and whether it may be cut: a number never is.
+    struct Shown {
+        QString text;
+        TextFit fit = TextFit::Shorten;
+    };
+    Shown objectText(const CompiledObject& object, Scope scope) const;
     QString formatted(const formula::Value& value, const CompiledObject& object, formula::Evaluator& e) const;
     std::string special(const ReportObject& object) const;
 
     std::size_t firstChangedGroup(long record);
-    void openGroups(std::size_t from, long record);
+    void openGroups(std::size_t from, long record, std::size_t closing);
+    double footersHeight(std::size_t closing);
     void closeGroups(std::size_t from, long lastRecord);
-    void placeRecord();
+    void placeRecord(std::size_t closing);
     void placeSubreport(int index);
 
     void pageHeading();
@@ -75,6 +88,7 @@ private:
     double footerTop_;
     std::vector<bool> open_;
     bool recordPlaced_ = false;
+    bool onlyReportHeader_ = false;   // the page holds the report header and nothing of the records yet
     std::vector<std::unique_ptr<formula::Evaluator>> subEvaluators_;
     std::vector<Totals> subTotals_;
 };
@@ -100,14 +114,18 @@ int Renderer::run()
     evaluator_.setRecord(count > 0 ? 0 : -1);
     pageHeading();
     placeAll(report_.reportHeader(), {evaluator_, totals_});
+    onlyReportHeader_ = paginator_.hasBody();
+    std::size_t changed = 0;
     for (long record = 0; record < count; ++record) {
-        const std::size_t changed = record == 0 ? 0 : firstChangedGroup(record);
         if (record > 0 && changed < open_.size())
             closeGroups(changed, record - 1);
+        // The groups the next record closes: their footers come right after this record.
+        const std::size_t closing = record + 1 < count ? firstChangedGroup(record + 1) : 0;
         if (changed < open_.size())
-            openGroups(changed, record);
+            openGroups(changed, record, closing);
         evaluator_.setRecord(record);
-        placeRecord();
+        placeRecord(closing);
+        changed = closing;
     }
     if (count > 0)
         closeGroups(0, count - 1);
@@ -163,25 +181,39 @@ void Renderer::draw(const CompiledSection& section, double top, Scope scope)
     for (const CompiledObject& o : section.objects) {
         if (o.suppress >= 0 && scope.evaluator.isTrue(o.suppress))
             continue;
+        if (o.object->kind == ReportObject::Kind::Special && o.object->special == SpecialField::PageOfPages) {
+            canvas_.drawTextEndingInPageCount(
+                *o.object, QString::fromStdString(o.object->text) + QStringLiteral("%1 di ").arg(paginator_.page()), top);
+            continue;
+        }
         switch (o.object->kind) {
         case ReportObject::Kind::Line: canvas_.drawLine(*o.object, top); break;
         case ReportObject::Kind::Box: canvas_.drawBox(*o.object, top); break;
         case ReportObject::Kind::Subreport: break;
-        default: canvas_.drawText(*o.object, objectText(o, scope), top); break;
+        default: {
+            const Shown shown = objectText(o, scope);
+            canvas_.drawText(*o.object, shown.text, top, shown.fit);
+            break;
+        }
         }
     }
 }
 
-QString Renderer::objectText(const CompiledObject& o, Scope scope) const
+Renderer::Shown Renderer::objectText(const CompiledObject& o, Scope scope) const
 {
     switch (o.object->kind) {
-    case ReportObject::Kind::Text: return QString::fromStdString(o.object->text);
-    case ReportObject::Kind::Field: return formatted(scope.evaluator.value(o.value), o, scope.evaluator);
-    case ReportObject::Kind::Summary: return formatted(formula::Value(scope.totals.value(o.summary)), o, scope.evaluator);
+    case ReportObject::Kind::Text: return {QString::fromStdString(o.object->text)};
+    case ReportObject::Kind::Field: {
+        const formula::Value value = scope.evaluator.value(o.value);
+        return {formatted(value, o, scope.evaluator),
+                value.type() == formula::ValueType::Number ? TextFit::Shrink : TextFit::Shorten};
+    }
+    case ReportObject::Kind::Summary:
+        return {formatted(formula::Value(scope.totals.value(o.summary)), o, scope.evaluator), TextFit::Shrink};
     case ReportObject::Kind::Special: {
         // A prefix introduces a value: with no value there is nothing to introduce.
         const std::string value = special(*o.object);
-        return value.empty() ? QString() : QString::fromStdString(o.object->text + value);
+        return {value.empty() ? QString() : QString::fromStdString(o.object->text + value)};
     }
     default: return {};
     }
@@ -207,7 +239,8 @@ QString Renderer::formatted(const formula::Value& value, const CompiledObject& o
 std::string Renderer::special(const ReportObject& object) const
 {
     switch (object.special) {
-    case SpecialField::PageNumber: return std::to_string(paginator_.page());
+    case SpecialField::PageNumber:
+    case SpecialField::PageOfPages: return std::to_string(paginator_.page());
     case SpecialField::PrintDate: return formula::formatDate(context_.printDate);
     case SpecialField::Title: return context_.title;
     case SpecialField::CompanyName: return context_.companyName;
@@ -215,6 +248,7 @@ std::string Renderer::special(const ReportObject& object) const
     case SpecialField::CompanyTown: return context_.companyTown;
     case SpecialField::CompanyVatNumber: return context_.companyVatNumber;
     case SpecialField::UserName: return context_.userName;
+    case SpecialField::Currency: return context_.currency;
     }
     return {};
 }
@@ -238,9 +272,10 @@ void Renderer::closeGroups(std::size_t from, long lastRecord)
 }
 
 // Opens the groups from `from` inwards on `record`. A header asking for a new page gets one unless the
-// page holds nothing below its headings yet; a header that would not fit together with the headers
-// inside it and the record's details moves to the next page rather than stay alone at the foot.
-void Renderer::openGroups(std::size_t from, long record)
+// page holds nothing below its headings (or only the report header) yet; a header that would not fit
+// together with the headers inside it, the record's details and the footers closing right after it moves
+// to the next page rather than stay alone at the foot.
+void Renderer::openGroups(std::size_t from, long record, std::size_t closing)
 {
     evaluator_.setRecord(record);
     const auto& groups = report_.groups();
@@ -250,27 +285,40 @@ void Renderer::openGroups(std::size_t from, long record)
         bool newPage = false;
         for (const CompiledSection* h : headers)
             newPage = newPage || (h->newPageBefore >= 0 && evaluator_.isTrue(h->newPageBefore));
-        double needed = visibleHeight(report_.details(), evaluator_);
+        double needed = visibleHeight(report_.details(), evaluator_) + footersHeight(closing);
         for (std::size_t inner = g; inner < groups.size(); ++inner)
             needed += visibleHeight(groups[inner].headers, evaluator_);
-        if ((newPage || !paginator_.fits(needed)) && paginator_.hasBody())
+        // The report header (the selection block) is no group's page: the first group starts below it.
+        if (((newPage && !onlyReportHeader_) || !paginator_.fits(needed)) && paginator_.hasBody())
             turnPage();
+        onlyReportHeader_ = false;
         open_[g] = true;
         for (const CompiledSection* h : headers)
             place(*h, {evaluator_, totals_});
     }
 }
 
-// The record's detail sections stay together; the record adds to the summaries once it is on its page,
-// so that the carried-forward figures at the foot of a page are those of the records printed on it.
-void Renderer::placeRecord()
+// The footers of the groups from `closing` inwards, as the current record shows them.
+double Renderer::footersHeight(std::size_t closing)
+{
+    double height = 0;
+    for (std::size_t g = closing; g < open_.size(); ++g)
+        height += visibleHeight(report_.groups()[g].footers, evaluator_);
+    return height;
+}
+
+// The record's detail sections stay together, and the last record of a group stays with the footers that
+// close it, so that no footer starts a page alone. The record adds to the summaries once it is on its
+// page, so that the carried-forward figures at the foot of a page are those of the records printed on it.
+void Renderer::placeRecord(std::size_t closing)
 {
     const std::vector<const CompiledSection*> details = visibleOf(report_.details(), evaluator_);
     double height = 0;
     for (const CompiledSection* s : details)
         height += s->section->height;
-    if (!paginator_.fits(height) && paginator_.hasBody())
+    if (!paginator_.fits(height + footersHeight(closing)) && paginator_.hasBody())
         turnPage();
+    onlyReportHeader_ = false;
     totals_.accumulate(evaluator_);
     recordPlaced_ = true;
     for (const CompiledSection* s : details)
@@ -294,8 +342,11 @@ void Renderer::placeSubreport(int index)
     placeAll(sub.header, {e, totals});
     for (long record = first; record < end; ++record) {
         e.setRecord(record);
-        if (!paginator_.fits(visibleHeight(sub.details, e)) && paginator_.hasBody())
+        // Lines that run onto the next page come under their heading again.
+        if (!paginator_.fits(visibleHeight(sub.details, e)) && paginator_.hasBody()) {
             turnPage();
+            placeAll(sub.header, {e, totals}, true);
+        }
         totals.accumulate(e);
         placeAll(sub.details, {e, totals});
     }

@@ -26,8 +26,11 @@ struct FontSpec {
 enum class Alignment { Left, Center, Right };
 
 // What an object of kind Special shows.
+// PageOfPages prints "3 di 12": the page's number and the document's count of pages; Currency the
+// company's currency, in which the amounts are.
 enum class SpecialField {
-    PageNumber, PrintDate, Title, CompanyName, CompanyAddress, CompanyTown, CompanyVatNumber, UserName
+    PageNumber, PageOfPages, PrintDate, Title, CompanyName, CompanyAddress, CompanyTown, CompanyVatNumber, UserName,
+    Currency
 };
 
 // Where a summary adds up: the whole report, the current page, or the current group of a level.

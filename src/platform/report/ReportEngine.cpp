@@ -9,6 +9,9 @@
 
 #include <QDir>
 #include <QLoggingCategory>
+#include <QPointer>
+
+#include <map>
 
 namespace report {
 
@@ -60,6 +63,7 @@ PrintContext ReportEngine::printContext() const
     context.companyAddress = companyAddress_.toStdString();
     context.companyTown = companyTown_.toStdString();
     context.companyVatNumber = companyVatNumber_.toStdString();
+    context.currency = currency_.toStdString();
     context.userName = (userName_.isEmpty() && session_ ? session_->UserCode() : userName_).toStdString();
     const QDate date = printDate_.isValid() ? printDate_ : QDate::currentDate();
     context.printDate = formula::Date::of(date.year(), date.month(), date.day());
@@ -110,7 +114,12 @@ void ReportEngine::printTo(const std::shared_ptr<const PreparedReport>& prepared
         return;
     case Printer: pageCount_ = printWithDialog(*prepared, printContext(), copies_, nullptr); return;
     case Preview: {
+        // A print asked again replaces the caller's preview rather than opening a second one beside it.
+        static std::map<QString, QPointer<ReportPreview>> shown;
+        if (QPointer<ReportPreview>& previous = shown[caller_])
+            previous->close();
         auto* preview = new ReportPreview(prepared, printContext(), copies_);
+        shown[caller_] = preview;
         if (session_ && !session_->ApplicationTitle().isEmpty())
             preview->setWindowTitle(session_->ApplicationTitle() + QStringLiteral(" - ") + preview->windowTitle());
         pageCount_ = preview->pageCount();

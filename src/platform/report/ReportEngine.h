@@ -69,6 +69,7 @@ public:
     void setCompanyTown(const QString& value) { companyTown_ = value; }
     void setCompanyVatNumber(const QString& value) { companyVatNumber_ = value; }
     void setUserName(const QString& value) { userName_ = value; }
+    void setCurrency(const QString& value) { currency_ = value; }
 
     void setSql(const QString& statement) { sql_ = statement; }
 
@@ -118,7 +119,7 @@ private:
     std::optional<ReportDefinition> definition_;
     Destination destination_ = Preview;
     int copies_ = 1;
-    QString companyName_, companyAddress_, companyTown_, companyVatNumber_, userName_;
+    QString companyName_, companyAddress_, companyTown_, companyVatNumber_, userName_, currency_;
     QString sql_;
     QString executedBy_, addressee_, notes_;
     bool firstPage_ = false, printNotes_ = false, printLimits_ = true;

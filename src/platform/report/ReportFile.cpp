@@ -1,13 +1,17 @@
 #include "report/ReportFile.h"
 
+#include "report/InputFile.h"
+#include "report/JsonPlaces.h"
 #include "report/formula/FormulaError.h"
+#include "report/formula/Lexer.h"
 #include "report/formula/Parser.h"
 
-#include <QFile>
+#include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace report {
@@ -17,16 +21,30 @@ namespace {
 using formula::ValueType;
 
 const char* const crlf = "\r\n";
+// A number of decimals printed: beyond this a number has no more digits to show.
+constexpr int maxDecimals = 20;
 
-// Where a key first appears in the file's text, as " (line L, column C)"; empty when it does not.
-std::string positionOf(const std::string& json, const std::string& key)
+std::string position(const std::string& json, std::size_t offset)
 {
-    const std::size_t at = key.empty() ? std::string::npos : json.find("\"" + key + "\"");
-    if (at == std::string::npos)
-        return {};
     int line, column;
-    formula::lineAndColumn(json, at, line, column);
+    formula::lineAndColumn(json, offset, line, column);
     return " (line " + std::to_string(line) + ", column " + std::to_string(column) + ")";
+}
+
+// Whether a formula or parameter of the name is among those read so far (names compare without regard
+// to case, as references to them do).
+template <class Fields>
+bool declared(const Fields& fields, const std::string& name)
+{
+    return std::any_of(fields.begin(), fields.end(), [&](const auto& f) { return formula::sameWord(f.name, name); });
+}
+
+// Where the value at a path starts in the file's text, as " (line L, column C)"; empty when it is not there.
+std::string positionOf(const std::string& json, const std::string& path)
+{
+    const auto offsets = jsonValueOffsets(json);
+    const auto found = offsets.find(path);
+    return found == offsets.end() ? std::string() : position(json, found->second);
 }
 
 class Loader;
@@ -40,6 +58,11 @@ public:
     std::string text(const char* key, const std::string& fallback = {}) const;
     std::string formulaText(const char* key, const std::string& formulaName) const;
     double number(const char* key, double fallback) const;
+    // A whole number from `low` to `high`.
+    int whole(const char* key, int fallback, int low, int high) const;
+    int sortDirection() const { return whole("direction", 0, 0, 1); }
+    // A parameter's designed value, which must be of its type (a date as "yyyy-mm-dd"); null when absent.
+    formula::Value parameterDefault(ValueType type) const;
     bool boolean(const char* key, bool fallback) const;
     QJsonArray array(const char* key) const;
     QJsonObject object(const char* key) const;
@@ -74,9 +97,11 @@ public:
 
     ReportDefinition run();
 
+    // The problem of the value at the label's key (or of the labelled value itself).
     [[noreturn]] void fail(const std::string& label, const std::string& problem, const std::string& key = {}) const
     {
-        throw ReportFileError(fileName_ + ": " + (label.empty() ? "" : label + ": ") + problem + positionOf(json_, key));
+        const std::string path = key.empty() ? label : label.empty() ? key : label + "." + key;
+        throw ReportFileError(fileName_ + ": " + (label.empty() ? "" : label + ": ") + problem + positionOf(json_, path));
     }
 
     // The formula text must parse; its errors are named by `name` (a formula's name or an object's place).
@@ -166,6 +191,33 @@ double Entry::number(const char* key, double fallback) const
     return v.isUndefined() ? fallback : v.toDouble();
 }
 
+int Entry::whole(const char* key, int fallback, int low, int high) const
+{
+    const double n = number(key, fallback);
+    if (n != static_cast<double>(static_cast<long long>(n)) || n < low || n > high)
+        fail(key, std::string("\"") + key + "\" must be a whole number from " + std::to_string(low) + " to "
+                      + std::to_string(high));
+    return static_cast<int>(n);
+}
+
+formula::Value Entry::parameterDefault(ValueType type) const
+{
+    const QJsonValue designed = value("default");
+    if (designed.isUndefined() || designed.isNull())
+        return {};
+    if (type == ValueType::Boolean && designed.isBool())
+        return formula::Value(designed.toBool());
+    if (type == ValueType::Number && designed.isDouble())
+        return formula::Value(formula::Number::fromDouble(designed.toDouble()));
+    if (type == ValueType::Text && designed.isString())
+        return formula::Value(designed.toString().toStdString());
+    const QDate date = QDate::fromString(designed.toString(), Qt::ISODate);
+    if (type == ValueType::Date && designed.isString() && date.isValid())
+        return formula::Value(formula::Date::of(date.year(), date.month(), date.day()));
+    fail("default", std::string("the parameter's default must be ")
+                        + (type == ValueType::Date ? "a date \"yyyy-mm-dd\"" : formula::typeName(type)));
+}
+
 bool Entry::boolean(const char* key, bool fallback) const
 {
     const QJsonValue v = checked(key, &QJsonValue::isBool, "true or false");
@@ -178,6 +230,8 @@ QJsonObject Entry::object(const char* key) const { return checked(key, &QJsonVal
 
 QJsonObject Loader::document() const
 {
+    if (const std::size_t nul = json_.find('\0'); nul != std::string::npos)
+        throw ReportFileError(fileName_ + ": a NUL character" + position(json_, nul) + " has no place in a report file");
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json_), &error);
     if (error.error != QJsonParseError::NoError) {
@@ -216,7 +270,7 @@ void Loader::checkSubreportObjects(const ReportDefinition& def) const
     forEachSection(def, [&](const Section& section) {
         for (const ReportObject& object : section.objects)
             if (object.kind == ReportObject::Kind::Subreport && !findSubreport(def, object.text))
-                fail(object.label, "there is no subreport \"" + object.text + "\" in \"subreports\"", object.text);
+                fail(object.label, "there is no subreport \"" + object.text + "\" in \"subreports\"", "name");
     });
 }
 
@@ -266,13 +320,9 @@ std::vector<ParameterField> Loader::readParameters(const Entry& root) const
         if (field.name.empty())
             p.fail("name", "a parameter needs a name");
         field.type = p.choice("type", types, "text", "parameter type");
-        const QJsonValue designed = p.value("default");
-        if (designed.isBool())
-            field.value = formula::Value(designed.toBool());
-        else if (designed.isDouble())
-            field.value = formula::Value(formula::Number::fromDouble(designed.toDouble()));
-        else if (designed.isString())
-            field.value = formula::Value(designed.toString().toStdString());
+        field.value = p.parameterDefault(field.type);
+        if (declared(parameters, field.name))
+            p.fail("name", "the parameter " + field.name + " is declared twice");
         parameters.push_back(std::move(field));
     }
     return parameters;
@@ -286,6 +336,8 @@ std::vector<FormulaField> Loader::readFormulas(const QJsonArray& array, const st
         FormulaField field{f.text("name"), {}};
         if (field.name.empty())
             f.fail("name", "a formula needs a name");
+        if (declared(formulas, field.name))
+            f.fail("name", "the formula " + field.name + " is declared twice");
         field.text = f.formulaText("text", field.name);
         formulas.push_back(std::move(field));
     }
@@ -298,7 +350,7 @@ std::vector<SortField> Loader::readSortFields(const QJsonArray& array, const std
     for (qsizetype i = 0; i < array.size(); ++i) {
         const std::string place = label + "[" + std::to_string(i) + "]";
         const Entry s(*this, array[i].toObject(), place, {"field", "direction"});
-        fields.push_back({s.formulaText("field", place), static_cast<int>(s.number("direction", 0))});
+        fields.push_back({s.formulaText("field", place), s.sortDirection()});
         if (fields.back().field.empty())
             s.fail("field", "a sort field needs a field or formula reference");
     }
@@ -333,7 +385,7 @@ void Loader::readGroups(const Entry& root, ReportDefinition& def) const
         group.on = g.formulaText("on", place + ".on");
         if (group.on.empty())
             g.fail("on", "the group " + area + " needs the formula it groups on");
-        group.sortDirection = static_cast<int>(g.number("direction", 0));
+        group.sortDirection = g.sortDirection();
         group.repeatHeader = g.boolean("repeatHeader", false);
         group.hideForDrillDown = g.boolean("hideForDrillDown", false);
         def.groups[level - 1] = std::move(group);
@@ -361,9 +413,9 @@ void Loader::readSections(const Entry& root, ReportDefinition& def) const
         const int header = levelOf(area, "GH"), footer = levelOf(area, "GF"), level = header + footer;
         if (level == 0)
             fail(label, "unknown section (reportHeader, pageHeader, broughtForward, GH1…GH10, details, GF1…GF10, "
-                        "reportFooter, carriedForward, pageFooter)", area);
+                        "reportFooter, carriedForward, pageFooter)");
         if (!def.groups[level - 1])
-            fail(label, "no group is declared for this area in \"groups\"", area);
+            fail(label, "no group is declared for this area in \"groups\"");
         (header ? def.groups[level - 1]->headers : def.groups[level - 1]->footers) = readArea(it.value(), label, header);
     }
 }
@@ -409,10 +461,12 @@ ReportObject Loader::readObject(const QJsonObject& object, const std::string& la
         {"line", ReportObject::Kind::Line},       {"box", ReportObject::Kind::Box},
         {"subreport", ReportObject::Kind::Subreport}};
     static const std::pair<const char*, SpecialField> specials[] = {
-        {"pageNumber", SpecialField::PageNumber},         {"printDate", SpecialField::PrintDate},
+        {"pageNumber", SpecialField::PageNumber},         {"pageOfPages", SpecialField::PageOfPages},
+        {"printDate", SpecialField::PrintDate},
         {"title", SpecialField::Title},                   {"companyName", SpecialField::CompanyName},
         {"companyAddress", SpecialField::CompanyAddress}, {"companyTown", SpecialField::CompanyTown},
-        {"companyVatNumber", SpecialField::CompanyVatNumber}, {"userName", SpecialField::UserName}};
+        {"companyVatNumber", SpecialField::CompanyVatNumber}, {"userName", SpecialField::UserName},
+        {"currency", SpecialField::Currency}};
     static const std::pair<const char*, Alignment> alignments[] = {
         {"left", Alignment::Left}, {"center", Alignment::Center}, {"right", Alignment::Right}};
     const Entry o(*this, object, label,
@@ -428,7 +482,7 @@ ReportObject Loader::readObject(const QJsonObject& object, const std::string& la
     r.font = readFont(o.value("font"), font_, label + ".font");
     r.alignment = o.choice("align", alignments, "left", "alignment");
     const QJsonValue decimals = o.value("decimals");
-    r.decimals = decimals.isDouble() ? std::to_string(decimals.toInt()) : o.text("decimals");
+    r.decimals = decimals.isDouble() ? std::to_string(o.whole("decimals", 0, 0, maxDecimals)) : o.text("decimals");
     if (!r.decimals.empty())
         checkFormula(label + ".decimals", r.decimals);
     r.thousands = o.boolean("thousands", true);
@@ -504,10 +558,13 @@ ReportDefinition parseReportText(const std::string& fileName, const std::string&
 
 ReportDefinition loadReportFile(const std::string& path)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw ReportFileError(path + ": the report file cannot be read: " + file.errorString().toStdString());
-    return parseReportText(path, file.readAll().toStdString());
+    QByteArray text;
+    try {
+        text = readInputFile(path, "report file");
+    } catch (const std::runtime_error& e) {
+        throw ReportFileError(e.what());
+    }
+    return parseReportText(path, text.toStdString());
 }
 
 } // namespace report

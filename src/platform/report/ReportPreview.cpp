@@ -2,22 +2,36 @@
 
 #include "report/Printing.h"
 
+#include "files/OutputFile.h"
+
 #include <poppler-qt6.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollArea>
+#include <QKeyEvent>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <filesystem>
 #include <stdexcept>
 
 namespace report {
+
+namespace {
+
+// A landscape A4 page at the screen's 96 dots per inch, with the window's margins and scroll bar.
+constexpr int windowChrome = 48;
+constexpr int landscapeWidth = 1123 + windowChrome;
+
+} // namespace
 
 ReportPreview::ReportPreview(std::shared_ptr<const PreparedReport> report, PrintContext context, int copies,
                              QWidget* parent)
@@ -29,7 +43,8 @@ ReportPreview::ReportPreview(std::shared_ptr<const PreparedReport> report, Print
     if (!file_.open())
         throw std::runtime_error("the preview's temporary file cannot be created: " + file_.errorString().toStdString());
     file_.close();
-    printToPdf(*report_, context_, file_.fileName());
+    if (!drawPdf(*report_, context_, file_.fileName()))
+        throw std::runtime_error("the preview's temporary file could not be completed");
     document_ = Poppler::Document::load(file_.fileName());
     if (!document_)
         throw std::runtime_error("the preview cannot read back the pages it drew");
@@ -45,11 +60,24 @@ ReportPreview::ReportPreview(std::shared_ptr<const PreparedReport> report, Print
     scroll_->setWidgetResizable(true);
     scroll_->setBackgroundRole(QPalette::Dark);
     layout->addWidget(scroll_, 1);
-    resize(1000, 760);
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry() : QRect();
+    const int width = screen.isEmpty() ? landscapeWidth : std::min(landscapeWidth, screen.width());
+    resize(width, screen.isEmpty() ? 800 : std::min(800, screen.height()));
+    fitToWidth(width);
     showPage(1);
 }
 
 ReportPreview::~ReportPreview() = default;
+
+// The page as wide as the window leaves room for, beside the scroll bar and the margins.
+void ReportPreview::fitToWidth(int windowWidth)
+{
+    const std::unique_ptr<Poppler::Page> first = document_->page(0);
+    if (!first)
+        return;
+    const double inches = first->pageSizeF().width() / 72;
+    dotsPerInch_ = std::clamp((windowWidth - windowChrome) / inches, 36.0, 300.0);
+}
 
 int ReportPreview::pageCount() const { return document_->numPages(); }
 
@@ -78,6 +106,7 @@ QHBoxLayout* ReportPreview::buildToolbar()
     bar->addStretch(1);
     button(QStringLiteral("Stampa…"), [this] { printReport(); });
     button(QStringLiteral("Salva PDF…"), [this] { savePdfAs(); });
+    button(QStringLiteral("Chiudi"), [this] { close(); });
     return bar;
 }
 
@@ -95,16 +124,29 @@ void ReportPreview::showPage(int page)
     pageBox_->setValue(page_);
 }
 
+void ReportPreview::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 void ReportPreview::zoomBy(double factor)
 {
     dotsPerInch_ = std::clamp(dotsPerInch_ * factor, 36.0, 300.0);
     showPage(page_);
 }
 
-bool ReportPreview::savePdf(const QString& path) const
+void ReportPreview::savePdf(const QString& path) const
 {
-    QFile::remove(path);
-    return QFile::copy(file_.fileName(), path);
+    files::OutputFile target(QFile::encodeName(path).toStdString(), "the PDF file");
+    std::error_code error;
+    std::filesystem::copy_file(QFile::encodeName(file_.fileName()).toStdString(), target.temporaryPath(),
+                               std::filesystem::copy_options::overwrite_existing, error);
+    if (error)
+        target.fail(error.message());
+    target.commit();
 }
 
 void ReportPreview::printReport()
@@ -121,8 +163,13 @@ void ReportPreview::savePdfAs()
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva PDF"),
                                                       QString::fromStdString(context_.title) + QStringLiteral(".pdf"),
                                                       QStringLiteral("PDF (*.pdf)"));
-    if (!path.isEmpty() && !savePdf(path))
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Il file %1 non può essere scritto.").arg(path));
+    if (path.isEmpty())
+        return;
+    try {
+        savePdf(path);
+    } catch (const files::OutputFileError& e) {
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(e.what()));
+    }
 }
 
 } // namespace report

@@ -3,7 +3,8 @@
 // on screen is rendered from it (a preview that kept every page as a picture would grow with the
 // ledger). From the preview the user prints (the report is drawn again, for the printer) or saves the
 // PDF. The window owns the prepared report it shows, so it stays usable after the report object that
-// opened it is gone; it deletes itself when closed.
+// opened it is gone; it deletes itself when closed (its Close button, Esc). It opens wide enough for a
+// landscape page's every column, the page fitted to its width.
 
 #include "report/PreparedReport.h"
 #include "report/Renderer.h"
@@ -36,13 +37,20 @@ public:
     int currentPage() const { return page_; }   // from 1
     void showPage(int page);
     QImage pageImage(int page, double dotsPerInch) const;
-    bool savePdf(const QString& path) const;
+    double dotsPerInch() const { return dotsPerInch_; }
+    // Writes the drawn pages to `path` under the rule of every output (files/OutputFile.h); throws
+    // files::OutputFileError naming the file and the cause.
+    void savePdf(const QString& path) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QHBoxLayout* buildToolbar();
     void printReport();
     void savePdfAs();
     void zoomBy(double factor);
+    void fitToWidth(int windowWidth);
 
     std::shared_ptr<const PreparedReport> report_;
     PrintContext context_;

@@ -1,27 +1,28 @@
 #pragma once
-// Where the glyphs of an object's text go: set in the object's face and size, aligned in its box and
-// centred on its height, and cut with an ellipsis when wider than the box. Positions are millimetres on the
-// page. The same placement serves the PDF and the printer, so both show the same lines.
+// Where the glyphs of an object's text go: set in the object's face and size (with other faces for
+// characters it lacks), aligned in its box and centred on its height. A text wider than its box is cut
+// with an ellipsis, but an amount never is: it shrinks until it fits, since a cut amount reads as another
+// number. Positions are millimetres on the page. The same placement serves the PDF and the printer, so
+// both show the same lines.
 
-#include "report/FontFace.h"
+#include "report/FontSet.h"
 #include "report/ReportDefinition.h"
+#include "report/TextShaping.h"
 
 #include <QString>
 
-#include <map>
-#include <memory>
-#include <tuple>
-#include <vector>
-
 namespace report {
 
+// What may be done to a text wider than its box.
+enum class TextFit { Shorten, Shrink };
+
 struct PlacedText {
-    FontFace* face = nullptr;
+    ShapedText shaped;                      // offsets and rises in millimetres
     double size = 0;                        // points
-    double x = 0, baseline = 0;             // the first glyph's origin
-    std::vector<std::uint32_t> glyphs;
-    std::vector<char32_t> characters;       // what each glyph shows
-    std::vector<double> offsets;            // from x to each glyph's origin
+    double x = 0, baseline = 0;             // the text's left edge on its baseline
+    // The text itself, when its glyphs alone would not read back as it (reordered, joined, cut, or a
+    // character drawn as a box); empty when they do.
+    QString actualText;
 };
 
 class TextLayout {
@@ -30,13 +31,13 @@ public:
 
     // The text of an object whose section starts `top` millimetres down the page. Throws
     // std::runtime_error when the object's font cannot be read.
-    PlacedText place(const ReportObject& object, const QString& text, double top);
+    PlacedText place(const ReportObject& object, const QString& text, double top, TextFit fit);
 
 private:
-    FontFace& face(const FontSpec& style);
+    ShapedText shortened(const FontSpec& style, const ShapedText& whole, double room);
 
     double left_;
-    std::map<std::tuple<std::string, bool, bool>, std::unique_ptr<FontFace>> faces_;
+    FontSet fonts_;
 };
 
 } // namespace report

@@ -31,10 +31,6 @@ public:
     Query(const Query&) = delete;
     Query& operator=(const Query&) = delete;
 
-    void bind(int index, const std::string& value)
-    {
-        sqlite3_bind_text(statement_, index, value.c_str(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
-    }
     bool step()
     {
         const int code = sqlite3_step(statement_);
@@ -42,10 +38,14 @@ public:
             fail();
         return code == SQLITE_ROW;
     }
-    std::string text(int column) const
+    std::vector<std::string> row() const
     {
-        const unsigned char* value = sqlite3_column_text(statement_, column);
-        return value ? reinterpret_cast<const char*>(value) : "";
+        std::vector<std::string> texts;
+        for (int column = 0; column < sqlite3_column_count(statement_); ++column) {
+            const unsigned char* value = sqlite3_column_text(statement_, column);
+            texts.emplace_back(value ? reinterpret_cast<const char*>(value) : "");
+        }
+        return texts;
     }
 
 private:
@@ -55,9 +55,28 @@ private:
     sqlite3_stmt* statement_ = nullptr;
 };
 
+std::string quoted(const std::string& text)
+{
+    std::string literal = "'";
+    for (char c : text)
+        literal += c == '\'' ? std::string("''") : std::string(1, c);
+    return literal + "'";
+}
+
 }  // namespace
 
-Catalog::Catalog(sqlite3* db) : db_(db) {}
+CatalogReader sqliteCatalogReader(sqlite3* db)
+{
+    return [db](const std::string& sql) {
+        Query query(db, sql);
+        std::vector<std::vector<std::string>> rows;
+        while (query.step())
+            rows.push_back(query.row());
+        return rows;
+    };
+}
+
+Catalog::Catalog(CatalogReader reader) : reader_(std::move(reader)) {}
 
 void Catalog::setViewReader(ViewReader reader) { viewReader_ = std::move(reader); }
 
@@ -92,11 +111,9 @@ std::optional<TableInfo> Catalog::readTable(const std::string& name)
         viewsBeingRead_.erase(key);
         return view;
     }
-    Query query(db_, "SELECT name, type FROM pragma_table_info(?1)");
-    query.bind(1, name);
     TableInfo table{name, {}};
-    while (query.step())
-        table.columns.push_back({query.text(0), SqlType::fromDeclared(query.text(1))});
+    for (const std::vector<std::string>& column : reader_("SELECT name, type FROM pragma_table_info(" + quoted(name) + ")"))
+        table.columns.push_back({column.at(0), SqlType::fromDeclared(column.at(1))});
     if (table.columns.empty())
         return std::nullopt;
     return table;
@@ -125,13 +142,11 @@ std::optional<std::string> Catalog::objectDefinition(const std::string& kind, co
 std::map<std::pair<std::string, std::string>, std::string> Catalog::readDefinitions()
 {
     std::map<std::pair<std::string, std::string>, std::string> definitions;
-    Query exists(db_, std::string("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '") + objectsTable
-                          + "'");
-    if (!exists.step())  // a database without views or functions has no objects table
+    // A database without views or functions has no objects table.
+    if (reader_(std::string("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '") + objectsTable + "'").empty())
         return definitions;
-    Query query(db_, std::string("SELECT kind, name, definition FROM ") + objectsTable);
-    while (query.step())
-        definitions.emplace(std::pair{query.text(0), upper(query.text(1))}, query.text(2));
+    for (const std::vector<std::string>& object : reader_(std::string("SELECT kind, name, definition FROM ") + objectsTable))
+        definitions.emplace(std::pair{object.at(0), upper(object.at(1))}, object.at(2));
     return definitions;
 }
 

@@ -2,6 +2,7 @@
 // columns' T-SQL types, and the T-SQL definitions of inline table functions and views.
 #pragma once
 
+#include "tsql/Dialect.h"
 #include "tsql/SqlType.h"
 
 #include <functional>
@@ -29,12 +30,15 @@ struct TableInfo {
 // connection to the database, read-only ones included, knows them.
 constexpr const char* objectsTable = "tsql_objects";
 
+// The reader over an embedded connection: its failures throw EngineError.
+CatalogReader sqliteCatalogReader(sqlite3* db);
+
 class Catalog {
 public:
     // Gives the result columns of a CREATE VIEW text (the checker, which needs the catalog in turn).
     using ViewReader = std::function<std::vector<CatalogColumn>(const std::string& definition)>;
 
-    explicit Catalog(sqlite3* db);
+    explicit Catalog(CatalogReader reader);
     void setViewReader(ViewReader reader);
 
     // A table, temporary table or view by name, in any letter case; nullptr when there is none. Throws
@@ -52,7 +56,7 @@ public:
     void invalidate();
 
 private:
-    sqlite3* db_;
+    CatalogReader reader_;
     ViewReader viewReader_;
     std::map<std::string, TableInfo> tables_;       // by upper-case name
     std::map<std::string, TableInfo> declaredTables_;

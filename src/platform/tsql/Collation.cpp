@@ -125,6 +125,17 @@ int compareText(std::string_view a, std::string_view b)
     return sign(std::int64_t(a.size()) - std::int64_t(b.size()));
 }
 
+// Equal at the last level means the same upper-case characters once trailing blanks are gone, and the last
+// level decides only between texts equal at the levels before it.
+std::string equalityKey(std::string_view text)
+{
+    std::string key;
+    key.reserve(text.size());
+    for (char32_t c : upperCodePoints(withoutTrailingBlanks(text)))
+        appendUtf8(key, c);
+    return key;
+}
+
 bool sameCharacter(char32_t a, char32_t b) { return a == b || upperCase(a) == upperCase(b); }
 
 void registerCollation(sqlite3* db)

@@ -7,10 +7,14 @@
 
 namespace tsql {
 
-Dialect::Dialect(sqlite3* db)
-    : db_(db), catalog_(std::make_unique<Catalog>(db)), cache_(std::make_unique<TranslationCache>())
+Dialect::Dialect(sqlite3* db) : Dialect(sqliteCatalogReader(db))
 {
-    registerRuntimeFunctions(db_);
+    registerRuntimeFunctions(db);
+}
+
+Dialect::Dialect(CatalogReader reader)
+    : catalog_(std::make_unique<Catalog>(std::move(reader))), cache_(std::make_unique<TranslationCache>())
+{
     catalog_->setViewReader([this](const std::string& definition) { return Translator(*catalog_).viewColumns(definition); });
 }
 

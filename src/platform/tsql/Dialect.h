@@ -3,6 +3,7 @@
 // checking against the database's declared column types, printer to SQLite) instead of string patching.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -49,10 +50,17 @@ private:
 class Catalog;
 class TranslationCache;
 
-// The dialect of one sqlite3 connection.
+// Runs a query about what the database holds and answers its rows, every column as text; throws when the
+// database cannot answer.
+using CatalogReader = std::function<std::vector<std::vector<std::string>>(const std::string& sql)>;
+
+// The dialect of one connection to SQLite.
 class Dialect {
 public:
     explicit Dialect(sqlite3* db);  // registers the runtime functions on that connection
+    // A connection that reaches SQLite through a driver (ODBC), which loaded the runtime functions itself
+    // (sqlite3_extension_init in the runtime functions' extension); the catalog is read through `reader`.
+    explicit Dialect(CatalogReader reader);
     ~Dialect();
     Dialect(const Dialect&) = delete;
     Dialect& operator=(const Dialect&) = delete;
@@ -66,7 +74,6 @@ public:
     void invalidate();
 
 private:
-    sqlite3* db_;
     std::unique_ptr<Catalog> catalog_;
     std::unique_ptr<TranslationCache> cache_;
 };

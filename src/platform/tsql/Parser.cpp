@@ -12,6 +12,10 @@ namespace {
 
 // Deeper nesting than this is no statement of the system: refuse it instead of exhausting the stack.
 constexpr int maxNesting = 200;
+// Operators of one precedence build a tree one level deeper per operand, and every step after the parser
+// (the checker, the printer, SQLite, which refuses trees deeper than 1000) walks that depth: operands of
+// chained operators, counted across the chains inside one another, are refused past this many.
+constexpr int maxChainedOperands = 500;
 
 bool equalsWord(const std::string& text, std::string_view word)
 {
@@ -62,6 +66,28 @@ private:
         ~Nesting() { --parser_.depth_; }
         Parser& parser_;
     };
+
+    // Counts the operands of a chain of operators of one precedence while it is parsed.
+    class Chain {
+    public:
+        Chain(Parser& parser, std::string operators) : parser_(parser), operators_(std::move(operators)) {}
+        ~Chain() { parser_.chained_ -= length_; }
+        Chain(const Chain&) = delete;
+        Chain& operator=(const Chain&) = delete;
+        void another()
+        {
+            ++length_;
+            if (++parser_.chained_ > maxChainedOperands)
+                parser_.fail("expression too deep for the engine: more than " + std::to_string(maxChainedOperands)
+                             + " operands joined by " + operators_ + " at");
+        }
+
+    private:
+        Parser& parser_;
+        std::string operators_;
+        int length_ = 0;
+    };
+    int chained_ = 0;
 
     const Token& current() const { return tokens_[pos_]; }
     const Token& next() const { return tokens_[std::min(pos_ + 1, tokens_.size() - 1)]; }
@@ -663,7 +689,9 @@ private:
     ExprPtr parseOr()
     {
         ExprPtr left = parseAnd();
+        Chain chain(*this, "OR");
         while (current().is(Keyword::Or)) {
+            chain.another();
             Position pos = position();
             ++pos_;
             left = binary("OR", pos, std::move(left), parseAnd());
@@ -674,7 +702,9 @@ private:
     ExprPtr parseAnd()
     {
         ExprPtr left = parseNot();
+        Chain chain(*this, "AND");
         while (current().is(Keyword::And)) {
+            chain.another();
             Position pos = position();
             ++pos_;
             left = binary("AND", pos, std::move(left), parseNot());
@@ -759,7 +789,10 @@ private:
     ExprPtr parseAdditive()
     {
         ExprPtr left = parseMultiplicative();
+        Chain chain(*this, "+ and -");
         for (;;) {
+            if (current().isOperator("+") || current().isOperator("-"))
+                chain.another();
             Position pos = position();
             if (acceptOperator("+"))
                 left = binary("+", pos, std::move(left), parseMultiplicative());
@@ -773,10 +806,12 @@ private:
     ExprPtr parseMultiplicative()
     {
         ExprPtr left = parseUnary();
+        Chain chain(*this, "*, / and %");
         for (;;) {
             Position pos = position();
             std::string op = current().text;
             if (current().kind == TokenKind::Operator && (op == "*" || op == "/" || op == "%")) {
+                chain.another();
                 ++pos_;
                 left = binary(op, pos, std::move(left), parseUnary());
             } else {

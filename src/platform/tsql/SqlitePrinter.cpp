@@ -3,6 +3,8 @@
 #include "tsql/Collation.h"
 #include "tsql/Dialect.h"
 
+#include <vector>
+
 namespace tsql {
 
 namespace {
@@ -82,14 +84,18 @@ public:
             out_ += ")";
             return;
         case ExprKind::Binary:
-            out_ += "(";
-            if (isComparison(e.name) && (e.args[0]->type.isText() || e.args[1]->type.isText()))
-                collated(*e.args[0]);
-            else
-                expr(*e.args[0]);
-            out_ += " " + e.name + " ";
-            expr(*e.args[1]);
-            out_ += ")";
+            if (isComparison(e.name)) {
+                out_ += "(";
+                if (e.args[0]->type.isText() || e.args[1]->type.isText())
+                    collated(*e.args[0]);
+                else
+                    expr(*e.args[0]);
+                out_ += " " + e.name + " ";
+                expr(*e.args[1]);
+                out_ += ")";
+            } else {
+                chain(e);
+            }
             return;
         case ExprKind::Case:
             caseExpr(e);
@@ -151,6 +157,25 @@ private:
 
     // A text value compares, groups and sorts by the collation wherever it comes from (a column, a
     // function, a subquery), so texts name it; other values print as they are.
+    // A left-deep run of one operator ("a OR b OR c", "1 + 2 + 3") in one pair of parentheses: SQLite's own
+    // parser reads it from left to right, as it was parsed, and would run out of stack on one pair per operand.
+    void chain(const Expr& e)
+    {
+        std::vector<const Expr*> operators{&e};
+        const Expr* first = e.args[0].get();
+        while (first->kind == ExprKind::Binary && first->name == e.name) {
+            operators.push_back(first);
+            first = first->args[0].get();
+        }
+        out_ += "(";
+        expr(*first);
+        for (auto it = operators.rbegin(); it != operators.rend(); ++it) {
+            out_ += " " + e.name + " ";
+            expr(*(*it)->args[1]);
+        }
+        out_ += ")";
+    }
+
     void collated(const Expr& e)
     {
         expr(e);

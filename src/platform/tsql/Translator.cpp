@@ -3,6 +3,7 @@
 #include "tsql/Coercion.h"
 #include "tsql/Collation.h"
 #include "tsql/Parser.h"
+#include "tsql/ParserDepth.h"
 #include "tsql/SqlitePrinter.h"
 
 #include <algorithm>
@@ -62,6 +63,8 @@ Translation Translator::translate(std::string_view text)
     try {
         for (Statement& statement : parseStatements(text))
             std::visit([this](auto& s) { add(s); }, statement);
+        for (const Step& step : result_.steps)
+            checkParserDepth(step.sql);
     } catch (...) {
         catalog_.forgetDeclarations();
         throw;

@@ -1,8 +1,8 @@
 #include "engine/BreakKeys.h"
 
 #include "db/FieldConversion.h"
-#include "db/RecordsetTextFold.h"
 #include "engine/FieldNames.h"
+#include "engine/GroupValues.h"
 #include "engine/KeyColumns.h"
 
 #include <stdexcept>
@@ -19,6 +19,16 @@ std::string quotedLiteral(const std::string& text)
     for (char c : text)
         quoted += c == '\'' ? std::string("''") : std::string(1, c);
     return quoted + "'";
+}
+
+// The term of one level in a node's movement filter. A group without a value is "=NULL", which in a text
+// column finds the empty and blank texts too, as the movement set compares texts (RecordsetOrderKey.h).
+std::string filterTerm(const std::string& column, const db::FieldInfo& field, const db::Value& value)
+{
+    if (holdsNoValue(value))
+        return column + "=NULL";
+    const std::string text = value.toText();
+    return column + "=" + (isQuotedInFilter(field) ? quotedLiteral(text) : text);
 }
 
 db::FieldInfo counterColumn()
@@ -53,21 +63,19 @@ void BreakKeys::ConfiguraChiavi(const ArrayRotture& levels, const db::Recordset&
     index_.clear();
 }
 
-db::Value BreakKeys::storedValue(std::size_t levelIndex, const std::string& text) const
+db::Value BreakKeys::storedValue(std::size_t levelIndex, const db::Value& value) const
 {
     const db::FieldInfo& column = columns_[levelIndex];
-    return db::convertToField(column, text.empty() ? emptyMarker(column) : db::Value(text));
+    return db::convertToField(column, holdsNoValue(value) ? emptyMarker(column) : db::Value(value.toText()));
 }
 
-// The level and the values its node's row holds, texts compared without regard to case as the table's
-// own filter compares them.
+// The level and its values as the group tree tells groups apart (GroupValues.h).
 std::string BreakKeys::indexKey(int level, const ArrayRotture& levels) const
 {
     std::string key = std::to_string(level);
     for (std::size_t i = 0; i < static_cast<std::size_t>(level); ++i) {
-        const db::Value stored = storedValue(i, levels[i].Valore.toText());
         key += '\x1f';
-        key += stored.isText() ? db::foldCase(stored.asText()) : stored.toText();
+        key += groupValueKey(levels[i].Valore);
     }
     return key;
 }
@@ -83,16 +91,12 @@ GeneratedKey BreakKeys::GenerazioneChiave(int level, bool first, const ArrayRott
         if (static_cast<int>(i) >= level)
             continue;                                   // deeper levels stay NULL
         const std::string column = PulisciNomeCampo(levels[i].Campo);
-        const std::string text = levels[i].Valore.toText();
-        table_.setValue(static_cast<int>(i), storedValue(i, text));
+        table_.setValue(static_cast<int>(i), storedValue(i, levels[i].Valore));
         if (column.empty())
             continue;                                   // a level without a column restricts nothing
         if (!filter.empty())
             filter += " AND ";
-        if (text.empty())
-            filter += column + "=NULL";
-        else
-            filter += column + "=" + (isQuotedInFilter(columns_[i]) ? quotedLiteral(text) : text);
+        filter += filterTerm(column, columns_[i], levels[i].Valore);
     }
     table_.setValue(keyColumnName, db::Decimal{counter_, 0});
     table_.Update();

@@ -44,7 +44,7 @@ private:
         long number = 0;                            // the node's number when count is 1
     };
 
-    db::Value storedValue(std::size_t levelIndex, const std::string& text) const;
+    db::Value storedValue(std::size_t levelIndex, const db::Value& value) const;
     std::string indexKey(int level, const ArrayRotture& levels) const;
 
     db::Recordset table_;

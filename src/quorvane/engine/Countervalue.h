@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace quorvane {
@@ -27,10 +28,20 @@ public:
     // The display currency: TXT_CODICEVALUTA, or the window's own currency when the field is empty.
     const std::string& currencyCode() const { return currency_; }
 
+    // How the totals are converted, for a print that keeps the ledger's own amounts on its lines and shows
+    // the converted totals beside them; nothing when the totals are shown as the ledger holds them.
+    struct Conversion {
+        std::string currency;
+        double rate = 1;
+        hostfw::CurrencyConverter::Quotation quotation;
+    };
+    std::optional<Conversion> conversion() const;
+
 private:
     static ConverterFactory defaultFactory();
 
     double rate_ = 1;
+    std::string ownCurrency_;
     std::string currency_;
     db::Connection& connection_;
     int company_;

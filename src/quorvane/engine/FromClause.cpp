@@ -1,20 +1,33 @@
 #include "engine/FromClause.h"
 
+#include "engine/LineJoins.h"
+
 #include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace quorvane {
 
 namespace {
 
 // A join line followed by its conditions, the first after "ON", the others after "AND".
-void join(StatementText& from, const std::string& joinLine, std::initializer_list<std::string> conditions)
+void join(StatementText& from, const std::string& joinLine, const std::vector<std::string>& conditions)
 {
     from.line(joinLine);
     bool first = true;
     for (const std::string& condition : conditions) {
         from.line((first ? "ON      " : "AND     ") + condition);
         first = false;
+    }
+}
+
+// The shared joins known by these aliases, in this order.
+void outerJoins(StatementText& from, std::initializer_list<std::string_view> aliases)
+{
+    for (std::string_view alias : aliases) {
+        const LineJoin& shared = lineJoin(alias);
+        join(from, "LEFT OUTER JOIN " + shared.source + " WITH (NOLOCK)", shared.conditions);
     }
 }
 
@@ -29,9 +42,7 @@ void movementTables(StatementText& from, const EngineSettings& settings)
     from.line("FROM   CI12_MOVTESTATA            WITH (NOLOCK)");
     join(from, "INNER  JOIN   CI13_MOVCORPO       WITH (NOLOCK)",
          {"CI12_DITTA_CG18 = CI13_DITTA_CG18", "CI12_NUMREG_CO99 = CI13_NUMREG_CO99"});
-    join(from, "LEFT OUTER  JOIN CG42_MOVCONT     WITH (NOLOCK)",
-         {sameCompany("CG42_MOVCONT.CG42_DITTA_CG18"), "CI13_NUMREG_CO99 = CG42_MOVCONT.CG42_NUMREG_CG41",
-          "CI13_RIGACONT_CG42 = CG42_MOVCONT.CG42_NUMRIGACONT"});
+    outerJoins(from, {"CG42_MOVCONT"});
     from.line("OUTER APPLY FNCG_CG24_CONTO(CG42_GRUPPO_CG10,CG42_CONTOPAR_CG24, CI13_DITTA_CG18, '"
               + quoteEscaped(settings.language) + "')");
     from.line("OUTER APPLY     FNCG68_NUMERDESC    (CI12_MOVTESTATA.CI12_SEZDOC, CI12_MOVTESTATA.CI12_DITTA_CG18)"
@@ -66,18 +77,7 @@ void accountsAndCausal(StatementText& from)
 
 void jobOrdersAndProjects(StatementText& from)
 {
-    join(from, "LEFT OUTER JOIN PD25_COMMESSA AS COMMESSA     WITH (NOLOCK)",
-         {sameCompany("COMMESSA.PD25_DITTA_CG18"), "CI13_COMMESSA_PD25 = COMMESSA.PD25_CODCOMMESSA",
-          "COMMESSA.PD25_CODSOTCOMM = 0"});
-    join(from, "LEFT OUTER JOIN PD25_COMMESSA AS SCOMMESSA    WITH (NOLOCK)",
-         {sameCompany("SCOMMESSA.PD25_DITTA_CG18"), "CI13_COMMESSA_PD25 = SCOMMESSA.PD25_CODCOMMESSA",
-          "CI13_SCOMMESSA_PD25 = SCOMMESSA.PD25_CODSOTCOMM"});
-    join(from, "LEFT OUTER JOIN PD68_PROGETTI         WITH (NOLOCK)",
-         {sameCompany("PD68_PROGETTI.PD68_DITTA_CG18"), "CI13_PROGETTO_PD68 = PD68_PROGETTI.PD68_CODPROG"});
-    join(from, "LEFT OUTER JOIN PD69_SOTTOPROGETTI    WITH (NOLOCK)",
-         {sameCompany("PD69_SOTTOPROGETTI.PD69_DITTA_CG18"),
-          "CI13_PROGETTO_PD68 = PD69_SOTTOPROGETTI.PD69_CODPROG_PD68",
-          "CI13_SPROGETTO_PD69 = PD69_SOTTOPROGETTI.PD69_SOTPROG"});
+    outerJoins(from, {"COMMESSA", "SCOMMESSA", "PD68_PROGETTI", "PD69_SOTTOPROGETTI"});
     // Project type, state and classes A to C, each on the project's own code column.
     struct Decoder { const char* view; const char* padding; const char* prefix; const char* projectColumn; };
     for (const Decoder& d : {Decoder{"VPD1D_TIPIPROGETTI", "      ", "PD1D", "PD68_TIPO_PD1D"},
@@ -94,53 +94,18 @@ void jobOrdersAndProjects(StatementText& from)
 
 void personnelAndStructure(StatementText& from)
 {
-    join(from, "LEFT OUTER JOIN  PD06_DIPENDENTI      WITH (NOLOCK)",
-         {sameCompany("PD06_DIPENDENTI.PD06_DITTA_CG18"), "CI13_DIPENDENTE_PD06 = PD06_DIPENDENTI.PD06_CODDIP"});
-    join(from, "LEFT OUTER JOIN  PD04_QUALIFICHE      WITH (NOLOCK)",
-         {sameCompany("PD04_QUALIFICHE.PD04_DITTA_CG18"), "CI13_QUALIFICA_PD04 = PD04_QUALIFICHE.PD04_CODQUAL"});
-    join(from, "LEFT OUTER JOIN  VPD0C_NODO   AS PD0C_NODO        WITH (NOLOCK)",
-         {sameCompany("PD0C_NODO.PD0C_DITTA_CG18"), "CI13_PROGETTO_PD68 = PD0C_NODO.PD0C_CODPROG_PD68",
-          "CI13_NODO_PD0C = PD0C_NODO.PD0C_CODNODO"});
-    join(from, "LEFT OUTER JOIN  VPD0C_NODO   AS PD0C_NODORIF     WITH (NOLOCK)",
-         {sameCompany("PD0C_NODORIF.PD0C_DITTA_CG18"), "CI13_PROGETTO_PD68 = PD0C_NODORIF.PD0C_CODPROG_PD68",
-          "CI13_NODORIF_PD0C = PD0C_NODORIF.PD0C_CODNODO"});
-    join(from, "LEFT OUTER JOIN  VPD0D_ATTIVITA           WITH (NOLOCK)",
-         {sameCompany("VPD0D_ATTIVITA.PD0D_DITTA_CG18"), "CI13_PROGETTO_PD68 = VPD0D_ATTIVITA.PD0D_CODPROG_PD68",
-          "CI13_ATTIVITA_PD0D = VPD0D_ATTIVITA.PD0D_CODATTIVITA"});
-    join(from, "LEFT OUTER JOIN  VPD07_REPARTO                WITH (NOLOCK)",
-         {sameCompany("VPD07_REPARTO.PD07_DITTA_CG18"), "CI13_REPARTO_PD07 = VPD07_REPARTO.PD07_CODREP"});
-    join(from, "LEFT OUTER JOIN  VPD64_SPESEACCESSORIE        WITH (NOLOCK)",
-         {sameCompany("VPD64_SPESEACCESSORIE.PD64_DITTA_CG18"),
-          "CI13_SPESAGEN_PD59 = VPD64_SPESEACCESSORIE.PD64_CODICESPESA",
-          "CI13_PROGETTO_PD68 = VPD64_SPESEACCESSORIE.PD64_CODPROG_PD68"});
-    // The site is the line's own, which the working table shows under the header's name.
-    join(from, "LEFT OUTER JOIN  CG31_ANADITTASEDI            WITH (NOLOCK)",
-         {sameCompany("CG31_ANADITTASEDI.CG31_DITTA_CG18"), "CI13_SEDE_CG31 = CG31_ANADITTASEDI.CG31_CODICE"});
+    outerJoins(from, {"PD06_DIPENDENTI", "PD04_QUALIFICHE", "PD0C_NODO", "PD0C_NODORIF", "PD0D_ATTIVITA", "PD07_REPARTO",
+                      "PD64_SPESEACCESSORIE", "CG31_ANADITTASEDI"});
 }
 
 void warehouse(StatementText& from)
 {
-    join(from, "LEFT OUTER JOIN MG58_DEPOSITI WITH (NOLOCK)",
-         {sameCompany("MG58_DEPOSITI.MG58_DITTA_CG18"), "CI13_DEP_MG58 = MG58_DEPOSITI.MG58_CODDEP"});
-    // The article's base description: no variant, base language.
-    join(from, "LEFT OUTER JOIN MG87_ARTDESC WITH (NOLOCK)",
-         {sameCompany("MG87_ARTDESC.MG87_DITTA_CG18"), "CI13_CODART_MG66 = MG87_ARTDESC.MG87_CODART_MG66",
-          "ISNULL(MG87_ARTDESC.MG87_OPZIONE_MG5E,'') = ''", "ISNULL(MG87_ARTDESC.MG87_LINGUA_MG52,'') = ''"});
-    join(from, "LEFT OUTER JOIN MG87_ARTDESC AS MG87_VARDESC WITH (NOLOCK)",
-         {sameCompany("MG87_VARDESC.MG87_DITTA_CG18"), "CI13_CODART_MG66 = MG87_VARDESC.MG87_CODART_MG66",
-          "ISNULL(CI13_MOVCORPO.CI13_OPZIONE_MG5E, '') = ISNULL(MG87_VARDESC.MG87_OPZIONE_MG5E,'')",
-          "ISNULL(MG87_VARDESC.MG87_LINGUA_MG52,'') = ''"});
+    outerJoins(from, {"MG58_DEPOSITI", "MG87_ARTDESC", "MG87_VARDESC"});
 }
 
 void unitPriceList(StatementText& from)
 {
-    join(from, "LEFT OUTER JOIN VVC02_ARTICOLIEPU WITH (NOLOCK)",
-         {"VVC02_ARTICOLIEPU.VC02_DITTA_CG18 = CI13_MOVCORPO.CI13_DITTA_CG18",
-          "VVC02_ARTICOLIEPU.VC02_CODPROG_PD68 = CI13_MOVCORPO.CI13_PROGETTO_PD68",
-          "VVC02_ARTICOLIEPU.VC02_IDEPU  = CI13_MOVCORPO.CI13_IDEPU_VC02"});
-    join(from, "LEFT OUTER JOIN VVC25_ATTREZZATURE WITH (NOLOCK)",
-         {"VVC25_ATTREZZATURE.VC02_DITTA_CG18 = CI13_MOVCORPO.CI13_DITTA_CG18",
-          "VVC25_ATTREZZATURE.VC25_IDEPU_VC02 = CI13_MOVCORPO.CI13_IDATTREZ_VC02"});
+    outerJoins(from, {"VVC02_ARTICOLIEPU", "VVC25_ATTREZZATURE"});
 }
 
 // The attribute joins end with a carriage return alone.

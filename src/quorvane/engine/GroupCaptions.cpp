@@ -1,6 +1,7 @@
 #include "engine/GroupCaptions.h"
 
 #include "engine/FieldNames.h"
+#include "engine/GroupValues.h"
 #include "engine/PeriodColumns.h"
 #include "hostfw/GlobalUtilities.h"
 
@@ -23,10 +24,9 @@ std::string GroupCaptions::shownValue(const std::string& column, const std::stri
 std::string GroupCaptions::caption(const Rottura& level, const db::Recordset& movements) const
 {
     const std::string column = PulisciNomeCampo(level.Campo);
-    const std::string text =
-        column.empty() ? std::string() : hostfw::GlobalUtilities::nzText(movements.value(column)).toStdString();
-    if (text.empty())
+    if (column.empty() || holdsNoValue(movements.value(column)))
         return level.Caption + ": " + sources_.noValueText;
+    const std::string text = hostfw::GlobalUtilities::nzText(movements.value(column)).toStdString();
     std::string caption = level.Caption + ": \"" + shownValue(column, text, movements) + "\"";
     if (!level.CampoDescrizione.empty()) {
         const std::string description = movements.value(level.CampoDescrizione).toText();

@@ -1,8 +1,9 @@
 #pragma once
 // The caption of a group node: the level's caption, ": " and the group's value between double quotes
 // (a period caption for a period column, a formatted account for an account column, a plain date as the
-// host writes dates), then " - " and the value's description when the level has one; an empty value, and
-// a level without a column, read as the host's "no value" text.
+// host writes dates), then " - " and the value's description when the level has one; a group without a
+// value (NULL, an empty or a blank text: GroupValues.h), and a level without a column, read as the host's
+// "no value" text.
 
 #include "db/Recordset.h"
 #include "engine/AccountFormatting.h"

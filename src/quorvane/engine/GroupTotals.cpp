@@ -1,16 +1,8 @@
 #include "engine/GroupTotals.h"
 
+#include "engine/LedgerAmount.h"
+
 namespace quorvane {
-namespace {
-
-db::Decimal nullAsZero(const db::Value& value)
-{
-    if (value.isDecimal())
-        return value.asDecimal();
-    return value.isNull() ? db::Decimal{} : db::Decimal::fromDouble(value.toDouble(), 6);
-}
-
-} // namespace
 
 GroupTotals sumShownRows(const db::Recordset& movements)
 {
@@ -24,9 +16,9 @@ GroupTotals sumShownRows(const db::Recordset& movements)
     GroupTotals totals;
     totals.rows = group.RecordCount();
     for (long r = 0; r < totals.rows; ++r) {
-        totals.sums.debit = totals.sums.debit + nullAsZero(group.valueAt(r, debit));
-        totals.sums.credit = totals.sums.credit + nullAsZero(group.valueAt(r, credit));
-        totals.sums.quantity = totals.sums.quantity + nullAsZero(group.valueAt(r, quantity));
+        totals.sums.debit = totals.sums.debit + ledgerAmount(group.valueAt(r, debit));
+        totals.sums.credit = totals.sums.credit + ledgerAmount(group.valueAt(r, credit));
+        totals.sums.quantity = totals.sums.quantity + ledgerAmount(group.valueAt(r, quantity));
     }
     totals.sums.balance = totals.sums.credit - totals.sums.debit;
     return totals;

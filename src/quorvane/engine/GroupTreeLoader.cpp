@@ -1,6 +1,7 @@
 #include "engine/GroupTreeLoader.h"
 
 #include "engine/FieldNames.h"
+#include "engine/GroupValues.h"
 
 #include <stdexcept>
 
@@ -58,15 +59,14 @@ void GroupTreeLoader::ValorizzaArrayRotture()
     }
 }
 
-// Values are compared as their null-safe texts, exactly and with case: NULL and empty text are equal. A
-// level without a column never changes.
+// Values are compared as the company database compares them (GroupValues.h), as the movement set's sort
+// has ordered them: "Ab" and "aB", "X" and "X ", NULL and the empty text are one group. A level without a
+// column never changes.
 bool GroupTreeLoader::differs(std::size_t levelIndex) const
 {
     if (valueColumns_[levelIndex] < 0)
         return false;
-    const db::Value current = movements_.value(valueColumns_[levelIndex]);
-    const db::Value& open = levels_[levelIndex].Valore;
-    return !(current == open) && current.toText() != open.toText();
+    return !sameGroupValue(movements_.value(valueColumns_[levelIndex]), levels_[levelIndex].Valore);
 }
 
 void GroupTreeLoader::ControllaArrayRotture()

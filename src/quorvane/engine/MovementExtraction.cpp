@@ -1,24 +1,11 @@
 #include "engine/MovementExtraction.h"
 
-#include "engine/ExtractionStatements.h"
+#include "db/SqliteConnection.h"
+#include "engine/PartitionedExtraction.h"
+#include "engine/RegistrationPartitions.h"
+#include "engine/SelectionTotalsReading.h"
 
 namespace quorvane {
-
-namespace {
-
-// A sum as an exact decimal, whatever numeric type the server gave it; NULL (nothing summed) is 0.
-db::Decimal decimalOf(const db::Value& value, int scale)
-{
-    if (value.isDecimal())
-        return value.asDecimal();
-    if (value.isInt())
-        return db::Decimal{value.asInt(), 0}.rescaled(scale);
-    if (value.isNull())
-        return db::Decimal{0, scale};
-    return db::Decimal::fromDouble(value.toDouble(), scale);
-}
-
-} // namespace
 
 void MovementExtraction::dropWorkingTable()
 {
@@ -35,31 +22,43 @@ bool MovementExtraction::run(const ExtractionRequest& request, ProgressSink& pro
     dropWorkingTable();
     progress.progress(0, textExtracting);
     condition_ = statements.condition;
-    connection_.Execute(statements.extraction);
-
-    progress.progress(1, textReadingBack);
     rowFilter_ = statements.rowFilter;
-    movements_.Close();
-    movements_ = connection_.Open(statements.finalSelect);
-
-    computeTotals(statements.totals, request.settings.amountDecimals, progress);
+    if (!runInParts(request, progress))
+        runInOnePiece(statements, request.settings.amountDecimals, progress);
     return movements_.RecordCount() > 0;
 }
 
-void MovementExtraction::computeTotals(const std::string& totalsStatement, int amountDecimals, ProgressSink& progress)
+void MovementExtraction::runInOnePiece(const ExtractionStatements& statements, int amountDecimals,
+                                       ProgressSink& progress)
 {
+    connection_.Execute(statements.extraction);
+    progress.progress(1, textReadingBack);
+    movements_.Close();
+    movements_ = connection_.Open(statements.finalSelect);
     if (movements_.RecordCount() == 0) {
-        totals_ = {db::Decimal{0, amountDecimals}, db::Decimal{0, amountDecimals}, db::Decimal{0, amountDecimals},
-                   db::Decimal{0, 6}};
+        totals_ = zeroTotals(amountDecimals);
         return;
     }
     progress.progress(2, textTotals);
-    db::Recordset sums = connection_.Open(totalsStatement);
-    sums.MoveFirst();
-    totals_.debit = decimalOf(sums.value("DARE"), amountDecimals);
-    totals_.credit = decimalOf(sums.value("AVERE"), amountDecimals);
-    totals_.balance = totals_.credit - totals_.debit;
-    totals_.quantity = decimalOf(sums.value("QUANTITA"), 6);
+    totals_ = readSelectionTotals(connection_, statements.totals, amountDecimals);
+}
+
+// Only the embedded database runs in parts (SQL Server spreads one statement over its cores itself), and
+// only a selection of more than one registration.
+bool MovementExtraction::runInParts(const ExtractionRequest& request, ProgressSink& progress)
+{
+    const auto* embedded = dynamic_cast<const db::SqliteConnection*>(&connection_);
+    if (threads_ < 2 || !embedded)
+        return false;
+    const std::vector<RegistrationRange> ranges = registrationPartitions(connection_, request, threads_);
+    if (ranges.size() < 2)
+        return false;
+    movements_.Close();
+    ExtractedParts parts = extractInParts(*embedded, request, ranges, progress);
+    progress.progress(1, textReadingBack);
+    movements_ = std::move(parts.movements);
+    totals_ = parts.totals;
+    return true;
 }
 
 } // namespace quorvane

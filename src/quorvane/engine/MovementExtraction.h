@@ -1,11 +1,17 @@
 #pragma once
-// The extraction routine of a processing (SelezioneMovimenti) and the state it leaves behind: the working
-// table #MOVIMENTI on the connection, the movement set over it, the totals, the row filter and the
-// extraction condition. One object lives as long as the window's connection; each run replaces all of it.
+// The extraction routine of a processing (SelezioneMovimenti) and the state it leaves behind: the movement
+// set, the totals, the row filter and the extraction condition. One object lives as long as the window's
+// connection; each run replaces all of it.
+//
+// In one piece, the run leaves the working table #MOVIMENTI on the connection. On the embedded database
+// with more than one thread it runs in parts (PartitionedExtraction.h): each part's #MOVIMENTI lives on a
+// connection of its own, the window's connection keeps none, and the movement set and the totals are the
+// same, row for row and cent for cent, as in one piece.
 
 #include "db/Connection.h"
 #include "db/Recordset.h"
 #include "engine/ExtractionRequest.h"
+#include "engine/ExtractionStatements.h"
 #include "engine/ProgressSink.h"
 #include "engine/SelectionTotals.h"
 
@@ -15,10 +21,14 @@ namespace quorvane {
 
 class MovementExtraction {
 public:
-    explicit MovementExtraction(db::Connection& connection) : connection_(connection) {}
+    // `threads` parts at most, each on a core of its own; 1 runs the processing in one piece.
+    explicit MovementExtraction(db::Connection& connection, int threads = 1)
+        : connection_(connection), threads_(threads)
+    {
+    }
 
-    // Drops and recreates #MOVIMENTI, reopens the movement set over it and computes the totals. True when
-    // at least one row was extracted. A database error propagates (db::Error) with the state as far as it
+    // Drops and recreates #MOVIMENTI (each part's, when run in parts), reads the movement set back from it
+    // and computes the totals. True when at least one row was extracted. A database error propagates (db::Error) with the state as far as it
     // got; a selection that cannot make a statement throws std::invalid_argument before anything runs.
     bool run(const ExtractionRequest& request, ProgressSink& progress);
 
@@ -29,9 +39,11 @@ public:
 
 private:
     void dropWorkingTable();
-    void computeTotals(const std::string& totalsStatement, int amountDecimals, ProgressSink& progress);
+    void runInOnePiece(const ExtractionStatements& statements, int amountDecimals, ProgressSink& progress);
+    bool runInParts(const ExtractionRequest& request, ProgressSink& progress);
 
     db::Connection& connection_;
+    int threads_;
     db::Recordset movements_;
     SelectionTotals totals_;
     std::string rowFilter_;

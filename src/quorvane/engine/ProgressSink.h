@@ -15,6 +15,15 @@ class ProgressSink {
 public:
     virtual ~ProgressSink() = default;
     virtual void progress(int value, int textNumber) = 0;
+    // While the extraction runs in parts on several connections: how many of the parts have finished.
+    // Told when one finishes and every few tenths of a second meanwhile, from the thread that called the
+    // processing, so that a window can repaint; answering false stops every part.
+    virtual bool parts(int finished, int total)
+    {
+        (void)finished;
+        (void)total;
+        return true;
+    }
 };
 
 // For callers that show no progress.

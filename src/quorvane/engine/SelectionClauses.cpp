@@ -34,16 +34,13 @@ void singleAccount(StatementText& where, const SelectionParameters& selection, c
         where.line("   AND " + column + " LIKE '" + code + "%'");
 }
 
-void registrationDates(StatementText& where, const SelectionParameters& selection)
+// One part of an extraction run in parts: only the registrations of its range.
+void registrationRange(StatementText& where, const RegistrationRange& range)
 {
-    const auto& from = selection.TXT_DATAREGDA;
-    const auto& to = selection.TXT_DATAREGA;
-    if (from && to)
-        where.line("   AND CI12_DATAREG BETWEEN '" + sqlDate(*from) + "' AND '" + sqlDate(*to) + "'");
-    else if (from)
-        where.line("   AND CI12_DATAREG >= '" + sqlDate(*from) + "'");
-    else if (to)
-        where.line("   AND CI12_DATAREG <= '" + sqlDate(*to) + "'");
+    if (range.first)
+        where.line("   AND CI12_NUMREG_CO99 >= '" + quoteEscaped(*range.first) + "'");
+    if (range.next)
+        where.line("   AND CI12_NUMREG_CO99 < '" + quoteEscaped(*range.next) + "'");
 }
 
 // A line is kept unless its whole competence lies before the period or after it.
@@ -57,6 +54,20 @@ void competenceOverlap(StatementText& where, const CompetencePeriod& period, con
 }
 
 } // namespace
+
+StatementText registrationDateClause(const SelectionParameters& selection)
+{
+    const auto& from = selection.TXT_DATAREGDA;
+    const auto& to = selection.TXT_DATAREGA;
+    StatementText where;
+    if (from && to)
+        where.line("   AND CI12_DATAREG BETWEEN '" + sqlDate(*from) + "' AND '" + sqlDate(*to) + "'");
+    else if (from)
+        where.line("   AND CI12_DATAREG >= '" + sqlDate(*from) + "'");
+    else if (to)
+        where.line("   AND CI12_DATAREG <= '" + sqlDate(*to) + "'");
+    return where;
+}
 
 std::string movementTypeClause(const std::string& selectorCondition)
 {
@@ -73,12 +84,13 @@ StatementText extractionWhereClause(const ExtractionRequest& request, const std:
     StatementText where;
     where.line(" WHERE");
     where.line("   CI12_DITTA_CG18 = " + std::to_string(settings.company));
+    registrationRange(where, request.registrations);
     operationKind(where, selection.CBO_INDOPERAZIONE);
     singleAccount(where, selection, settings);
     where.line(movementTypeClause(request.movementTypeCondition));
     // Only lines with sign 0 count in the ledger.
     where.line("   AND CI13_SEGNO IN (").line("0").line(")");
-    registrationDates(where, selection);
+    where.append(registrationDateClause(selection));
     if (period)
         competenceOverlap(where, *period, settings.defaultCompetenceDate);
     // Financial cost accounting books outflows and inflows; the other kind costs, revenues and adjustments.

@@ -12,6 +12,9 @@ namespace quorvane {
 
 StatementText extractionWhereClause(const ExtractionRequest& request, const std::optional<CompetencePeriod>& period);
 
+// The condition of the panel's registration dates, empty for none; its line begins with "   AND ".
+StatementText registrationDateClause(const SelectionParameters& selection);
+
 // The selector's condition over CGT0_CODICE made a condition on the movement's own type column: every
 // "CGT0_CODICE", in any case, becomes "CI12_INDTIPOMOV".
 std::string movementTypeClause(const std::string& selectorCondition);

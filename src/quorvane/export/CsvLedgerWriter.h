@@ -36,9 +36,12 @@ public:
 
     // Flushes and closes the file; throws ExportError when it cannot be written.
     void close();
+    // The cells that lost characters the file cannot hold (CellText.h).
+    long shortenedCells() const { return shortenedCells_; }
 
 private:
     void field(std::string_view text, bool first = false);
+    void textField(std::string_view text, bool first = false);
     void endLine();
     std::string number(const db::Value& value, const ExportColumn& column) const;
 
@@ -49,6 +52,7 @@ private:
     std::FILE* file_ = nullptr;
     std::string line_;
     std::vector<std::string> path_;     // the open group's caption at each level, outermost first
+    long shortenedCells_ = 0;
 };
 
 } // namespace quorvane::exporting

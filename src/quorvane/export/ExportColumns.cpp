@@ -1,5 +1,6 @@
 #include "export/ExportColumns.h"
 
+#include "display/ColumnDigits.h"
 #include "display/CurrencySuffix.h"
 
 #include <algorithm>
@@ -19,6 +20,7 @@ int decimalsOf(const controls::DataGridColumn& column)
 ExportColumn typed(const controls::DataGridColumn& column)
 {
     ExportColumn typedColumn{column};
+    typedColumn.digits = display::digitsWide(column.widthTwips);
     if (column.kind == controls::ColumnKind::Date) {
         typedColumn.kind = CellKind::Date;
     } else if (column.kind == controls::ColumnKind::Number) {
@@ -53,6 +55,12 @@ std::optional<std::size_t> ExportColumns::find(std::string_view key) const
         if (columns_[i].grid.key == wanted)
             return i;
     return std::nullopt;
+}
+
+void ExportColumns::widen(std::string_view key, double digits)
+{
+    if (const auto column = find(key))
+        columns_[*column].digits = std::max(columns_[*column].digits, digits);
 }
 
 std::vector<controls::DataGridColumn> shownColumns(const display::GridLayout& layout, bool quantities)

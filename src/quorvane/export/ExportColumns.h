@@ -1,8 +1,9 @@
 #pragma once
 // The columns an export writes: the movement grid's shown columns in the grid's order, with their captions
-// and widths, and how a spreadsheet should type each cell: dates as dates, amounts and quantities as numbers
-// at their decimals, other numeric columns as numbers, and every other column as the text the grid shows, so
-// that codes keep their leading zeros and coded values read as their descriptions.
+// and widths (the digits they hold, as the window holds them), and how a spreadsheet should type each cell:
+// dates as dates, amounts and quantities as numbers at their decimals, other numeric columns as numbers, and
+// every other column as the text the grid shows, so that codes keep their leading zeros and coded values
+// read as their descriptions.
 
 #include "controls/DataGridColumn.h"
 #include "display/GridLayout.h"
@@ -19,6 +20,7 @@ struct ExportColumn {
     controls::DataGridColumn grid;
     CellKind kind = CellKind::Text;
     int decimals = 0;                   // of a Measure: the decimals the grid shows
+    double digits = 0;                  // the width: the digits the grid's column holds (ColumnDigits.h)
 };
 
 class ExportColumns {
@@ -30,6 +32,8 @@ public:
     const ExportColumn& operator[](std::size_t i) const { return columns_[i]; }
     // The position of the column with the key; none when the export does not show it.
     std::optional<std::size_t> find(std::string_view key) const;
+    // Widens the column with the key, where shown, to hold at least so many digits.
+    void widen(std::string_view key, double digits);
 
 private:
     std::vector<ExportColumn> columns_;

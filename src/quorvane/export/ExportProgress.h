@@ -8,6 +8,8 @@ public:
     virtual ~ExportProgress() = default;
     // `written` of `total` lines are out; answers false when the export is to stop.
     virtual bool linesWritten(long written, long total) = 0;
+    // The file is written, but so many of its cells lost characters it cannot hold (CellText.h).
+    virtual void cellsShortened(long cells) { (void)cells; }
 };
 
 class NoExportProgress final : public ExportProgress {

@@ -1,39 +1,13 @@
 #pragma once
-// The file an export writes, made under a temporary name beside the chosen one and renamed onto it only when
-// complete: a failed or cancelled export leaves nothing under the chosen name, and a file that was already
-// there stays as it was.
+// The file an export writes is the platform's output file: made beside the chosen one and renamed onto it
+// only when complete, under the one rule for what an output may replace (files/OutputFile.h).
 
-#include <stdexcept>
-#include <string>
+#include "files/OutputFile.h"
 
 namespace quorvane::exporting {
 
-// An export that could not be written; the message names the file.
-class ExportError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-class ExportTarget {
-public:
-    // Creates the temporary file beside `path`; throws ExportError when the folder does not take it.
-    explicit ExportTarget(std::string path);
-    // Removes the temporary file unless it was committed.
-    ~ExportTarget();
-    ExportTarget(const ExportTarget&) = delete;
-    ExportTarget& operator=(const ExportTarget&) = delete;
-
-    const std::string& path() const { return path_; }
-    const std::string& temporaryPath() const { return temporary_; }
-    // Throws ExportError with the file's name and the reason.
-    [[noreturn]] void fail(const std::string& reason) const;
-    // Gives the complete file its final name, readable as the user's other new files are.
-    void commit();
-
-private:
-    std::string path_;
-    std::string temporary_;
-    bool committed_ = false;
-};
+// An export that could not be written; the message names the file and the cause.
+using ExportError = files::OutputFileError;
+using ExportTarget = files::OutputFile;
 
 } // namespace quorvane::exporting

@@ -1,7 +1,9 @@
 #include "export/LedgerExport.h"
 
+#include "engine/NumberFormat.h"
 #include "export/LedgerWalk.h"
 #include "export/LineCells.h"
+#include "export/TotalsRoom.h"
 
 namespace quorvane::exporting {
 namespace {
@@ -11,6 +13,19 @@ void write(Writer& writer, LedgerWalk& walk, ExportProgress& progress)
 {
     walk.run(writer, progress);
     writer.close();
+    if (writer.shortenedCells() > 0)
+        progress.cellsShortened(writer.shortenedCells());
+}
+
+// As the window's exchange-rate field shows a rate.
+constexpr const char* rateFormat = "###,##0.000000";
+
+std::string totalsCurrency(const std::optional<Countervalue::Conversion>& conversion)
+{
+    if (!conversion)
+        return {};
+    return "Totali in " + conversion->currency + " al cambio "
+           + formatNumber(conversion->rate, rateFormat, hostfw::Language::Italian);
 }
 
 } // namespace
@@ -25,17 +40,20 @@ std::string groupPath(const GroupNode& group)
 
 ExportOutcome exportLedger(const LedgerSource& source, const ExportRequest& request, ExportProgress& progress)
 {
-    ExportTarget target(request.path);
-    const LineCells cells(source.columns, source.formats, source.movements);
+    ExportTarget target(request.path, "the export file", request.filesRead);
+    const ExportColumns columns = withRoomForTotals(source.columns, source.movements, source.countervalue);
+    const LineCells cells(columns, source.formats, source.movements);
     LedgerWalk walk(source.movements, source.tree, request.group);
     try {
         if (request.format == ExportFormat::Csv) {
-            CsvLedgerWriter writer(target, source.columns, cells, source.levels, request.csv);
+            CsvLedgerWriter writer(target, columns, cells, source.levels, request.csv);
             write(writer, walk, progress);
         } else {
             ExportHeading heading = source.heading;
             heading.group = request.group ? groupPath(*request.group) : std::string();
-            XlsxLedgerWriter writer(target, heading, source.columns, cells, walk.lines(), request.rowsPerSheet);
+            heading.totalsCurrency = totalsCurrency(source.countervalue.conversion());
+            XlsxLedgerWriter writer(target, heading, columns, cells, source.countervalue, walk.lines(),
+                                    request.rowsPerSheet);
             write(writer, walk, progress);
         }
     } catch (const ExportCancelled&) {

@@ -1,11 +1,13 @@
 #pragma once
 // The export of a processed ledger, from the window ("Esporta…") or from the command line: the whole ledger
 // or one group, to a spreadsheet (XLSX) or to CSV, with the same columns, captions, groups and totals as the
-// window. The file appears under its name only when complete.
+// window: lines in the ledger's currency under the grid's captions, which name it, and totals in the
+// currency the window shows them in, named beside them. The file appears under its name only when complete.
 
 #include "db/Recordset.h"
 #include "display/CellFormats.h"
 #include "engine/BreakLevels.h"
+#include "engine/Countervalue.h"
 #include "engine/GroupTree.h"
 #include "export/CsvLedgerWriter.h"
 #include "export/ExportColumns.h"
@@ -14,6 +16,7 @@
 #include "export/XlsxLedgerWriter.h"
 
 #include <string>
+#include <vector>
 
 namespace quorvane::exporting {
 
@@ -27,7 +30,8 @@ struct LedgerSource {
     const ArrayRotture& levels;              // the tree's break levels
     const ExportColumns& columns;            // the movement grid's shown columns
     const display::CellFormats& formats;     // the movement grid's cell formats
-    ExportHeading heading;                   // without the group: the export adds it
+    const Countervalue& countervalue;        // the totals' display currency, as the window's totals show them
+    ExportHeading heading;                   // without the group and the totals' currency: added here
 };
 
 struct ExportRequest {
@@ -36,6 +40,7 @@ struct ExportRequest {
     const GroupNode* group = nullptr;        // none: the whole ledger
     CsvOptions csv;
     long rowsPerSheet = sheetRows;
+    std::vector<std::string> filesRead;      // the company database: never replaced by the export
 };
 
 // Writes the file. Throws ExportError naming the file when it cannot be written, and db::Error from the

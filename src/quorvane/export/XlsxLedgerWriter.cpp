@@ -1,5 +1,7 @@
 #include "export/XlsxLedgerWriter.h"
 
+#include "engine/LedgerAmount.h"
+
 namespace quorvane::exporting {
 namespace {
 
@@ -31,9 +33,10 @@ SheetCell numberCell(std::size_t column, double number, CellStyle style, int dec
 } // namespace
 
 XlsxLedgerWriter::XlsxLedgerWriter(const ExportTarget& target, const ExportHeading& heading,
-                                   const ExportColumns& columns, const LineCells& cells, long lines,
-                                   long rowsPerSheet)
-    : columns_(columns), cells_(cells), sheets_(target, heading, columns, lines, rowsPerSheet)
+                                   const ExportColumns& columns, const LineCells& cells,
+                                   const Countervalue& countervalue, long lines, long rowsPerSheet)
+    : columns_(columns), cells_(cells), countervalue_(countervalue), conversion_(countervalue.conversion()),
+      sheets_(target, heading, columns, lines, rowsPerSheet)
 {
     writer_ = std::thread([this] { writeBatches(); });
 }
@@ -70,7 +73,8 @@ void XlsxLedgerWriter::line(const db::Recordset& rows, long viewRow, int depth)
             row.cells.push_back(
                 numberCell(c, double(value.asDateTime().daysSinceEpoch()) + datesFromEpoch, CellStyle::Date));
         else if (column.kind == CellKind::Measure && value.isNumber())
-            row.cells.push_back(numberCell(c, value.toDouble(), CellStyle::Measure, column.decimals));
+            row.cells.push_back(
+                numberCell(c, ledgerAmount(value).toDouble(), CellStyle::Measure, column.decimals));
         else if (column.kind == CellKind::Number && value.isNumber())
             row.cells.push_back(numberCell(c, value.toDouble(), CellStyle::Plain));
     }
@@ -87,19 +91,32 @@ void XlsxLedgerWriter::ledgerClosed(const SelectionTotals& totals)
     hand(totalsRow(0, "Totale selezione", totals));
 }
 
-// The label, then debit, credit, balance and quantity under their columns, where the grid shows them.
+// The label, then debit, credit, balance and quantity under their columns, where the grid shows them. The
+// amounts are the window's totals: converted and rounded as its totals fields show them.
 SheetRow XlsxLedgerWriter::totalsRow(int level, const std::string& label, const SelectionTotals& totals) const
 {
     SheetRow row{level, {}};
-    row.cells.push_back(textCell(0, label, CellStyle::Bold));
+    const std::string currency = conversion_ ? " (" + conversion_->currency + ")" : "";
+    row.cells.push_back(textCell(0, label + currency, CellStyle::Bold));
     const std::pair<const char*, const db::Decimal*> sums[] = {
         {"DARE", &totals.debit}, {"AVERE", &totals.credit}, {"SALDO", &totals.balance}, {"QUANTITA", &totals.quantity}};
     for (const auto& [key, sum] : sums) {
-        if (const auto column = columns_.find(key))
-            row.cells.push_back(
-                numberCell(*column, sum->toDouble(), CellStyle::BoldMeasure, columns_[*column].decimals));
+        const auto column = columns_.find(key);
+        if (!column)
+            continue;
+        const int decimals = columns_[*column].decimals;
+        const bool amount = std::string_view(key) != "QUANTITA";
+        row.cells.push_back(numberCell(*column, amount ? shownAmount(*sum, decimals) : sum->toDouble(),
+                                       CellStyle::BoldMeasure, decimals));
     }
     return row;
+}
+
+double XlsxLedgerWriter::shownAmount(const db::Decimal& total, int decimals) const
+{
+    if (!conversion_)
+        return total.toDouble();
+    return db::Decimal::fromDouble(countervalue_.GetControvalore(total.toDouble()), decimals).toDouble();
 }
 
 void XlsxLedgerWriter::hand(SheetRow row)

@@ -1,10 +1,14 @@
 #pragma once
 // The ledger as a spreadsheet: each group's header row, its lines and its totals row at outline levels that
-// the spreadsheet collapses, and the selection's totals at the end. The rows are prepared from the movement
+// the spreadsheet collapses, and the selection's totals at the end. Amounts are written exactly as the
+// ledger holds them (LedgerAmount.h), so a cell reads back as the shortest decimal of its amount; totals
+// are in the currency the window shows them in, and a totals row names that currency when it is not the
+// lines' own. The rows are prepared from the movement
 // set on the caller's thread and written by the spreadsheet library on a thread of its own, so that reading
 // the lines and writing the file share the processor's cores; the movement set is read on the caller's
 // thread only.
 
+#include "engine/Countervalue.h"
 #include "export/LedgerSink.h"
 #include "export/LineCells.h"
 #include "export/XlsxSheets.h"
@@ -13,6 +17,7 @@
 #include <deque>
 #include <exception>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -22,7 +27,8 @@ class XlsxLedgerWriter final : public LedgerSink {
 public:
     // All references stay the caller's; see XlsxSheets.
     XlsxLedgerWriter(const ExportTarget& target, const ExportHeading& heading, const ExportColumns& columns,
-                     const LineCells& cells, long lines, long rowsPerSheet = sheetRows);
+                     const LineCells& cells, const Countervalue& countervalue, long lines,
+                     long rowsPerSheet = sheetRows);
     // An export that did not close stops the writing thread and drops the workbook.
     ~XlsxLedgerWriter() override;
     XlsxLedgerWriter(const XlsxLedgerWriter&) = delete;
@@ -35,9 +41,11 @@ public:
 
     // Writes the rows still waiting and assembles the file; throws ExportError when it cannot be written.
     void close();
+    long shortenedCells() const { return sheets_.shortenedCells(); }
 
 private:
     SheetRow totalsRow(int level, const std::string& label, const SelectionTotals& totals) const;
+    double shownAmount(const db::Decimal& total, int decimals) const;
     void hand(SheetRow row);
     void handBatch();
     void stopWriting();
@@ -45,6 +53,8 @@ private:
 
     const ExportColumns& columns_;
     const LineCells& cells_;
+    const Countervalue& countervalue_;
+    const std::optional<Countervalue::Conversion> conversion_;   // none: the totals are the lines' currency
     XlsxSheets sheets_;
     std::vector<SheetRow> batch_;
     std::mutex mutex_;

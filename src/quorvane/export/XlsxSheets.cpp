@@ -1,20 +1,87 @@
 #include "export/XlsxSheets.h"
 
+#include "export/CellText.h"
+
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace quorvane::exporting {
 namespace {
 
 constexpr const char* sheetName = "Partitario";
 constexpr int deepestOutlineLevel = 7;          // the spreadsheet's own limit
-constexpr int screenDotsPerInch = 96;
+constexpr std::size_t cellCharacters = 32767;   // the most characters a cell holds
 // Above so many cells the sheet's XML may pass 4 GB, which only the zip container's 64-bit extensions hold.
 constexpr double zip64Cells = 20e6;
+
+// Where the character after the first `count` characters of a UTF-8 text begins (its size when shorter).
+std::size_t byteOfCharacter(const std::string& text, std::size_t count)
+{
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80 && count-- == 0)
+            return at;
+    }
+    return text.size();
+}
+
+// What failed, in the export's words: the library's own names ("Zip generic error") say nothing to the user.
+std::string failureText(lxw_error error, int systemError)
+{
+    const std::string cause = systemError != 0 ? std::string(": ") + std::strerror(systemError) : std::string();
+    switch (error) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED: return "there is not enough memory for the spreadsheet";
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE: return "the spreadsheet's working files beside it could not be written" + cause;
+    case LXW_ERROR_CREATING_XLSX_FILE:
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_PARAMETER_ERROR:
+    case LXW_ERROR_ZIP_BAD_ZIP_FILE:
+    case LXW_ERROR_ZIP_INTERNAL_ERROR:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE: return "the spreadsheet could not be written whole (the disk is full, or the file may "
+                                     "not grow)" + cause;
+    default: return std::string("the spreadsheet could not be assembled: ") + lxw_strerror(error);
+    }
+}
+
+// The library prints its own lines on standard error as its assembly fails; the export says what failed
+// once, in its own message, so they are kept off the user's terminal while the file is assembled.
+class QuietStandardError {
+public:
+    QuietStandardError()
+    {
+        std::fflush(stderr);
+        saved_ = ::dup(STDERR_FILENO);
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && nowhere >= 0)
+            ::dup2(nowhere, STDERR_FILENO);
+        if (nowhere >= 0)
+            ::close(nowhere);
+    }
+    ~QuietStandardError()
+    {
+        std::fflush(stderr);
+        if (saved_ >= 0) {
+            ::dup2(saved_, STDERR_FILENO);
+            ::close(saved_);
+        }
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int saved_ = -1;
+};
 
 std::string sheetNameOf(int sheet)
 {
@@ -100,10 +167,9 @@ void XlsxSheets::startSheet()
     row_ = -1;
     // Group totals stand below their lines, as in the ledger window.
     worksheet_outline_settings(sheet_, LXW_TRUE, LXW_TRUE, LXW_FALSE, LXW_FALSE);
-    for (std::size_t c = 0; c < columns_.size(); ++c) {
-        const int pixels = controls::twipsToPixels(columns_[c].grid.widthTwips, screenDotsPerInch);
-        check(worksheet_set_column_pixels(sheet_, lxw_col_t(c), lxw_col_t(c), pixels, nullptr));
-    }
+    // A spreadsheet's column width counts digits of its default font, as the grid's widths do.
+    for (std::size_t c = 0; c < columns_.size(); ++c)
+        check(worksheet_set_column(sheet_, lxw_col_t(c), lxw_col_t(c), columns_[c].digits, nullptr));
     writeHeading();
     writeCaptions();
 }
@@ -119,6 +185,8 @@ void XlsxSheets::writeHeading()
             writeText(nextRow(0), 0, criterion, nullptr);
         if (!heading_.group.empty())
             writeText(nextRow(0), 0, "Gruppo: " + heading_.group, formats_.bold);
+        if (!heading_.totalsCurrency.empty())
+            writeText(nextRow(0), 0, heading_.totalsCurrency, formats_.bold);
     }
     nextRow(0);
 }
@@ -159,8 +227,15 @@ long XlsxSheets::nextRow(int level)
 
 void XlsxSheets::writeText(long row, std::size_t column, const std::string& text, lxw_format* format)
 {
-    if (!text.empty())
-        check(worksheet_write_string(sheet_, lxw_row_t(row), lxw_col_t(column), text.c_str(), format));
+    CellText cell = holdableText(text);
+    std::string escaped = spreadsheetEscaped(cell.text);
+    if (const std::size_t end = byteOfCharacter(escaped, cellCharacters); end < escaped.size()) {
+        escaped.resize(end);
+        cell.shortened = true;
+    }
+    shortenedCells_ += cell.shortened ? 1 : 0;
+    if (!escaped.empty())
+        check(worksheet_write_string(sheet_, lxw_row_t(row), lxw_col_t(column), escaped.c_str(), format));
 }
 
 void XlsxSheets::write(const SheetRow& sheetRow)
@@ -177,13 +252,19 @@ void XlsxSheets::write(const SheetRow& sheetRow)
 void XlsxSheets::close()
 {
     finishSheet();
-    check(workbook_close(std::exchange(workbook_, nullptr)));
+    int closed = LXW_NO_ERROR;
+    {
+        const QuietStandardError quiet;
+        errno = 0;   // what the assembly meets, not an earlier failure, is its cause
+        closed = workbook_close(std::exchange(workbook_, nullptr));
+    }
+    check(closed);
 }
 
 void XlsxSheets::check(int error) const
 {
     if (error != LXW_NO_ERROR)
-        target_.fail(lxw_strerror(static_cast<lxw_error>(error)));
+        target_.fail(failureText(static_cast<lxw_error>(error), errno));
 }
 
 } // namespace quorvane::exporting

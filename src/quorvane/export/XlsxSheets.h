@@ -37,6 +37,8 @@ public:
     void write(const SheetRow& row);
     // Assembles the file; throws ExportError when it cannot be written.
     void close();
+    // The cells that lost characters the file cannot hold (CellText.h), or past a cell's length.
+    long shortenedCells() const { return shortenedCells_; }
 
 private:
     struct Formats {
@@ -68,6 +70,7 @@ private:
     int sheets_ = 0;
     long row_ = -1;                  // the last row written on the sheet
     long captionRow_ = 0;
+    long shortenedCells_ = 0;
 };
 
 } // namespace quorvane::exporting

@@ -28,6 +28,7 @@
 #include "hostfw/LookupService.h"
 #include "print/AccountFormulas.h"
 #include "print/LedgerPrint.h"
+#include "print/ReportFormulas.h"
 #include "print/ReportParameters.h"
 #include "selection/AccountFilterEvents.h"
 #include "selection/LimitsGridEvents.h"
@@ -251,6 +252,8 @@ private:
     void releasePrintObjects();
     void resetPrintState();
     print::LedgerPrintJob ledgerPrintJob() const;
+    print::FormulaRequest formulaRequest() const;
+    print::AccountFormulas& accountFormulas();
     void gclsReport_BeforePrintReport(report::ReportDocument& document);
     print::ParameterSources parameterSources() const;
     void releaseSourceConnectors();
@@ -321,6 +324,7 @@ private:
     bool printWithCounterparts_ = false;
     std::string reportCondition_;
     std::unique_ptr<print::AccountFormulas> accountFormulas_;
+    print::ReportFormulaPlan printFormulas_;   // of the print under way
     int ledgerMode_ = 0;
     bool fixedOrdering_ = false;
     std::string fixedOrderingField_;

@@ -11,6 +11,7 @@
 #include "controls/GroupTreeView.h"
 #include "controls/LabelField.h"
 #include "controls/ToolbarMenuButton.h"
+#include "db/ConnectionString.h"
 #include "display/CellFormats.h"
 #include "engine/SummaryCriteria.h"
 #include "export/LedgerExport.h"
@@ -104,12 +105,14 @@ bool FRMCI_QUORVANE::Esporta(const QString& path, bool currentGroup)
         const exporting::ExportColumns columns(controls_.GRD_MOVIMENTI->shownColumns());
         const display::CellFormats formats{display::MovementGrid::Movements, *cellTexts_,
                                            settings_.costCentreChart.toInt(), settings_.expenseItemChart.toInt()};
+        const Countervalue converter = countervalue(selection());
         const exporting::LedgerSource source{
-            extraction_->movements(), ledger_.tree(), ledger_.configuration().levels, columns, formats,
+            extraction_->movements(), ledger_.tree(), ledger_.configuration().levels, columns, formats, converter,
             exporting::exportHeading(activeInterface_->ClsGlobal()->Company(), summaryCaptions())};
         exporting::ExportRequest request;
         request.path = path.toStdString();
         request.format = formatOf(path);
+        request.filesRead = {db::databaseFile(connection_->connectionString())};
         if (currentGroup && ledger_.hasGroups())
             request.group = ledger_.tree().find(
                 controls_.TRE_GRUPPI->key(controls_.TRE_GRUPPI->selectedNode()).toStdString());

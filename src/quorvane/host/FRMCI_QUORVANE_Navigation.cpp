@@ -18,6 +18,7 @@
 #include "display/GroupNavigation.h"
 #include "display/TraceButtons.h"
 #include "engine/CompetencePeriod.h"
+#include "engine/ProcessingThreads.h"
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
 #include "hostfw/GlobalUtilities.h"
@@ -58,7 +59,10 @@ public:
 // The results' objects and events; the grids themselves are laid out by InitGrid.
 void FRMCI_QUORVANE::setUpResults()
 {
-    extraction_ = std::make_unique<MovementExtraction>(*connection_);
+    // A setting of the threads that is not a number is reported, and the processing runs in one piece.
+    int threads = 1;
+    hostfw::runUnderTrap(trap(QStringLiteral("setUpResults")), [&] { threads = processingThreads(); });
+    extraction_ = std::make_unique<MovementExtraction>(*connection_, threads);
     detail_ = std::make_unique<display::MovementDetail>(*connection_);
     traceCommands_ =
         std::make_unique<display::AllocationTraceCommands>(this, activeInterface_->ClsGlobal(), connection_);

@@ -3,22 +3,22 @@
 // corrente"), and the report's formulas and parameters written from the window just before it prints.
 
 #include "FRMCI_QUORVANE.h"
+#include "SelectionPanel.h"
 
 #include "controls/CheckField.h"
-#include "controls/CostAccountField.h"
 #include "controls/GroupTreeView.h"
 #include "controls/LabelField.h"
 #include "controls/OrderGrid.h"
-#include "controls/TextFieldM.h"
 #include "controls/ToolbarMenuButton.h"
+#include "engine/SummaryPanel.h"
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
 #include "hostfw/GlobalUtilities.h"
 #include "print/GroupCondition.h"
+#include "print/LedgerReportTexts.h"
 #include "print/ReportDocumentWriter.h"
 #include "print/ReportFiles.h"
 #include "print/ReportFormulas.h"
-#include "print/ReportStatement.h"
 
 namespace quorvane::host {
 namespace {
@@ -107,12 +107,16 @@ void FRMCI_QUORVANE::Partitario()
 {
     hostfw::runUnderTrap(trap(QStringLiteral("Partitario")), [&] {
         print::LedgerPrintJob job = ledgerPrintJob();
+        const print::AttributeNames attributes{headerAttributes_, lineAttributes_};
         reportCondition_ = extraction_->extractionCondition();
         const QModelIndex node = controls_.TRE_GRUPPI->selectedNode();
         if (printCurrentGroupOnly_ && node.isValid())
-            reportCondition_ =
-                print::currentGroupCondition(reportCondition_, controls_.TRE_GRUPPI->tag(node).toStdString());
-        job.statement = print::ledgerReportStatement(reportCondition_, headerAttributes_, lineAttributes_);
+            reportCondition_ = print::currentGroupCondition(reportCondition_,
+                                                            controls_.TRE_GRUPPI->tag(node).toStdString(), attributes);
+        print::LedgerReportTexts texts =
+            print::ledgerReportTexts(formulaRequest(), accountFormulas(), reportCondition_, attributes);
+        job.statement = std::move(texts.statement);
+        printFormulas_ = std::move(texts.formulas);
         print::printLedger(gclsReport_, job,
                            [this](report::ReportDocument& document) { gclsReport_BeforePrintReport(document); });
     });
@@ -121,16 +125,17 @@ void FRMCI_QUORVANE::Partitario()
 print::ParameterSources FRMCI_QUORVANE::parameterSources() const
 {
     const company::CompanySettings& company = activeInterface_->ClsGlobal()->Company();
+    const SelectionParameters record = selection();
+    const hostfw::CostLookupDecode* chart = panel_->chartOf(QString::fromStdString(record.CBO_SELCONTOVDS));
     print::ParameterSources s;
-    s.account = controls_.TXT_CONTO->Value();
-    s.accountDescription = controls_.TXT_DESCRCONTO->Value();
+    s.accountSelection = print::accountSelectionInWords(record, summaryAccountDescription(chart, record.TXT_CONTO));
     s.movements = labelText(*this, "TXT_RIEPMOV");
     s.registrationDates = labelText(*this, "TXT_RIEPDATAREG");
     s.amounts = labelText(*this, "TXT_RIEPIMPORTO");
     s.quantities = labelText(*this, "TXT_RIEPQTA");
     s.competence = labelText(*this, "TXT_RIEPCOMP");
     s.ledgerMode = ledgerMode_;
-    s.competencePeriod = competencePeriodOf(selection());
+    s.competencePeriod = competencePeriodOf(record);
     s.today = QDate::currentDate();
     s.quantityDecimals = settings_.quantityDecimals;
     s.amountDecimals = settings_.amountDecimals;
@@ -140,26 +145,38 @@ print::ParameterSources FRMCI_QUORVANE::parameterSources() const
     s.numLivelli = company.numLivelli;
     s.competenceDateRule = company.competenceDateParameter;
     s.financialAccounting = settings_.financialAccounting;
+    s.currency = settings_.currency;
     s.amountOrQuantityBand = !extraction_->rowFilter().empty();
     return s;
 }
 
-// The formulas from the ordering grid as it is now, then the parameters from the panel and the summary.
+// The ordering grid as it is now, the window's fixed ordering and the counter-parts choice.
+print::FormulaRequest FRMCI_QUORVANE::formulaRequest() const
+{
+    print::FormulaRequest request;
+    request.rows = orderingColumns(selection().ADVO_ORDINAMENTI, controls_.ADVO_ORDINAMENTI->offer());
+    if (fixedOrdering_)
+        request.fixedOrderingField = fixedOrderingField_;
+    request.withCounterparts = printWithCounterparts_;
+    request.conversion = countervalue(selection()).conversion();
+    return request;
+}
+
+// Built at the window's first print, when the charts' configuration is first needed.
+print::AccountFormulas& FRMCI_QUORVANE::accountFormulas()
+{
+    if (!accountFormulas_)
+        accountFormulas_ = std::make_unique<print::AccountFormulas>(*connection_, settings_.costCentreChart.toInt(),
+                                                                    settings_.expenseItemChart.toInt());
+    return *accountFormulas_;
+}
+
+// The formulas the print worked out from the ordering grid, then the parameters from the panel and the summary.
 void FRMCI_QUORVANE::gclsReport_BeforePrintReport(report::ReportDocument& document)
 {
     hostfw::runUnderTrap(
         trap(QStringLiteral("gclsReport_BeforePrintReport")),
-        [&] {
-            if (!accountFormulas_)
-                accountFormulas_ = std::make_unique<print::AccountFormulas>(
-                    *connection_, settings_.costCentreChart.toInt(), settings_.expenseItemChart.toInt());
-            print::FormulaRequest request;
-            request.rows = orderingColumns(selection().ADVO_ORDINAMENTI, controls_.ADVO_ORDINAMENTI->offer());
-            if (fixedOrdering_)
-                request.fixedOrderingField = fixedOrderingField_;
-            request.withCounterparts = printWithCounterparts_;
-            print::writeFormulas(document, print::buildFormulaPlan(request, *accountFormulas_), connection_);
-        },
+        [&] { print::writeFormulas(document, printFormulas_, connection_); },
         [&] { print::writeParameters(document, print::reportParameters(parameterSources(), *gclsReport_)); });
 }
 

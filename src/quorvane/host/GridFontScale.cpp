@@ -1,6 +1,7 @@
 #include "GridFontScale.h"
 
 #include "controls/DataGrid.h"
+#include "display/ColumnDigits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +10,7 @@ namespace quorvane::host {
 
 double fontWidthScale(int digitTwips)
 {
-    return std::max(1.0, static_cast<double>(digitTwips) / designDigitTwips);
+    return std::max(1.0, static_cast<double>(digitTwips) / display::designDigitTwips);
 }
 
 void scaleColumnsToFont(controls::DataGrid& grid)

@@ -1,16 +1,14 @@
 #pragma once
-// The grids' column widths are design widths: twips that fit the host's design font, whose digits are 5
-// pixels wide at 96 dots per inch (75 twips). A screen whose interface font has wider digits would cut
-// codes, dates and amounts short, so the widths grow in proportion, as the form resizer grows the
-// window's controls; they never shrink, and hidden columns stay hidden.
+// The grids' column widths are design widths (display/ColumnDigits.h). A screen whose interface font has
+// wider digits than the design font would cut codes, dates and amounts short, so the widths grow in
+// proportion, as the form resizer grows the window's controls; they never shrink, and hidden columns stay
+// hidden.
 
 namespace controls {
 class DataGrid;
 }
 
 namespace quorvane::host {
-
-inline constexpr int designDigitTwips = 75;
 
 // The factor for a digit width in twips: never below 1.
 double fontWidthScale(int digitTwips);

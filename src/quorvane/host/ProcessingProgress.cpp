@@ -3,6 +3,8 @@
 #include "controls/ProgressField.h"
 #include "hostfw/Translator.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace quorvane::host {
@@ -18,12 +20,22 @@ int bounded(long value)
 
 void ProcessingProgress::progress(int value, int textNumber)
 {
-    if (value == 0) {
+    if (value == 0)
         bar_.setVisible(true);
-        bar_.setRange(0, progressMaximum);
-    }
+    bar_.setRange(0, progressMaximum);
     bar_.setValue(value);
     caption(textNumber);
+}
+
+// The bar counts the parts finished, its caption the extraction's text with "finished/total".
+bool ProcessingProgress::parts(int finished, int total)
+{
+    bar_.setRange(0, total);
+    bar_.setValue(finished);
+    bar_.setCaption(translator_.text(textExtracting) + QStringLiteral(" %1/%2").arg(finished).arg(total));
+    bar_.Refresh();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return true;
 }
 
 void ProcessingProgress::start(long minimum, long maximum, long value)

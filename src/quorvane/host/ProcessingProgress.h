@@ -1,7 +1,9 @@
 #pragma once
-// The processing's progress on the window's bar PBARSELEZIONE: the extraction's steps (0 to 4) and the
-// pass of the group tree over the movement rows, each with its host text in the user's language. The work
-// runs on the window's thread, so the bar and the window are repainted at once.
+// The processing's progress on the window's bar PBARSELEZIONE: the extraction's steps (0 to 4), the parts
+// of an extraction run in parts as they finish, and the pass of the group tree over the movement rows,
+// each with its host text in the user's language. The work runs on the window's thread, so the bar and the
+// window are repainted at once; while the parts run on threads of their own, the window also answers the
+// system (repaints, moves, resizes) and the user's input waits for the end of the processing.
 
 #include "engine/GroupTreeProgress.h"
 #include "engine/ProgressSink.h"
@@ -28,6 +30,7 @@ public:
 
     // ProgressSink: the first step shows the bar with the range of the steps.
     void progress(int value, int textNumber) override;
+    bool parts(int finished, int total) override;
 
     // GroupTreeProgress
     void start(long minimum, long maximum, long value) override;

@@ -52,11 +52,15 @@ constexpr std::array<Entry, 36> computedColumns{{
 // The columns an ordering row may carry that the report computes or reads elsewhere than on the line.
 constexpr std::array<std::string_view, 5> orderingComputedColumns{"CLIENTE", "FORNITORE", "CLIFOR",
                                                                   "CG42_CONTOPAR_CG24", "DESCRCONTOCOGE"};
-constexpr std::array<std::string_view, 10> headerColumns{
+constexpr std::array<std::string_view, 9> headerColumns{
     "CI12_DATAREG",      "CI12_DATADOC",    "CI12_NUMDOC",    "CI12_SEZDOC",    "CI12_CODCAUS_CI03",
-    "CI12_NUMDOCORIG",   "CI12_DESCRCAUS",  "CI12_DESCRAGG",  "CI12_SEDE_CG31", "CI12_INDTIPOMOV"};
+    "CI12_NUMDOCORIG",   "CI12_DESCRCAUS",  "CI12_DESCRAGG",  "CI12_INDTIPOMOV"};
 constexpr std::array<std::string_view, 5> projectColumns{"PD68_TIPO_PD1D", "PD68_STATO_PD1E", "PD68_CLASSEA_PD1F",
                                                          "PD68_CLASSEB_PD1G", "PD68_CLASSEC_PD1H"};
+
+// The working table shows the line's site under the header's column name; the ledger groups by the line's.
+constexpr std::string_view siteColumn = "CI12_SEDE_CG31";
+constexpr std::string_view lineSiteReference = "{CI13_MOVCORPO.CI13_SEDE_CG31}";
 
 template <std::size_t N>
 bool contains(const std::array<std::string_view, N>& list, std::string_view column)
@@ -89,6 +93,8 @@ bool isQualified(std::string_view column)
 
 std::string fixedOrderingReference(std::string_view field)
 {
+    if (field == siteColumn)
+        return std::string(lineSiteReference);
     if (field.starts_with("CI12"))
         return braced("CI12_MOVTESTATA", field);
     if (field.starts_with("CI13"))
@@ -104,13 +110,15 @@ std::string orderingReference(std::string_view column)
         return computedColumn(column, {});
     if (column == "NATURA")
         return "{PC04_VDS.PC04_CODICE}";
+    if (column == siteColumn)
+        return std::string(lineSiteReference);
+    if (contains(projectColumns, column))
+        return braced("PD68_PROGETTI", column);
     return braced(contains(headerColumns, column) ? "CI12_MOVTESTATA" : "CI13_MOVCORPO", column);
 }
 
 std::string groupReference(std::string_view column)
 {
-    if (contains(projectColumns, column))
-        return " " + braced("PD68_PROGETTI", column) + " ";
     if (column == "NATURA")
         return " {VDS.PC03_NATURA_PC04} ";
     return " " + orderingReference(column) + " ";

@@ -14,11 +14,12 @@ namespace quorvane::print {
 std::string fixedOrderingReference(std::string_view field);
 
 // The reference of an ordering row's column: the computed columns the report sorts on, the header's
-// columns, and every other column as a line column.
+// columns, the line's site (which the working table names as the header's), the project's type, state and
+// classes on the project, and every other column as a line column.
 std::string orderingReference(std::string_view column);
 
 // The reference a grouping level groups on: as for an ordering row, with a blank on each side of the braces,
-// the project's type, state and classes read on the project and the nature on the expense item.
+// and the nature read on the expense item.
 std::string groupReference(std::string_view column);
 
 } // namespace quorvane::print

@@ -68,7 +68,7 @@ std::string customerOrSupplierDescription(const std::string& test, const std::st
                    "     Else ", "         ( ", "             \"\" ", "         ) ", " )"});
 }
 
-constexpr std::array<std::pair<const char*, const char*>, 26> descriptions{{
+constexpr std::array<std::pair<const char*, const char*>, 27> descriptions{{
     {"Articolo", "{MG87_ARTDESC.MG87_DESCART}"},
     {"Causale", " {CI03_CAUSALI.CI03_DESCR} "},
     {"Commessa", " {COMMESSA.PD25_DESCR} "},
@@ -95,6 +95,7 @@ constexpr std::array<std::pair<const char*, const char*>, 26> descriptions{{
     {"Nodo riferimento", " {PD0C_NODORIF.PD0C_DESCR} "},
     {"Attività progetto", " {PD0D_ATTIVITA.PD0D_DESCR} "},
     {"Spesa progetto", " {PD64_SPESEACCESSORIE.PD64_DESCR} "},
+    {"Tipo movimento", " {CGT0_TIPOMOV.CGT0_DESCRMEDIA} "},
 }};
 
 } // namespace

@@ -79,6 +79,31 @@ void groupingFormulas(const FormulaRequest& request, ReportFormulaPlan& plan)
             levelFormulas(*row, level--, &*row == outermost, plan);
 }
 
+// The rate in plain decimals (the formula language reads no exponent), without trailing zeros.
+QString plainRate(double rate)
+{
+    QString text = QString::number(rate, 'f', 10);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+// The rate as the formula language reads it, and the caption as an Italian reader does; a quote in the
+// currency's code is doubled inside the caption's text literal.
+void conversionFormulas(const Countervalue::Conversion& conversion, ReportFormulaPlan& plan)
+{
+    const QString rate = plainRate(conversion.rate);
+    const QString italianRate = QString(rate).replace(QLatin1Char('.'), QLatin1Char(','));
+    const QString caption =
+        QStringLiteral("Controvalore in %1 al cambio %2").arg(QString::fromStdString(conversion.currency), italianRate);
+    plan.formulas.push_back({"NUMCAMBIO", (conversion.quotation.uncertain ? "1 / " : "") + rate.toStdString()});
+    plan.formulas.push_back({"NUMDECIMALICAMBIO", std::to_string(conversion.quotation.decimals)});
+    plan.formulas.push_back(
+        {"STRCONTROVALORE", "\"" + QString(caption).replace(QLatin1Char('"'), QStringLiteral("\"\"")).toStdString() + "\""});
+}
+
 } // namespace
 
 ReportFormulaPlan buildFormulaPlan(const FormulaRequest& request, AccountFormulas& accounts)
@@ -88,6 +113,8 @@ ReportFormulaPlan buildFormulaPlan(const FormulaRequest& request, AccountFormula
     plan.formulas.push_back({"STRVDSFORMATTATA", accounts.GetFormulaVDSFormattata()});
     orderingFormulas(request, plan);
     groupingFormulas(request, plan);
+    if (request.conversion)
+        conversionFormulas(*request.conversion, plan);
     if (request.withCounterparts)
         plan.counterpartFormulas.push_back({"STRCONTOFORMATTATO", accounts.GetFormulaSubContoFormattato()});
     return plan;

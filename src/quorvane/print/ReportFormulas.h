@@ -3,8 +3,11 @@
 // of gclsReport_BeforePrintReport), worked out from the ordering grid's rows: the account formulas, one
 // sort formula and direction per ordering row, and per grouping level its grouping, texts, captions, page
 // break and area direction. Grouping levels are numbered from the grid's last grouping row, 10, down to its
-// first; levels the grid does not use keep the report's own formulas.
+// first; levels the grid does not use keep the report's own formulas. With a conversion, the rate
+// (NUMCAMBIO, a divisor for a currency quoted the other way round), the converted currency's decimals
+// (NUMDECIMALICAMBIO) and the caption of the converted totals (STRCONTROVALORE).
 
+#include "engine/Countervalue.h"
 #include "print/AccountFormulas.h"
 #include "selection/OrderingColumns.h"
 
@@ -43,6 +46,9 @@ struct FormulaRequest {
     std::vector<OrderingColumn> rows;                  // the ordering grid's rows, in grid order
     std::optional<std::string> fixedOrderingField;     // the window's fixed ordering, when its flag is set
     bool withCounterparts = false;
+    // The totals the window shows converted into another currency: the print's lines keep the ledger's own
+    // amounts and its totals are followed by their countervalue.
+    std::optional<Countervalue::Conversion> conversion;
 };
 
 // Throws db::Error when a chart's configuration cannot be read for the account formulas.

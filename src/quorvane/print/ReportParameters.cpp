@@ -3,7 +3,35 @@
 #include "db/ConnectionString.h"
 #include "report/ReportEngine.h"
 
+#include <QStringList>
+
 namespace quorvane::print {
+namespace {
+
+QString rowInWords(const LimitRow& row)
+{
+    QStringList values;
+    for (const std::string& value : row.list)
+        values << QString::fromStdString(value);
+    if (values.isEmpty())
+        for (const std::string* bound : {&row.from, &row.to})
+            if (!bound->empty())
+                values << QString::fromStdString(*bound);
+    return QString::fromStdString(row.caption) + QStringLiteral(": ")
+           + values.join(row.list.empty() ? QStringLiteral(" / ") : QStringLiteral(", "));
+}
+
+} // namespace
+
+QString accountSelectionInWords(const SelectionParameters& selection, const std::string& accountDescription)
+{
+    if (selection.CBO_SELCONTOVDS != "2")
+        return QString::fromStdString(selection.TXT_CONTO + " - " + accountDescription);
+    QStringList rows;
+    for (const LimitRow& row : selection.ADVQ_SELCONTI)
+        rows << rowInWords(row);
+    return rows.join(QStringLiteral("; "));
+}
 
 std::vector<ReportParameter> reportParameters(const ParameterSources& s, const report::ReportEngine& report)
 {
@@ -15,7 +43,7 @@ std::vector<ReportParameter> reportParameters(const ParameterSources& s, const r
     return {{QStringLiteral("ESEGUITODA"), report.executedBy()},
             {QStringLiteral("DESTINATOA"), report.addressee()},
             {QStringLiteral("NOTE"), report.notes()},
-            {QStringLiteral("PSCONTOVDS"), s.account + QStringLiteral(" - ") + s.accountDescription},
+            {QStringLiteral("PSCONTOVDS"), s.accountSelection},
             {QStringLiteral("PSMOVIMENTI"), s.movements},
             {QStringLiteral("PSDATAREG"), s.registrationDates},
             {QStringLiteral("PSIMPORTO"), s.amounts},
@@ -37,6 +65,7 @@ std::vector<ReportParameter> reportParameters(const ParameterSources& s, const r
             {QStringLiteral("NUMLIVELLI"), qint32(s.numLivelli)},
             {QStringLiteral("INDICATORESCALETTADATACOMP"), qint32(s.competenceDateRule)},
             {QStringLiteral("IsCoanFinanziaria"), s.financialAccounting},
+            {QStringLiteral("VALUTA"), s.currency},
             {QStringLiteral("FILTROIMPORTIQTA"), s.amountOrQuantityBand}};
 }
 

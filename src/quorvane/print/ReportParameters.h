@@ -5,12 +5,14 @@
 // the type its parameter takes.
 
 #include "engine/CompetencePeriod.h"
+#include "selection/SelectionParameters.h"
 
 #include <QDate>
 #include <QString>
 #include <QVariant>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace report {
@@ -25,8 +27,7 @@ struct ReportParameter {
 };
 
 struct ParameterSources {
-    QString account;                   // TXT_CONTO
-    QString accountDescription;        // TXT_DESCRCONTO
+    QString accountSelection;          // see accountSelectionInWords
     QString movements, registrationDates, amounts, quantities, competence;   // the summary's captions
     int ledgerMode = 0;                // 0: the ledger of values
     std::optional<CompetencePeriod> competencePeriod;   // when CHK_PERIODOCOMP is "1"
@@ -39,10 +40,15 @@ struct ParameterSources {
     int numLivelli = 0;                // the company's cost-accounting parameter
     int competenceDateRule = 0;        // 1: a line without competence dates falls on its registration date
     bool financialAccounting = false;
+    QString currency;                  // the ledger's own currency, in which its lines and totals print
     // The processing kept only lines within an amount or quantity band, which the report's statement
     // cannot carry: the print says so in its heading.
     bool amountOrQuantityBand = false;
 };
+
+// PSCONTOVDS: the account code " - " its description as the summary finds it (for a level code as well),
+// or, for a selection by the account filter grid, its rows ("C.d.C. - Mastro: 01 / 02; Natura: 3, 4").
+QString accountSelectionInWords(const SelectionParameters& selection, const std::string& accountDescription);
 
 // The parameters in the order the window fills them; the report object gives its own texts and options.
 std::vector<ReportParameter> reportParameters(const ParameterSources& sources, const report::ReportEngine& report);

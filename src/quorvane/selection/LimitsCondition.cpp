@@ -10,7 +10,19 @@ namespace quorvane {
 
 namespace {
 
-// Each column's part, in the order the columns first appear; a column met again ORs its new part in.
+// The alternatives of one column, in their order, OR-ed in pairs of halves: "((a OR b) OR c)" for three, as
+// each row adds its own, but a tree only as deep as the logarithm of the rows, so that a grid of any length
+// gives a statement the engine accepts.
+QString alternatives(const QStringList& parts, qsizetype from, qsizetype count)
+{
+    if (count == 1)
+        return parts[from];
+    const qsizetype left = count - count / 2;
+    return QLatin1Char('(') + alternatives(parts, from, left) + QStringLiteral(" OR ")
+           + alternatives(parts, from + left, count - left) + QLatin1Char(')');
+}
+
+// Each column's part, in the order the columns first appear; a column met again adds an alternative.
 class QueryParts {
 public:
     void add(const QString& column, const QString& part)
@@ -18,16 +30,22 @@ public:
         auto it = std::find(columns_.begin(), columns_.end(), column);
         if (it == columns_.end()) {
             columns_ << column;
-            parts_ << part;
+            parts_.push_back({part});
         } else {
-            QString& stored = parts_[it - columns_.begin()];
-            stored = QLatin1Char('(') + stored + QStringLiteral(" OR ") + part + QLatin1Char(')');
+            parts_[it - columns_.begin()] << part;
         }
     }
-    QString joined() const { return parts_.join(QStringLiteral(" AND ")); }
+    QString joined() const
+    {
+        QStringList joined;
+        for (const QStringList& column : parts_)
+            joined << alternatives(column, 0, column.size());
+        return joined.join(QStringLiteral(" AND "));
+    }
 
 private:
-    QStringList columns_, parts_;
+    QStringList columns_;
+    QList<QStringList> parts_;
 };
 
 // Customers and suppliers share the account-holder column; the kind tells them apart.

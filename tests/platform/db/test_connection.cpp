@@ -190,6 +190,17 @@ private slots:
             QVERIFY(QString::fromStdString(e.what()).contains("NOSUCHTABLE", Qt::CaseInsensitive));
         }
         QCOMPARE(c->Open("SELECT 1 AS UNO").value("UNO").asInt(), 1LL);  // still usable afterwards
+
+        // A statement of several steps stopped by a full temporary space says so, whatever its undo meets.
+        createLedger(*c);
+        sqlite3_exec(dynamic_cast<db::SqliteConnection&>(*c).handle(), "PRAGMA temp.max_page_count = 1", nullptr,
+                     nullptr, nullptr);
+        try {
+            c->Execute("SELECT NUMREG, IMPORTO INTO #MOVIMENTI FROM RIGHE");
+            QFAIL("the working table was made in a full temporary space");
+        } catch (const db::Error& e) {
+            QVERIFY2(QString::fromStdString(e.what()).contains("full"), e.what());
+        }
     }
 
     void temporaryTableBelongsToItsConnection()

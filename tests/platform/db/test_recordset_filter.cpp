@@ -24,11 +24,11 @@ void RecordsetFilterTest::selectsRows_data()
 
     QTest::newRow("text equality ignores case") << "NAME='ROSSI'" << QList<int>{1, 2};
     QTest::newRow("doubled quote inside a text") << "NAME='O''Brien'" << QList<int>{4};
-    QTest::newRow("empty text is not NULL") << "NOTE=''" << QList<int>{2, 5};
-    QTest::newRow("NULL is not empty text") << "NOTE=NULL" << QList<int>{3};
-    QTest::newRow("not NULL") << "NOTE<>NULL" << QList<int>{1, 2, 4, 5, 6};
-    QTest::newRow("text inequality leaves NULL out") << "NAME<>'rossi'" << QList<int>{3, 4, 6};
-    QTest::newRow("text ordering") << "NAME<'C'" << QList<int>{3};
+    QTest::newRow("a text without a value: the empty text finds NULL too") << "NOTE=''" << QList<int>{2, 3, 5};
+    QTest::newRow("a text without a value: NULL finds the empty texts too") << "NOTE=NULL" << QList<int>{2, 3, 5};
+    QTest::newRow("a text with a value") << "NOTE<>NULL" << QList<int>{1, 4, 6};
+    QTest::newRow("text inequality counts NULL as the empty text") << "NAME<>'rossi'" << QList<int>{3, 4, 5, 6};
+    QTest::newRow("text ordering, NULL as the empty text") << "NAME<'C'" << QList<int>{3, 5};
     QTest::newRow("text ordering ignores case") << "NAME>='ROSSI'" << QList<int>{1, 2, 6};
     QTest::newRow("accented text ignores case") << "NOTE='CITTÀ'" << QList<int>{6};
     QTest::newRow("LIKE with star") << "NAME LIKE 'R*'" << QList<int>{1, 2};

@@ -83,6 +83,7 @@ inline std::map<QString, qint64> databaseAmounts(db::Connection& connection, con
 }
 
 struct PrintResult {
+    QString pdf;
     bool failed = false;
     QString error;
     QStringList warnings;
@@ -99,6 +100,7 @@ inline PrintResult printReport(const QString& reportFile, const std::string& sta
     engine.setConnection(demoConnection());
     engine.setCompanyName(QStringLiteral("Meccanica Brianzola S.r.l."));
     PrintResult result;
+    result.pdf = pdf;
     if (engine.OpenReport(QStringLiteral("Partitario"), reportFile, {}, report::ReportEngine::PdfFile, 1)) {
         engine.setSql(QString::fromStdString(statement));
         engine.setPdfFile(pdf);

@@ -261,6 +261,12 @@ void ReportFormulasTest::errorsNameTheFormulaLineAndColumn_data()
     QTest::newRow("division by zero while running")
         << "1 +\r\n 10 / ({CI13_MOVCORPO.CI13_IMPORTO} - {CI13_MOVCORPO.CI13_IMPORTO})" << "division by zero" << 2 << 2;
     QTest::newRow("Mid before the first character while running") << "Mid('abc', 0)" << "Mid starts at character 1" << 1 << 1;
+    QTest::newRow("number of 39 digits") << "1 + " + QString(39, QLatin1Char('9')) << "more digits than a number holds" << 1 << 5;
+    // Each parenthesis opens an expression and its operand: the 101st is the 201st level.
+    QTest::newRow("1,000 nested parentheses") << QString(1000, QLatin1Char('(')) + "1" + QString(1000, QLatin1Char(')'))
+                                               << "nested more than 200 levels deep" << 1 << 101;
+    QTest::newRow("20,000-term sum") << QStringLiteral("1+").repeated(19999) + "1" << "longer than 4000 names" << 1 << 4001;
+    QTest::newRow("a number less a date") << "5 - Date(2024, 1, 31)" << "a date is required before a date's minus sign" << 1 << 1;
 }
 
 void ReportFormulasTest::errorsNameTheFormulaLineAndColumn()

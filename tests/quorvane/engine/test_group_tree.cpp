@@ -99,10 +99,14 @@ void GroupTreeTest::nodesOpenAtTheFirstChangingLevel_data()
         << QStringList{"*1 - 1 A: \"a1\" | A='a1'", "*2 *1 2 B: \"b1\" | A='a1' AND B='b1'",
                        "*3 *1 2 B: \"b2\" | A='a1' AND B='b2'", "*4 - 1 A: \"a2\" | A='a2'",
                        "*5 *4 2 B: \"b2\" | A='a2' AND B='b2'"};
-    QTest::newRow("NULL and empty text are one group with a NULL filter")
-        << QList<QStringList>{{"~", "b1"}, {"", "b1"}, {"a1", "~"}}
+    QTest::newRow("NULL, empty text and blanks are one group whose filter selects them all")
+        << QList<QStringList>{{"~", "b1"}, {"", "b1"}, {"  ", "b1"}, {"a1", "~"}}
         << QStringList{"*1 - 1 A: (nessun valore) | A=NULL", "*2 *1 2 B: \"b1\" | A=NULL AND B='b1'",
                        "*3 - 1 A: \"a1\" | A='a1'", "*4 *3 2 B: (nessun valore) | A='a1' AND B=NULL"};
+    QTest::newRow("values equal but for case or trailing blanks are one group, as the database groups them")
+        << QList<QStringList>{{"Ab", "x"}, {"aB", "X "}, {"AB ", "x"}, {"àb", "x"}}
+        << QStringList{"*1 - 1 A: \"Ab\" | A='Ab'", "*2 *1 2 B: \"x\" | A='Ab' AND B='x'",
+                       "*3 - 1 A: \"àb\" | A='àb'", "*4 *3 2 B: \"x\" | A='àb' AND B='x'"};
     QTest::newRow("a group that comes back gets a second node; a later group below it has no unique parent")
         << QList<QStringList>{{"a1", "b1"}, {"a2", "b1"}, {"a1", "b1"}, {"a1", "b2"}}
         << QStringList{"*1 - 1 A: \"a1\" | A='a1'", "*2 *1 2 B: \"b1\" | A='a1' AND B='b1'",
@@ -163,14 +167,16 @@ void GroupTreeTest::nodeFiltersSelectTheGroupsRows()
     db::Recordset set = movementSet({numberField("DATAREGMESE"), dateField("CI12_DATAREG"), textField("B")},
                                     {{std::int64_t(202401), db::DateTime::fromCivil(2024, 1, 5), "x"},
                                      {std::int64_t(202401), db::DateTime::fromCivil(2024, 1, 5), db::Value()},
+                                     {std::int64_t(202401), db::DateTime::fromCivil(2024, 1, 5), ""},
                                      {std::int64_t(202401), db::DateTime::fromCivil(2024, 1, 9), "x"},
+                                     {std::int64_t(202401), db::DateTime::fromCivil(2024, 1, 9), "X "},
                                      {std::int64_t(202402), db::DateTime::fromCivil(2024, 2, 1), "x"}});
     BuiltTree built(set, {level("DATAREGMESE", "Mese"), level("CI12_DATAREG", "Data"), level("B", "B")});
-    const QStringList expected{"DATAREGMESE=202401 3", "DATAREGMESE=202401 AND CI12_DATAREG='2024-01-05' 2",
+    const QStringList expected{"DATAREGMESE=202401 5", "DATAREGMESE=202401 AND CI12_DATAREG='2024-01-05' 3",
                                "DATAREGMESE=202401 AND CI12_DATAREG='2024-01-05' AND B='x' 1",
-                               "DATAREGMESE=202401 AND CI12_DATAREG='2024-01-05' AND B=NULL 1",
-                               "DATAREGMESE=202401 AND CI12_DATAREG='2024-01-09' 1",
-                               "DATAREGMESE=202401 AND CI12_DATAREG='2024-01-09' AND B='x' 1",
+                               "DATAREGMESE=202401 AND CI12_DATAREG='2024-01-05' AND B=NULL 2",
+                               "DATAREGMESE=202401 AND CI12_DATAREG='2024-01-09' 2",
+                               "DATAREGMESE=202401 AND CI12_DATAREG='2024-01-09' AND B='x' 2",
                                "DATAREGMESE=202402 1", "DATAREGMESE=202402 AND CI12_DATAREG='2024-02-01' 1",
                                "DATAREGMESE=202402 AND CI12_DATAREG='2024-02-01' AND B='x' 1"};
     QStringList found;

@@ -1,14 +1,18 @@
 // The ledger exported from a demo company, grouped by cost centre and month, and read back: the spreadsheet's
-// typed cells, outline levels and group totals against the database's own sums, further sheets past a
-// sheet's rows, the CSV's lines and sums to the cent, and no file left by a failure or a cancel.
+// The ledger exported from a demo company, grouped by cost centre and month, and read back: the spreadsheet's
+// typed cells, outline levels and rows in the tree's order, further sheets past a sheet's rows, the CSV's
+// separators, lines and sums, hostile stored texts written so that the file holds them and nothing runs
+// them, and no file left by a failure or a cancel. What every total holds against the database is the
+// business of the test of every output (test_every_output_sums_as_the_database).
 
+#include "CsvRecords.h"
 #include "XlsxBook.h"
 
 #include "company/DemoDatabase.h"
 #include "display/GridLayout.h"
 #include "engine/ChartAccountFormatting.h"
+#include "engine/GroupTotals.h"
 #include "engine/GroupedLedger.h"
-#include "engine/LedgerSides.h"
 #include "engine/MovementExtraction.h"
 #include "engine/NumberFormat.h"
 #include "export/CompanyCellTexts.h"
@@ -18,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sqlite3.h>
+
 #include <functional>
 #include <set>
 
@@ -26,9 +32,27 @@ using namespace quorvane::exporting;
 
 namespace {
 
-struct Sums {
-    qint64 debit = 0, credit = 0, quantity = 0, lines = 0;
+// Stored line descriptions a file cannot hold as they are, each tagged at its end to be found again: the
+// text, what the spreadsheet's XML holds, what the CSV field holds, and whether characters were left out
+// (bytes that are no UTF-8 reach the export as U+FFFD already, which both files hold).
+struct HostileText {
+    const char* name;
+    QByteArray stored;
+    QString sheet, csv;
+    bool shortened;
 };
+const HostileText hostileTexts[] = {
+    {"noncharacter", "a\xEF\xBF\xBE" "b", "ab", "ab", true},
+    {"NUL inside", QByteArray("a\0b", 3), "ab", "ab", true},
+    {"control character", "a\x01" "b", "ab", "ab", true},
+    {"bytes that are no UTF-8", "a\xC3(b", "a\uFFFD(b", "a\uFFFD(b", false},
+    {"encoded character written literally", "_x0041_", "_x005F_x0041_", "_x0041_", false},
+    {"formula", "=1+2", "=1+2", "'=1+2", false},
+    {"function at sign", "@SUM(A1)", "@SUM(A1)", "'@SUM(A1)", false},
+    {"minus", "-2+3", "-2+3", "'-2+3", false},
+    {"tab first", "\tx", "\tx", "'\tx", false},
+};
+QString tagOf(std::size_t index) { return " #" + QString::number(index); }
 
 // Stops at the first report of progress.
 class CancelAtOnce final : public ExportProgress {
@@ -42,30 +66,6 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// RFC 4180: fields split at the separator outside quotes, records at CR LF outside quotes, "" read as ".
-std::vector<QStringList> csvRecords(const QString& text, QChar separator)
-{
-    std::vector<QStringList> records(1);
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool lineEnd = text.mid(i, 2) == "\r\n";
-        if (quoted && text.mid(i, 2) == "\"\"") {
-            field += text[++i];
-        } else if (text[i] == '"') {
-            quoted = !quoted;
-        } else if (quoted || (text[i] != separator && !lineEnd)) {
-            field += text[i];
-        } else {
-            records.back() << std::exchange(field, {});
-            if (lineEnd && ++i)
-                records.emplace_back();
-        }
-    }
-    records.pop_back();
-    return records;
-}
-
 } // namespace
 
 class LedgerExportTest : public QObject {
@@ -74,16 +74,17 @@ class LedgerExportTest : public QObject {
 private slots:
     void initTestCase();
     void cellsAreTypedAsTheGridShowsThem();
-    void groupsCollapseAndTotalTheirLinesAsTheDatabaseDoes();
+    void groupsCollapseUnderTheirCaptionsInTheTreesOrder();
     void aLedgerLongerThanASheetGoesOnInTheNextSheet();
     void csvGivesBackTheLinesAndTheirSumsToTheCent_data();
     void csvGivesBackTheLinesAndTheirSumsToTheCent();
     void aFailedOrCancelledExportLeavesNoFileUnderItsName();
+    void aStoredTextIsWrittenSoTheFileHoldsItAndNothingRunsIt_data();
+    void aStoredTextIsWrittenSoTheFileHoldsItAndNothingRunsIt();
 
 private:
     ExportOutcome exportTo(const QString& name, ExportRequest request, ExportProgress& progress);
     xlsxtest::Sheet exported(const QString& name);
-    Sums databaseSums(const std::string& movementFilter);
     int column(const char* key) const { return static_cast<int>(*columns_->find(key)); }
     std::size_t captionRow(const xlsxtest::Sheet& sheet) const;
 
@@ -102,6 +103,20 @@ void LedgerExportTest::initTestCase()
     company::DemoOptions options;
     options.linesPerCompany = 1200;
     company::createDemoDatabase(path, options);
+    sqlite3* file = nullptr;
+    QCOMPARE(sqlite3_open(path.c_str(), &file), SQLITE_OK);
+    for (std::size_t line = 0; line < 10 * std::size(hostileTexts); ++line) {   // not every line is extracted
+        const std::size_t i = line % std::size(hostileTexts);
+        const QByteArray text = hostileTexts[i].stored + tagOf(i).toUtf8();
+        sqlite3_stmt* update = nullptr;
+        sqlite3_prepare_v2(file, "UPDATE CI13_MOVCORPO SET CI13_DESCRAGG = ?1 WHERE rowid = (SELECT rowid FROM "
+                           "CI13_MOVCORPO WHERE CI13_DITTA_CG18 = 1 ORDER BY rowid LIMIT 1 OFFSET ?2)", -1, &update, nullptr);
+        sqlite3_bind_text(update, 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_int64(update, 2, qint64(line));
+        QCOMPARE(sqlite3_step(update), SQLITE_DONE);
+        sqlite3_finalize(update);
+    }
+    sqlite3_close(file);
     connection_ = db::Connection::open("Provider=SQLite;Data Source=" + path + ";Mode=ReadOnly");
     ExtractionRequest request;
     request.settings.company = 1;
@@ -135,8 +150,9 @@ void LedgerExportTest::initTestCase()
 ExportOutcome LedgerExportTest::exportTo(const QString& name, ExportRequest request, ExportProgress& progress)
 {
     request.path = dir_.filePath(name).toStdString();
+    const Countervalue ownCurrency(SelectionParameters{}, "EUR", *connection_, 1);
     const LedgerSource source{extraction_->movements(), ledger_.tree(), ledger_.configuration().levels, *columns_,
-                              *formats_, {"Partitario contabilità analitica", "Ditta 1 - Demo", {"Conto: tutti"}, {}}};
+                              *formats_, ownCurrency, {"Partitario contabilità analitica", "Ditta 1 - Demo", {"Conto: tutti"}, {}, {}}};
     return exportLedger(source, request, progress);
 }
 
@@ -147,20 +163,6 @@ xlsxtest::Sheet LedgerExportTest::exported(const QString& name)
         return {};
     xlsxtest::XlsxBook book(dir_.filePath(name));
     return book.sheets.size() == 1 ? book.sheets.front() : xlsxtest::Sheet{};
-}
-
-// The sums of the lines the movement filter selects, computed by the database over #MOVIMENTI.
-Sums LedgerExportTest::databaseSums(const std::string& movementFilter)
-{
-    std::string condition = movementFilter.empty() ? "1 = 1" : movementFilter;
-    for (std::size_t at = condition.find("=NULL"); at != std::string::npos; at = condition.find("=NULL", at))
-        condition.replace(at, 5, " IS NULL");
-    const LedgerSides sides = ledgerSides(false);
-    db::Recordset sums = connection_->Open(
-        std::string("SELECT COUNT(*) AS N, SUM(CASE ") + sides.debitWhen + " CI13_IMPORTO ELSE 0 END) AS D, SUM(CASE "
-        + sides.creditWhen + " CI13_IMPORTO ELSE 0 END) AS C, SUM(CI13_QTA) AS Q FROM #MOVIMENTI WHERE " + condition);
-    const auto cents = [&](const char* field) { return qRound64(sums.value(field).toDouble() * 100); };
-    return {cents("D"), cents("C"), cents("Q"), static_cast<qint64>(sums.value("N").toDouble())};
 }
 
 std::size_t LedgerExportTest::captionRow(const xlsxtest::Sheet& sheet) const
@@ -181,6 +183,12 @@ void LedgerExportTest::cellsAreTypedAsTheGridShowsThem()
     const QByteArray firstLine = QByteArray::number(captionsRow.toInt() + 1);
     QVERIFY(sheet.xml.contains("ySplit=\"" + captionsRow + "\" topLeftCell=\"A" + firstLine));
     QVERIFY(sheet.xml.contains("state=\"frozen\"") && sheet.xml.contains("<autoFilter ref=\"A" + captionsRow + ":"));
+    // The debit column holds the selection's total as the number format writes it, digit for digit.
+    const QString total = QLocale(QLocale::English).toString(sheet.rows.back().text(column("DARE")).toDouble(), 'f', 2);
+    const QByteArray debitColumn = QByteArray::number(column("DARE") + 1);
+    const qsizetype at = sheet.xml.indexOf("<col min=\"" + debitColumn + "\" max=\"" + debitColumn + "\" width=\"");
+    QVERIFY(at >= 0);
+    QVERIFY2(QString::fromLatin1(sheet.xml.mid(at, 80)).section('"', 5, 5).toDouble() >= total.size(), qPrintable(total));
     // The first line with a quantity that names a warehouse: its code is a text with a leading zero.
     const auto withWarehouse = std::find_if(sheet.rows.begin() + long(captions), sheet.rows.end(), [&](const auto& r) {
         return r.outlineLevel == 2 && r.text(column("CI13_DEP_MG58")).startsWith('0') && r.cents(column("QUANTITA"));
@@ -199,6 +207,8 @@ void LedgerExportTest::cellsAreTypedAsTheGridShowsThem()
     QCOMPARE(line.cells.at(column("IMPORTO")).numberFormat, QString("#,##0.00"));
     QCOMPARE(line.cells.at(column("QUANTITA")).numberFormat, QString("#,##0.00"));
     QCOMPARE(line.cents(column("IMPORTO")).value_or(-1), qRound64(source.value("CI13_IMPORTO").toDouble() * 100));
+    // The cell holds the amount's shortest decimal, which reads back as the amount itself.
+    QCOMPARE(line.text(column("IMPORTO")), QString::number(source.value("CI13_IMPORTO").toDouble(), 'g', 15));
     const QString centre = QString::fromStdString(source.value("CI13_CONTO_PC03").toText());
     QCOMPARE(line.cells.at(column("CI13_CONTO_PC03")).type, QString("inlineStr"));
     QCOMPARE(line.text(column("CI13_CONTO_PC03")).remove('.'), centre.trimmed());
@@ -207,8 +217,8 @@ void LedgerExportTest::cellsAreTypedAsTheGridShowsThem()
 }
 
 // Each group opens with its caption and closes with its totals after its subgroups or lines, in the tree's
-// order; captions and totals sit one outline level above what they hold, and the totals are the database's.
-void LedgerExportTest::groupsCollapseAndTotalTheirLinesAsTheDatabaseDoes()
+// order; captions and totals sit one outline level above what they hold.
+void LedgerExportTest::groupsCollapseUnderTheirCaptionsInTheTreesOrder()
 {
     std::vector<std::pair<const GroupNode*, bool>> expected;   // each group's caption row, then its totals row
     const std::function<void(const GroupNode&)> visit = [&](const GroupNode& group) {
@@ -234,13 +244,6 @@ void LedgerExportTest::groupsCollapseAndTotalTheirLinesAsTheDatabaseDoes()
         const QString caption = group ? QString::fromStdString(group->text) : QString("selezione");
         QCOMPARE(row.text(0), totals ? "Totale " + caption : caption);
         QCOMPARE(row.outlineLevel, group ? group->level - 1 : 0);
-        if (!totals)
-            continue;
-        const Sums sums = databaseSums(group ? group->tag : std::string());
-        QCOMPARE(row.cents(column("DARE")).value_or(-1), sums.debit);
-        QCOMPARE(row.cents(column("AVERE")).value_or(-1), sums.credit);
-        QCOMPARE(row.cents(column("SALDO")).value_or(-1), sums.credit - sums.debit);
-        QCOMPARE(row.cents(column("QUANTITA")).value_or(-1), sums.quantity);
     }
     QCOMPARE(next, expected.size());
     QCOMPARE(lines, extraction_->movements().RecordCount());
@@ -286,30 +289,30 @@ void LedgerExportTest::csvGivesBackTheLinesAndTheirSumsToTheCent()
     QCOMPARE(exportTo("ledger.csv", request, progress), ExportOutcome::Written);
     const QByteArray bytes = fileBytes(dir_.filePath("ledger.csv"));
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));   // the mark that tells a spreadsheet the file is UTF-8
-    const std::vector<QStringList> records = csvRecords(QString::fromUtf8(bytes.mid(3)), QChar(separator));
+    const std::vector<QStringList> records = csvtest::csvRecords(QString::fromUtf8(bytes.mid(3)), QChar(separator));
     QCOMPARE(records.front().mid(0, 3), (QStringList{"Gruppo C.d.C.", "Gruppo Data reg.", "Num.Reg"}));
     const int levels = 2;
-    Sums read;
+    SelectionTotals read;   // the numbers exactly as the file writes them
     std::set<QString> keys;
     for (std::size_t r = 1; r < records.size(); ++r) {
         const QStringList& record = records[r];
         QCOMPARE(record.size(), levels + int(columns_->size()));
         QVERIFY(record[0].startsWith("C.d.C.: \"") && record[1].startsWith("Data reg.: \""));
-        const auto cents = [&](const char* key) {
+        const auto exact = [&](const char* key) {
             const QString number = QString(record[levels + column(key)]).replace(QChar(decimalPoint), '.');
-            return db::Decimal::parse(number.toStdString()).value_or(db::Decimal{}).rescaled(2).mantissa;
+            return db::Decimal::parse(number.toStdString()).value_or(db::Decimal{});
         };
-        read.debit += cents("DARE");
-        read.credit += cents("AVERE");
-        read.quantity += cents("QUANTITA");
+        read.debit = read.debit + exact("DARE");
+        read.credit = read.credit + exact("AVERE");
+        read.quantity = read.quantity + exact("QUANTITA");
         keys.insert(record[levels + column("CI13_NUMREG_CO99")] + "/" + record[levels + column("CI13_PROGRIGA")]);
     }
-    const Sums expected = databaseSums("");
-    QCOMPARE(qint64(records.size() - 1), expected.lines);
-    QCOMPARE(qint64(keys.size()), expected.lines);
-    QCOMPARE(read.debit, expected.debit);
-    QCOMPARE(read.credit, expected.credit);
-    QCOMPARE(read.quantity, expected.quantity);
+    const SelectionTotals expected = sumShownRows(extraction_->movements()).sums;
+    QCOMPARE(qint64(records.size() - 1), qint64(extraction_->movements().RecordCount()));
+    QCOMPARE(qint64(keys.size()), qint64(extraction_->movements().RecordCount()));
+    QCOMPARE(read.debit.rescaled(6).toString(), expected.debit.rescaled(6).toString());
+    QCOMPARE(read.credit.rescaled(6).toString(), expected.credit.rescaled(6).toString());
+    QCOMPARE(read.quantity.rescaled(6).toString(), expected.quantity.rescaled(6).toString());
 }
 
 void LedgerExportTest::aFailedOrCancelledExportLeavesNoFileUnderItsName()
@@ -335,6 +338,57 @@ void LedgerExportTest::aFailedOrCancelledExportLeavesNoFileUnderItsName()
     const QStringList left = QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     QVERIFY2(std::none_of(left.begin(), left.end(), [](const QString& f) { return f.startsWith('.'); }),
              qPrintable(left.join(' ')));
+}
+
+// Counts the cells the export reports shortened.
+class ShortenedCells final : public ExportProgress {
+public:
+    bool linesWritten(long, long) override { return true; }
+    void cellsShortened(long cells) override { count = cells; }
+    long count = 0;
+};
+
+void LedgerExportTest::aStoredTextIsWrittenSoTheFileHoldsItAndNothingRunsIt_data()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < std::size(hostileTexts); ++i)
+        QTest::newRow(hostileTexts[i].name) << int(i);
+}
+
+void LedgerExportTest::aStoredTextIsWrittenSoTheFileHoldsItAndNothingRunsIt()
+{
+    QFETCH(int, index);
+    const HostileText& hostile = hostileTexts[index];
+    // The extracted lines whose description lost characters, read from the working table.
+    db::Recordset descriptions = connection_->Open("SELECT CI13_DESCRAGG FROM #MOVIMENTI");
+    long shortened = 0;
+    for (long r = 0; r < descriptions.RecordCount(); ++r) {
+        const std::string text = descriptions.valueAt(r, 0).toText();
+        for (std::size_t i = 0; i < std::size(hostileTexts); ++i)
+            shortened += hostileTexts[i].shortened && QString::fromStdString(text).endsWith(tagOf(i)) ? 1 : 0;
+    }
+    const int description = column("CI13_DESCRAGG");
+    ShortenedCells progress;
+    ExportRequest request;
+    QCOMPARE(exportTo("hostile.xlsx", request, progress), ExportOutcome::Written);
+    const long sheetShortened = progress.count;
+    const xlsxtest::XlsxBook book(dir_.filePath("hostile.xlsx"));
+    QCOMPARE(book.sheets.size(), std::size_t(1));
+    const std::vector<xlsxtest::Row>& rows = book.sheets.front().rows;
+    QVERIFY2(std::any_of(rows.begin(), rows.end(), [&](const xlsxtest::Row& row) {
+                 return row.text(description) == hostile.sheet + tagOf(std::size_t(index));
+             }), qPrintable(hostile.sheet));
+    QCOMPARE(sheetShortened, shortened);
+
+    request.format = ExportFormat::Csv;
+    progress.count = 0;
+    QCOMPARE(exportTo("hostile.csv", request, progress), ExportOutcome::Written);
+    QCOMPARE(progress.count, shortened);
+    const std::vector<QStringList> records = csvtest::csvRecords(QString::fromUtf8(fileBytes(dir_.filePath("hostile.csv"))), QChar(';'));
+    const int levels = 2;
+    QVERIFY2(std::any_of(records.begin(), records.end(), [&](const QStringList& record) {
+                 return record.value(levels + description) == hostile.csv + tagOf(std::size_t(index));
+             }), qPrintable(hostile.csv));
 }
 
 QTEST_GUILESS_MAIN(LedgerExportTest)

@@ -315,7 +315,7 @@ void LedgerReportFormulasTest::theCompetencePeriodBoundsTheParameters()
     std::map<QString, QVariant> values;
     for (const auto& p : quorvane::print::reportParameters(sources, report::ReportEngine()))
         values[p.name] = p.value;
-    QCOMPARE(values.size(), std::size_t(26));
+    QCOMPARE(values.size(), std::size_t(27));
     QCOMPARE(values.at("DADATACOMP").toDate(), from);
     QCOMPARE(values.at("ADATACOMP").toDate(), to);
     QCOMPARE(values.at("FILTROCOMPETENZA").toBool(), !months.isEmpty());

@@ -53,6 +53,11 @@ private slots:
                                      {"Codice fornitore", "A", "7", "7", {}}}
             << "(((CI12_TIPOCF_CG44 = 0) AND (CI12_CLIFOR_CG44 BETWEEN 100 AND 200)) OR "
                "((CI12_TIPOCF_CG44 = 1) AND (CI12_CLIFOR_CG44 = 7)))";
+        QTest::newRow("four rows on one column OR-ed in halves, in the grid's order")
+            << std::vector<LimitRow>{{"Causale", "A", "A", "", {}}, {"Causale", "B", "B", "", {}},
+                                     {"Causale", "C", "C", "", {}}, {"Causale", "D", "D", "", {}}}
+            << "(((CI12_CODCAUS_CI03 >= 'A') OR (CI12_CODCAUS_CI03 >= 'C')) OR "
+               "((CI12_CODCAUS_CI03 >= 'D') OR (CI12_CODCAUS_CI03 >= 'B')))";
         QTest::newRow("site read from the line")
             << std::vector<LimitRow>{{"Sede", "A", "", "3", {}}} << "(CI13_SEDE_CG31 <= 3)";
         QTest::newRow("rows taken in the grid's order, whatever the record's")

@@ -164,6 +164,9 @@ void Binder::bindBinary(Node& node)
     case Op::Subtract:
         if (a.type == Date || b.type == Date) {
             const bool dateDifference = node.op == Op::Subtract && a.type == Date && b.type == Date;
+            // A date less a number of days is a date; a number less a date is nothing.
+            if (node.op == Op::Subtract && b.type == Date && a.type != Date)
+                require(a, Date, "before a date's minus sign");
             if (!dateDifference)
                 require(a.type == Date ? b : a, Number, "beside a date");
             node.type = dateDifference ? Number : Date;

@@ -1,11 +1,17 @@
 #include "report/formula/Lexer.h"
 
+#include "report/formula/Number.h"
+
 #include <algorithm>
 #include <cctype>
+#include <string>
 
 namespace report::formula {
 
 namespace {
+
+// A formula longer than this is no formula a report holds; its tree would only exhaust the stack later.
+constexpr std::size_t maxTokens = 4000;
 
 enum class CharClass { Space, Letter, Digit, Quote, Brace, Slash, Symbol, Other };
 
@@ -36,8 +42,13 @@ public:
     std::vector<Token> run()
     {
         std::vector<Token> tokens;
-        while (skipBlanksAndComments(), at_ < text_.size())
+        while (skipBlanksAndComments(), at_ < text_.size()) {
             tokens.push_back(next());
+            if (tokens.size() > maxTokens)
+                throw FormulaError(name_, text_, tokens.back().span,
+                                   "the formula is longer than " + std::to_string(maxTokens)
+                                       + " names, numbers and signs");
+        }
         tokens.push_back(Token{Token::Kind::End, {}, {text_.size(), 0}});
         return tokens;
     }
@@ -87,6 +98,14 @@ private:
         std::string digits = takeWhile(CharClass::Digit);
         if (digits == "." || digits.find('.') != digits.rfind('.'))
             throw FormulaError(name_, text_, {start, digits.size()}, "malformed number '" + digits + "'");
+        bool fits = false;
+        try {
+            fits = Number::parse(digits).has_value();
+        } catch (const NumberError&) {
+        }
+        if (!fits)
+            throw FormulaError(name_, text_, {start, digits.size()},
+                               "the number has more digits than a number holds (38, of which 20 decimals)");
         return finish(Token::Kind::Number, start, digits);
     }
 

@@ -3,6 +3,7 @@
 #include "report/formula/Lexer.h"
 
 #include <array>
+#include <string>
 #include <optional>
 
 namespace report::formula {
@@ -39,6 +40,9 @@ constexpr std::array<const char*, 16> reservedWords{"If", "Then", "Else", "Selec
                                                     "And", "Or", "Not", "True", "False", "Local", "Global",
                                                     "Shared"};
 
+// Deeper nesting than this is no formula of a report: refuse it instead of exhausting the stack.
+constexpr int maxNesting = 200;
+
 NodePtr makeNode(NodeKind kind, Span span)
 {
     auto node = std::make_unique<Node>();
@@ -65,6 +69,22 @@ public:
     }
 
 private:
+    // Counts the nesting of expressions while a parse function runs.
+    class Nesting {
+    public:
+        explicit Nesting(Parser& parser) : parser_(parser)
+        {
+            if (++parser_.depth_ > maxNesting)
+                parser_.fail(parser_.peek(), "the formula is nested more than " + std::to_string(maxNesting) + " levels deep");
+        }
+        ~Nesting() { --parser_.depth_; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+
+    private:
+        Parser& parser_;
+    };
+
     const Token& peek(std::size_t ahead = 0) const { return tokens_[std::min(at_ + ahead, tokens_.size() - 1)]; }
     const Token& advance() { return tokens_[at_ < tokens_.size() - 1 ? at_++ : at_]; }
 
@@ -157,6 +177,7 @@ private:
 
     NodePtr expression()
     {
+        const Nesting nesting(*this);
         if (peek().isKeyword("If"))
             return ifExpression();
         if (peek().isKeyword("Select"))
@@ -255,6 +276,7 @@ private:
 
     NodePtr unary()
     {
+        const Nesting nesting(*this);
         if (peek().isKeyword("Not") || peek().isSymbol("-")) {
             const bool negation = peek().isKeyword("Not");
             NodePtr node = makeNode(NodeKind::Unary, advance().span);
@@ -336,6 +358,7 @@ private:
     std::string_view text_;
     std::vector<Token> tokens_;
     std::size_t at_ = 0;
+    int depth_ = 0;
 };
 
 } // namespace
