@@ -48,10 +48,8 @@ int process(const CommandLine& line, const DatabaseOption& database)
         if (!group)
             throw CommandFailure(1, "the ledger has no group " + *key);
     }
-    std::vector<quorvane::NodeFigures> figures;
-    for (const LedgerNodeTotals& entry : display.nodeTotals())
-        figures.push_back(entry.figures);
-    const quorvane::GroupChartData data = quorvane::groupChartData(display.tree(), display.levels(), figures, group);
+    const quorvane::GroupChartData data =
+        quorvane::groupChartData(display.tree(), display.levels(), display.figures(), group);
     const quorvane::chart::ChartCaptions captions{QString::fromStdString(hostText(quorvane::textBalanceColumn)),
                                                   QString::fromStdString(hostText(quorvane::textComparisonColumn))};
     const std::unique_ptr<QChart> chart = quorvane::chart::makeGroupChart(data, captions);

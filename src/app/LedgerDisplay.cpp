@@ -93,6 +93,15 @@ LedgerDisplay::LedgerDisplay(const LedgerSession& session, db::Recordset& moveme
     }
 }
 
+std::vector<quorvane::NodeFigures> LedgerDisplay::figures() const
+{
+    std::vector<quorvane::NodeFigures> figures;
+    figures.reserve(nodeTotals_.size());
+    for (const LedgerNodeTotals& entry : nodeTotals_)
+        figures.push_back(entry.figures);
+    return figures;
+}
+
 void LedgerDisplay::sumEveryNode(db::Recordset& movements, quorvane::LedgerComparison* comparison)
 {
     const quorvane::GroupTree& tree = grouped_.tree();

@@ -39,6 +39,8 @@ public:
     const std::optional<quorvane::SelectionTotals>& comparisonTotals() const { return comparisonTotals_; }
     // Every node with its totals, in creation order.
     const std::vector<LedgerNodeTotals>& nodeTotals() const { return nodeTotals_; }
+    // Every node's figures alone, in creation order.
+    std::vector<quorvane::NodeFigures> figures() const;
     const quorvane::ControlCaptions& captions() const { return captions_; }
     // What the account field's description would show for the selection's account.
     const std::string& accountDescription() const { return accountDescription_; }

@@ -28,7 +28,7 @@ const Command commands[] = {
      "[--formula NAME=TEXT]... [--formula-file NAME=PATH]... [--sort K=0|1]... [--area GHn=0|1]...   print a report file"},
     {"export", runExportCommand,
      "export DATABASE --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT) [--csv-separator C] "
-     "[--decimal-point C]   export the ledger"},
+     "[--decimal-point C] [--compare KIND]   export the ledger"},
     {"print", runPrintCommand,
      "print DATABASE --selection FILE [--company N] [--group NODEKEY] [--counterparts] (--pdf OUT | --dump)   "
      "print the ledger"},

@@ -2,6 +2,7 @@
 // a refusal (2), a database error (3) and a bad argument (1) apart.
 
 #include "QuorvaneProcess.h"
+#include "../quorvane/export/XlsxBook.h"
 
 #include <QImage>
 #include <QJsonArray>
@@ -198,6 +199,7 @@ private slots:
         for (qint64 balance : compared)
             comparedTotal += balance;
         QCOMPARE(cents(ledger.value("totals").toObject().value("CONFRONTO")), comparedTotal);
+        QMap<QString, qint64> comparedByCaption;
         const QRegularExpression valueInTag(tagValue);
         for (const QJsonValue& entry : ledger.value("tree").toArray()) {
             const QJsonObject node = entry.toObject();
@@ -210,8 +212,26 @@ private slots:
             QCOMPARE(cents(node.value("SALDO")), actual.value(value));
             QCOMPARE(cents(node.value("CONFRONTO")), compared.take(counterpart));
             QCOMPARE(cents(node.value("SCOSTAMENTO")), cents(node.value("SALDO")) - cents(node.value("CONFRONTO")));
+            comparedByCaption.insert("Totale " + node.value("text").toString(), cents(node.value("CONFRONTO")));
         }
         QVERIFY2(compared.isEmpty(), qPrintable(QStringList(compared.keys()).join(' ')));
+
+        // The spreadsheet's totals rows carry the same comparison in a column of its own.
+        comparedByCaption.insert("Totale selezione", comparedTotal);
+        const QString xlsx = dir_.filePath("compared.xlsx");
+        QCOMPARE(quorvane({"export", "--db", demo_, "--selection", sel, "--compare", compare, "--xlsx", xlsx}).status, 0);
+        int column = -1, totalsRows = 0;
+        const xlsxtest::XlsxBook book(xlsx);
+        for (const xlsxtest::Row& row : book.sheets.at(0).rows) {
+            for (const auto& [at, cell] : row.cells)
+                if (column < 0 && cell.value == QLatin1String("Confronto"))
+                    column = at;
+            if (row.text(0).startsWith(QLatin1String("Totale "))) {
+                QCOMPARE(row.cents(column).value_or(-1), comparedByCaption.value(row.text(0), -1));
+                ++totalsRows;
+            }
+        }
+        QCOMPARE(totalsRows, comparedByCaption.size());
     }
 
     void aComparisonItCannotMakeIsRefusedByName()

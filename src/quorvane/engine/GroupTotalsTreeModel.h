@@ -46,6 +46,8 @@ public:
     Column columnAt(int section) const { return columns_[static_cast<std::size_t>(section)]; }
     int sectionOf(Column column) const;   // -1 when the column is not shown
     const NodeFigures* figuresAt(const QModelIndex& index) const;
+    // Every node's figures in creation order; none before the figures of the tree shown are set.
+    const std::vector<NodeFigures>& figures() const { return figures_; }
     const GroupNode* nodeAt(const QModelIndex& index) const;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;

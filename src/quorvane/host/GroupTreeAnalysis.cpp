@@ -124,4 +124,16 @@ void GroupTreeAnalysis::setComparisonCaptions(ControlCaptions& captions, const Q
     quorvane::setComparisonCaptions(captions, groupComparisonFields, balance, comparison, formats, countervalue);
 }
 
+std::optional<exporting::ExportComparison> GroupTreeAnalysis::exportComparison(const GroupTree& tree,
+                                                                             const hostfw::Translator& translator) const
+{
+    if (!comparison_)
+        return std::nullopt;
+    exporting::ExportComparison comparison = exporting::exportComparison(tree, model_.figures(), comparison_->totals().balance);
+    comparison.comparisonCaption = translator.text(textComparisonColumn);
+    comparison.varianceCaption = translator.text(textVarianceColumn);
+    comparison.variancePercentCaption = translator.text(textVariancePercentColumn);
+    return comparison;
+}
+
 } // namespace quorvane::host

@@ -9,6 +9,7 @@
 #include "engine/LedgerComparison.h"
 #include "engine/MovementExtraction.h"
 #include "engine/TotalsCaptions.h"
+#include "export/ExportComparison.h"
 
 #include <QModelIndex>
 
@@ -53,6 +54,10 @@ public:
     // The comparison's fields for the group a node shows, or for the whole selection when no node is.
     void setComparisonCaptions(ControlCaptions& captions, const QModelIndex& node, const SelectionTotals& selection,
                                const TotalsFormats& formats, const Countervalue& countervalue) const;
+
+    // The comparison as the export writes it beside the tree's groups; none without a comparison.
+    std::optional<exporting::ExportComparison> exportComparison(const GroupTree& tree,
+                                                                const hostfw::Translator& translator) const;
 
     GroupTotalsTreeModel& model() { return model_; }
     bool comparing() const { return comparison_.has_value(); }
