@@ -4,7 +4,8 @@
 # make bench — set up, build and run the benchmarks
 # make screenshot — set up, build and save pictures of the ledger inquiry at work (docs/screenshot.png) and of
 #                   a line's source opened from it (docs/screenshot-source.png) and of the tree's figures
-#                   with a comparison (docs/analysis-comparison.png), and a group's chart (docs/chart.png)
+#                   with a comparison (docs/analysis-comparison.png), and a group's chart (docs/chart.png,
+#                   and in the window, docs/analysis-chart.png)
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS  ?= $(shell nproc)

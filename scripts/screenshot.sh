@@ -7,14 +7,17 @@
 # "Modifica" on the first line, which opens its journal entry in the host's frame
 # (docs/screenshot-source.png unless another path is given). A third shows the tree's figures with the budget
 # beside them: the first half of 2024 by cost centre and month compared with its budget
-# (docs/analysis-comparison.png unless another path is given). Last, `quorvane chart` draws the first cost
-# centre's months beside the same months of 2023 (docs/chart.png unless another path is given).
+# (docs/analysis-comparison.png unless another path is given). Then `quorvane chart` draws the first cost
+# centre's months beside the same months of 2023 (docs/chart.png unless another path is given). Last, the
+# window with "Grafico" ticked shows that chart beside the tree (docs/analysis-chart.png unless another path
+# is given).
 set -euo pipefail
 build=${1:-build}
 picture=${2:-docs/screenshot.png}
 source_picture=${3:-docs/screenshot-source.png}
 analysis_picture=${4:-docs/analysis-comparison.png}
 chart_picture=${5:-docs/chart.png}
+window_chart_picture=${6:-docs/analysis-chart.png}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -80,3 +83,9 @@ xvfb-run -a -s "-screen 0 1600x1000x24" \
 mkdir -p "$(dirname "$chart_picture")"
 "$build/src/app/quorvane" chart --db "$work/demo.db" --selection "$work/compared.json" --group '*1' \
   --compare previous-year --png "$chart_picture"
+
+mkdir -p "$(dirname "$window_chart_picture")"
+# After the processing the first cost centre is the group shown: the chart draws its months.
+xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$build/src/app/host/quorvane-host" --db "$work/demo.db" --selection "$work/compared.json" \
+  --choose CBO_CONFRONTO=1 --process --command CHK_GRAFICO --screenshot "$window_chart_picture"

@@ -36,6 +36,7 @@ private:
     void buildMenus();
     void openSourceProgramsHere();
     void closeLastProgram();
+    void holdProgram(const QWidget& program);
     void requestCompanyChange();
 
     std::shared_ptr<hostfw::ClsGlobal> session_;

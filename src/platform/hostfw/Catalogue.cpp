@@ -81,6 +81,7 @@ constexpr std::array catalogue{
     CatalogueEntry{91610, "Stesso periodo dell'anno precedente", "Same period a year earlier"},
     CatalogueEntry{91611, "Periodo precedente di pari durata", "Previous period of the same length"},
     CatalogueEntry{91612, "Preventivo (budget)", "Budget"},
+    CatalogueEntry{91613, "Saldo progressivo", "Running balance"},
 };
 
 const CatalogueEntry* find(int number)

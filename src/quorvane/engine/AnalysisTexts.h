@@ -17,6 +17,7 @@ enum AnalysisText : int {
     textComparePreviousYear,
     textComparePreviousPeriod,
     textCompareBudget,
+    textRunningBalanceColumn,
 };
 
 } // namespace quorvane

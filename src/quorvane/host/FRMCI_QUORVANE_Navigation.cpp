@@ -68,6 +68,8 @@ void FRMCI_QUORVANE::setUpResults()
         std::make_unique<display::AllocationTraceCommands>(this, activeInterface_->ClsGlobal(), connection_);
     analysis_.setUp(*controls_.TRE_GRUPPI, *controls_.CBO_CONFRONTO, *controls_.FME_TOTALIGEN,
                     activeInterface_->ClsGlobal()->translator(), {settings_.debitCaption, settings_.creditCaption});
+    chartPane_.setUp(*controls_.TRE_GRUPPI, *controls_.CHK_GRAFICO, *controls_.GRF_GRAFICO,
+                     activeInterface_->ClsGlobal()->translator());
     for (QFrame* region : {controls_.FRA_MOVIMENTI, controls_.FRA_DETTAGLIO})
         region->setMinimumHeight(hostfw::twipsToPixels(splitterMinimumTwips));
     controls_.ARQ_SPLIT->setPercentage(splitterClosedPercentage);

@@ -104,7 +104,7 @@ void FRMCI_QUORVANE::CMD_ELABORA_ButtonClick()
                 costUtilities_->showMessage(hostfw::messageKindNotice, messageNothingExtracted);
             return extraction == Extraction::Lines ? hostfw::StepFlow::Next : hostfw::StepFlow::Leave;
         },
-        [&] { resetPrintState(); }, [&] { showQuantityColumns(); }, [&] { CaricaVisualizzazioneMovimenti(); }, [&] { showResults(); },
+        [&] { selections_.rememberProcessed(selection()); }, [&] { resetPrintState(); }, [&] { showQuantityColumns(); }, [&] { CaricaVisualizzazioneMovimenti(); }, [&] { showResults(); },
         [&] { showFirstGroup(); });
     processing_ = false;
     controls_.PBARSELEZIONE->setVisible(false);

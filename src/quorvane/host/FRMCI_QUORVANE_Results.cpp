@@ -18,6 +18,7 @@
 #include "display/CellFormats.h"
 #include "display/GridLayoutApplication.h"
 #include "display/ResultsLayout.h"
+#include "engine/AnalysisTexts.h"
 #include "engine/AttributeColumns.h"
 #include "engine/ChartAccountFormatting.h"
 #include "engine/GroupTotals.h"
@@ -26,9 +27,11 @@
 #include "hostfw/AttributeDefinitions.h"
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
+#include "hostfw/Translator.h"
 #include "selection/OrderingColumns.h"
 
 #include "GridFontScale.h"
+#include "MovementGridTools.h"
 #include "ProcessingProgress.h"
 #include "ResultsPanelLayout.h"
 #include "SelectionPanel.h"
@@ -72,10 +75,15 @@ void FRMCI_QUORVANE::InitGrid()
     headerAttributes_ = attributes.names(headerAttributeEntity);
     lineAttributes_ = attributes.names(lineAttributeEntity);
     const display::GridLayoutSettings grid = gridLayoutSettings(attributes);
+    const hostfw::Translator& translator = activeInterface_->ClsGlobal()->translator();
+    const GridSides sides{settings_.debitCaption, settings_.creditCaption, translator.text(textBalanceColumn),
+                          translator.text(textRunningBalanceColumn), translator.text(textLinesColumn)};
+    addRunningBalance(*controls_.GRD_MOVIMENTI, sides);
     display::layOutGrid(*controls_.GRD_MOVIMENTI, display::movementGridLayout(grid));
     display::layOutGrid(*controls_.GRD_DETTAGLIO, display::detailGridLayout(grid));
     scaleColumnsToFont(*controls_.GRD_MOVIMENTI);
     scaleColumnsToFont(*controls_.GRD_DETTAGLIO);
+    connectGridTools(*controls_.GRD_MOVIMENTI, *controls_.TXT_FILTRORIGHE, *controls_.LBL_TOTALIRIGHE, sides);
     // The grids' numbers read as the totals beside them do, in the user's language.
     const QLocale numbers = hostfw::languageFromCode(settings_.userLanguage.toString()) == hostfw::Language::English
                                 ? QLocale(QLocale::English, QLocale::UnitedKingdom)

@@ -262,10 +262,12 @@ QHBoxLayout* buildCommands(FormControls& c)
     auto* commands = new QHBoxLayout;
     c.CMD_APRISELEZIONE = named(new QPushButton(QStringLiteral("&Apri selezione…"), p), "CMD_APRISELEZIONE");
     c.CMD_SALVASELEZIONE = named(new QPushButton(QStringLiteral("&Salva selezione…"), p), "CMD_SALVASELEZIONE");
+    c.CMD_SELEZIONI = named(new QPushButton(QStringLiteral("Selezioni recen&ti"), p), "CMD_SELEZIONI");
     c.CMD_MOVIMENTI = named(new QPushButton(QStringLiteral("&Movimenti"), p), "CMD_MOVIMENTI");
     c.CMD_ELABORA = named(new QPushButton(QStringLiteral("&Elabora"), p), "CMD_ELABORA");
     commands->addWidget(c.CMD_APRISELEZIONE);
     commands->addWidget(c.CMD_SALVASELEZIONE);
+    commands->addWidget(c.CMD_SELEZIONI);
     commands->addStretch(1);
     commands->addWidget(c.CMD_MOVIMENTI);
     commands->addWidget(c.CMD_ELABORA);
@@ -282,7 +284,7 @@ void tabInReadingOrder(const FormControls& c)
         c.CHK_QUANTITA,    c.CBO_SELPERQTA,   c.TXT_QUANTITA,    c.TXT_PERCQTA,      c.TXT_CODICEVALUTA,
         c.TXT_DATACAMBIO,  c.TXT_CAMBIO,      c.TAB_QUORVANE,    c.ADVQ_SELCONTI,    c.ADVQ_LIMITI,
         c.CHK_NO_PROGETTI, c.CHK_NO_COMMESSE, c.CHK_NO_VERSAMENTI, c.ADVO_ORDINAMENTI, c.CMD_APRISELEZIONE,
-        c.CMD_SALVASELEZIONE, c.CMD_MOVIMENTI, c.CMD_ELABORA};
+        c.CMD_SALVASELEZIONE, c.CMD_SELEZIONI, c.CMD_MOVIMENTI, c.CMD_ELABORA};
     chainTabOrder(order);
 }
 

@@ -14,6 +14,7 @@
 #include "hostfw/Navigator.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -32,6 +33,8 @@ struct PanelWindow {
         : session(hostfw::ClsGlobal::open(hosttest::demoLogin(company, language))),
           answerer(hosttest::answerDialogs(*session))
     {
+        // The selections a window remembers go to the test's settings, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
         program.setClsGlobal(session);
         program.setActiveNavigator(&navigator);
         program.setIsActive(hostfw::hostTrue);
