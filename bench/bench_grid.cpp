@@ -155,7 +155,14 @@ void benchUsersView()
     };
     timed("sort by a text column:", sortBy("DESCRCONTO"));
     timed("sort by an amount column:", sortBy("DARE"));
+    // The first filter after the rows are read reads every shown cell; the next ones search what it read.
+    const double first = secondsOf([&] {
+        grid.setQuickFilter(QStringLiteral("costo 12"));
+        grid.grab();
+    });
+    std::printf("%ld rows, %-34s %8.1f ms\n", rows, "first quick filter (reads the cells):", first * 1e3);
     timed("quick filter, one row in 400:", [&] { grid.setQuickFilter(QStringLiteral("costo 12")); });
+    timed("quick filter typed on:", [&] { grid.setQuickFilter(QStringLiteral("costo 123")); });
     timed("quick filter cleared:", [&] { grid.setQuickFilter({}); });
 }
 

@@ -27,6 +27,7 @@ int DataGridModel::columnOf(const QString& key) const
 void DataGridModel::updateColumn(int column, const std::function<void(DataGridColumn&)>& change)
 {
     change(columns_.at(static_cast<std::size_t>(column)));
+    shownTexts_.clear();
     emit headerDataChanged(Qt::Horizontal, column, column);
     if (rowCount() > 0)
         emit dataChanged(index(0, column), index(rowCount() - 1, column));
@@ -53,6 +54,7 @@ void DataGridModel::refresh()
 void DataGridModel::resolveFields()
 {
     fields_.clear();
+    shownTexts_.clear();
     const bool bound = rows_ != nullptr && rows_->isOpen();
     for (const DataGridColumn& column : columns_)
         fields_.push_back(bound ? rows_->fieldIndex(column.key.toStdString()) : -1);

@@ -41,9 +41,17 @@ public:
     // Reads the set again after its filter or sort has changed.
     void refresh();
 
-    void setCellFormatter(CellFormatter formatter) { formatter_ = std::move(formatter); }
+    void setCellFormatter(CellFormatter formatter)
+    {
+        formatter_ = std::move(formatter);
+        shownTexts_.clear();
+    }
     // The separators numbers are written with; Italian until told otherwise.
-    void setNumberLocale(const QLocale& locale) { numberLocale_ = locale; }
+    void setNumberLocale(const QLocale& locale)
+    {
+        numberLocale_ = locale;
+        shownTexts_.clear();
+    }
 
     // The text the cell shows, after the formatting callback; `row` is the grid's.
     QString cellText(int row, int column) const;
@@ -54,7 +62,7 @@ public:
     // Keeps the rows with the text, in any case, in one of the shown columns' texts; "" keeps every row.
     void setQuickFilter(const QString& text);
     // The columns the quick filter reads; all of them until told.
-    void setFilteredColumns(std::vector<int> columns) { filteredColumns_ = std::move(columns); }
+    void setFilteredColumns(std::vector<int> columns);
     // Adds a last column with the running balance, credit − debit, of the rows in the grid's order.
     void setRunningBalance(const QString& caption, const QString& debitKey, const QString& creditKey);
     int runningBalanceColumn() const { return balance_.caption.isEmpty() ? -1 : static_cast<int>(columns_.size()); }
@@ -90,7 +98,8 @@ private:
     void resolveFields();
     QString viewCellText(long viewRow, int column) const;   // of the set's view row
     void layRowView();
-    std::vector<long> filteredRows() const;
+    std::vector<long> filteredRows();
+    void indexShownTexts();
     void sortRows(std::vector<long>& rows) const;
     void sumShownRows();
     QString runningBalanceText(int gridRow) const;
@@ -106,6 +115,9 @@ private:
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     QString quickFilter_;
     std::vector<int> filteredColumns_;
+    // Each row's texts in the filtered columns, case-folded and joined, made by the first filter after the set
+    // is read again and kept for the next: typing on costs a search, not a cell's formatting.
+    std::vector<QString> shownTexts_;
     RunningBalance balance_;
     std::vector<db::Decimal> runningBalances_;         // by grid row, with a running balance column
     ShownTotals shownTotals_;

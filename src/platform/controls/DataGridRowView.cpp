@@ -27,7 +27,7 @@ int compareKeys(const SortKey& a, const SortKey& b)
         return int(b.empty) - int(a.empty);
     if (a.number != b.number)
         return a.number < b.number ? -1 : 1;
-    return a.text.compare(b.text, Qt::CaseInsensitive);
+    return a.text.compare(b.text);   // folded once, when the key was made
 }
 
 db::Decimal amountOf(const db::Value& value)
@@ -96,21 +96,44 @@ void DataGridModel::layRowView()
     sumShownRows();
 }
 
-std::vector<long> DataGridModel::filteredRows() const
+void DataGridModel::setFilteredColumns(std::vector<int> columns)
+{
+    if (columns != filteredColumns_)
+        shownTexts_.clear();
+    filteredColumns_ = std::move(columns);
+}
+
+void DataGridModel::indexShownTexts()
+{
+    std::vector<int> columns = filteredColumns_;
+    if (columns.empty())
+        for (int column = 0; column < static_cast<int>(columns_.size()); ++column)
+            columns.push_back(column);
+    std::erase_if(columns, [&](int column) { return column >= static_cast<int>(columns_.size()); });
+    shownTexts_.resize(static_cast<std::size_t>(rowCount_));
+    for (long row = 0; row < rowCount_; ++row) {
+        QString& text = shownTexts_[static_cast<std::size_t>(row)];
+        for (int column : columns)
+            text += viewCellText(row, column) + QLatin1Char('\n');
+        text = text.toCaseFolded();
+    }
+}
+
+std::vector<long> DataGridModel::filteredRows()
 {
     std::vector<long> rows;
     rows.reserve(static_cast<std::size_t>(rowCount_));
-    const std::size_t columnsRead = filteredColumns_.empty() ? columns_.size() : filteredColumns_.size();
-    for (long row = 0; row < rowCount_; ++row) {
-        bool kept = quickFilter_.isEmpty();
-        for (std::size_t i = 0; i < columnsRead && !kept; ++i) {
-            const int column = filteredColumns_.empty() ? static_cast<int>(i) : filteredColumns_[i];
-            if (column < static_cast<int>(columns_.size()))
-                kept = viewCellText(row, column).contains(quickFilter_, Qt::CaseInsensitive);
-        }
-        if (kept)
+    if (quickFilter_.isEmpty()) {
+        for (long row = 0; row < rowCount_; ++row)
             rows.push_back(row);
+        return rows;
     }
+    if (shownTexts_.size() != static_cast<std::size_t>(rowCount_))
+        indexShownTexts();
+    const QString wanted = quickFilter_.toCaseFolded();
+    for (long row = 0; row < rowCount_; ++row)
+        if (shownTexts_[static_cast<std::size_t>(row)].contains(wanted))
+            rows.push_back(row);
     return rows;
 }
 
@@ -130,7 +153,7 @@ void DataGridModel::sortRows(std::vector<long>& rows) const
         } else if (value.isNumber() && column.kind == ColumnKind::Number) {
             key = {false, value.toDouble(), {}};
         } else {
-            key.text = viewCellText(row, sortColumn_);
+            key.text = viewCellText(row, sortColumn_).toCaseFolded();
             key.empty = key.text.isEmpty();
         }
     }

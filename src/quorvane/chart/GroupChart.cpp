@@ -70,6 +70,11 @@ void fitAmounts(QValueAxis& amounts, const GroupChartData& data)
             low = std::min(low, value);
             high = std::max(high, value);
         }
+    // A group without figures (no children, every balance zero) still gets an axis to draw.
+    if (low == high) {
+        amounts.setRange(-1, 1);
+        return;
+    }
     amounts.setRange(low, high);
     amounts.applyNiceNumbers();
 }
