@@ -6,7 +6,7 @@
 # the PDFs the tests write and poppler-utils' pdftotext reads them back as text. libsqliteodbc with unixODBC
 # is a real ODBC driver for the tests of the ODBC path.
 # Qt Charts draws the analysis chart (its CMake package needs Qt's OpenGL package, which installing without
-# recommendations leaves out); Qt's translations put its own dialogs in the user's language.
+# recommendations leaves out).
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config make
           qt6-base-dev qt6-qpa-plugins libqt6sql6-odbc libqt6sql6-sqlite
@@ -15,7 +15,7 @@ packages=(g++ cmake ninja-build pkg-config make
           libxlsxwriter-dev libzip-dev
           libharfbuzz-dev libfribidi-dev libfontconfig-dev fonts-droid-fallback qpdf poppler-utils
           unixodbc libsqliteodbc
-          qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
+          qt6-charts-dev libqt6opengl6-dev
           xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

@@ -19,7 +19,7 @@ int columnCharacters(GroupTotalsTreeModel::Column column)
     switch (column) {
     case Column::Group: return 32;
     case Column::Lines: return 7;
-    case Column::VariancePercent: return 10;
+    case Column::VariancePercent: return 12;
     default: return 13;
     }
 }
