@@ -2,9 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QScreen>
 
 #include <algorithm>
 #include <exception>
@@ -70,24 +68,11 @@ bool HostMainWindow::openLedgerInquiry()
                                                   QStringLiteral("QUORVANE"), ledgerCaption});
         HostedProgram& shown = *programs_.emplace_back(std::move(program));
         shown.show();
-        if (const QMdiSubWindow* opened = mdi_->subWindowList().value(mdi_->subWindowList().size() - 1))
-            holdProgram(*opened);
         return true;
     } catch (const std::exception& e) {
         statusBar_->setPanelText(2, QString::fromUtf8(e.what()));
         return false;
     }
-}
-
-// A program opens at the size its window asks for: the host grows, within the screen, to show it whole.
-void HostMainWindow::holdProgram(const QWidget& program)
-{
-    const QSize missing(std::max(0, program.geometry().right() + 1 - mdi_->viewport()->width()),
-                        std::max(0, program.geometry().bottom() + 1 - mdi_->viewport()->height()));
-    QSize grown = size() + missing;
-    if (screen())
-        grown = grown.boundedTo(screen()->availableGeometry().size());
-    resize(grown);
 }
 
 void HostMainWindow::closeLastProgram()

@@ -36,7 +36,6 @@ private:
     void buildMenus();
     void openSourceProgramsHere();
     void closeLastProgram();
-    void holdProgram(const QWidget& program);
     void requestCompanyChange();
 
     std::shared_ptr<hostfw::ClsGlobal> session_;

@@ -85,9 +85,6 @@ void FRMCI_QUORVANE::MDIActiveX1_FormLoad()
         const QRect twips(activeInterface_ ? activeInterface_->Left().toInt() : 0,
                           activeInterface_ ? activeInterface_->Top().toInt() : 0, formWidthTwips, formHeightTwips);
         frameWindow_ = hostfw::placeInHostFrame(this, activeInterface_ ? activeInterface_->ActiveFrame() : nullptr, twips);
-        // The design's size was drawn for the fonts of its day: the window opens at least as large as its layout
-        // asks today, so that no caption of the selection panel and no column of the lines is cut.
-        frameWindow_->resize(frameWindow_->size().expandedTo(frameWindow_->sizeHint()));
     });
 }
 

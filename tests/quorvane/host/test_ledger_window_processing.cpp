@@ -91,7 +91,6 @@ private slots:
     void theTreeShowsEachGroupsFiguresAndSortsByThem();
     void theChartFollowsTheGroupAndTheGridsToolsTheLinesShown();
     void aProcessedSelectionIsRememberedAndOpensAgainWithOneClick();
-    void theWindowOpensAsLargeAsItsPanelsAsk();
 };
 
 void LedgerWindowProcessingTest::nothingExtractedKeepsTheParametersShown()
@@ -461,16 +460,6 @@ void LedgerWindowProcessingTest::aProcessedSelectionIsRememberedAndOpensAgainWit
     }
     QCOMPARE(int(remembered.recent().size()), quorvane::host::RememberedSelections::recentCount);
     QCOMPARE(remembered.recent().front().caption, quorvane::host::recentCaption(other));
-}
-
-void LedgerWindowProcessingTest::theWindowOpensAsLargeAsItsPanelsAsk()
-{
-    paneltest::PanelWindow w;
-    QVERIFY(w.active());
-    const QSize asked = w.window->sizeHint();
-    QVERIFY2(w.window->width() >= asked.width() && w.window->height() >= asked.height(),
-             qPrintable(QStringLiteral("%1x%2 < %3x%4").arg(w.window->width()).arg(w.window->height())
-                            .arg(asked.width()).arg(asked.height())));
 }
 
 QTEST_MAIN(LedgerWindowProcessingTest)
