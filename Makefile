@@ -3,8 +3,10 @@
 # make test-sanitize — the same in build-sanitize/, built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make bench — set up, build and run the benchmarks
 # make screenshot — set up, build and save pictures of the ledger inquiry at work (docs/screenshot.png) and of
-#                   a line's source opened from it (docs/screenshot-source.png), and the user guide's pictures in
-#                   Italian and English (docs/user-guide/)
+#                   a line's source opened from it (docs/screenshot-source.png), the user guide's pictures in
+#                   Italian and English (docs/user-guide/), the tree's figures with a comparison
+#                   (docs/analysis-comparison.png), and a group's chart (docs/chart.png, and in the window,
+#                   docs/analysis-chart.png)
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS  ?= $(shell nproc)

@@ -7,6 +7,8 @@
 # the PDFs the tests write and poppler-utils' pdftotext reads them back as text. libsqliteodbc with unixODBC
 # is a real ODBC driver for the tests of the ODBC path. qt6-translations-l10n holds Qt's own Italian words:
 # the file dialogs and standard buttons an Italian user meets ("Annulla", "Salva"), which a test reads.
+# Qt Charts draws the analysis chart (its CMake package needs Qt's OpenGL package, which installing without
+# recommendations leaves out).
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config make
           qt6-base-dev qt6-qpa-plugins libqt6sql6-odbc libqt6sql6-sqlite
@@ -15,6 +17,7 @@ packages=(g++ cmake ninja-build pkg-config make
           libxlsxwriter-dev libzip-dev
           libharfbuzz-dev libfribidi-dev libfontconfig-dev fonts-droid-fallback fonts-cantarell qpdf poppler-utils
           unixodbc libsqliteodbc qt6-translations-l10n
+          qt6-charts-dev libqt6opengl6-dev
           xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

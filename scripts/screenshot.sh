@@ -7,12 +7,19 @@
 # "Modifica" on the first line, which opens its journal entry in the host's frame
 # (docs/screenshot-source.png unless another path is given). The user guide's pictures follow in its folder
 # (docs/user-guide/ unless another is given): the selection panel with that selection opened, and the
-# processed ledger, each in Italian and in English.
+# processed ledger, each in Italian and in English. Then the tree's figures with the budget beside them: the
+# first half of 2024 by cost centre and month compared with its budget (docs/analysis-comparison.png unless
+# another path is given). Then `quorvane chart` draws the first cost centre's months beside the same months
+# of 2023 (docs/chart.png unless another path is given). Last, the window with "Grafico" ticked shows that
+# chart beside the tree (docs/analysis-chart.png unless another path is given).
 set -euo pipefail
 build=${1:-build}
 picture=${2:-docs/screenshot.png}
 source_picture=${3:-docs/screenshot-source.png}
 guide=${4:-docs/user-guide}
+analysis_picture=${5:-docs/analysis-comparison.png}
+chart_picture=${6:-docs/chart.png}
+window_chart_picture=${7:-docs/analysis-chart.png}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -68,3 +75,31 @@ for lang in ITA ENG; do
     "$build/src/app/host/quorvane-host" --db "$work/demo.db" --lang "$lang" --selection "$work/selection.json" \
     --process --keys Right,Down --screenshot "$guide/ledger-$suffix.png"
 done
+cat > "$work/compared.json" <<'JSON'
+{
+  "company": 1,
+  "TXT_CONTO": "01",
+  "TXT_DATAREGDA": "2024-01-01",
+  "TXT_DATAREGA": "2024-06-30",
+  "ADVO_ORDINAMENTI": [
+    { "caption": "C.d.C.", "group": true },
+    { "caption": "Data reg.", "group": true, "period": 3 }
+  ]
+}
+JSON
+
+mkdir -p "$(dirname "$analysis_picture")"
+# Right opens the first cost centre: its months show under it with their figures.
+xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$build/src/app/host/quorvane-host" --db "$work/demo.db" --selection "$work/compared.json" \
+  --choose CBO_CONFRONTO=3 --process --keys Right --screenshot "$analysis_picture"
+
+mkdir -p "$(dirname "$chart_picture")"
+"$build/src/app/quorvane" chart --db "$work/demo.db" --selection "$work/compared.json" --group '*1' \
+  --compare previous-year --png "$chart_picture"
+
+mkdir -p "$(dirname "$window_chart_picture")"
+# After the processing the first cost centre is the group shown: the chart draws its months.
+xvfb-run -a -s "-screen 0 1600x1000x24" \
+  "$build/src/app/host/quorvane-host" --db "$work/demo.db" --selection "$work/compared.json" \
+  --choose CBO_CONFRONTO=1 --process --command CHK_GRAFICO --screenshot "$window_chart_picture"

@@ -13,3 +13,4 @@ int runSourceCommand(const std::vector<std::string>& args);
 int runReportRenderCommand(const std::vector<std::string>& args);
 int runExportCommand(const std::vector<std::string>& args);
 int runPrintCommand(const std::vector<std::string>& args);
+int runChartCommand(const std::vector<std::string>& args);

@@ -1,12 +1,15 @@
 // quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]
-//                 (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C] [--lang ITA|ENG]
+//                 (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C] [--threads N] [--lang ITA|ENG]
+//                 [--compare previous-year|previous-period|budget]
 // Processes a selection as `quorvane run` does and writes the grouped ledger, whole or one group (the key of
 // its node, "*3"), as the window's "Esporta…" writes it: a spreadsheet with the groups as outline levels, or
-// the lines as CSV.
+// the lines as CSV. With a comparison, the spreadsheet's totals rows carry the comparison's balance, the
+// variance and its percent in three more columns.
 
 #include "CommandLanguage.h"
 #include "CommandLine.h"
 #include "Commands.h"
+#include "LedgerComparisonRun.h"
 #include "LedgerDisplay.h"
 #include "LedgerGridColumns.h"
 #include "LedgerSession.h"
@@ -14,6 +17,7 @@
 #include "db/ConnectionString.h"
 #include "display/CellFormats.h"
 #include "export/CompanyCellTexts.h"
+#include "engine/AnalysisTexts.h"
 #include "export/LedgerExport.h"
 
 #include <iostream>
@@ -24,7 +28,8 @@ namespace exporting = quorvane::exporting;
 
 constexpr const char* usageText =
     "usage: quorvane export (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--group NODEKEY]\n"
-    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C] [--threads N] [--lang ITA|ENG]";
+    "         (--xlsx OUT | --csv OUT) [--csv-separator C] [--decimal-point C] [--threads N] [--lang ITA|ENG]\n"
+    "         [--compare previous-year|previous-period|budget]";
 
 // A one-character option ("tab" for the tab character) that is no digit, or a number would not read back;
 // throws CommandFailure for anything else.
@@ -77,6 +82,18 @@ exporting::ExportRequest exportRequest(const CommandLine& line, const DatabaseOp
     return request;
 }
 
+std::optional<exporting::ExportComparison> exportComparison(const LedgerDisplay& display)
+{
+    if (!display.comparisonTotals())
+        return std::nullopt;
+    exporting::ExportComparison comparison =
+        exporting::exportComparison(display.tree(), display.figures(), display.comparisonTotals()->balance);
+    comparison.comparisonCaption = QString::fromStdString(hostText(quorvane::textComparisonColumn));
+    comparison.varianceCaption = QString::fromStdString(hostText(quorvane::textVarianceColumn));
+    comparison.variancePercentCaption = QString::fromStdString(hostText(quorvane::textVariancePercentColumn));
+    return comparison;
+}
+
 int process(const CommandLine& line, const DatabaseOption& database, hostfw::Language language)
 {
     // What the user asked wrongly is refused before the processing, not after it.
@@ -84,9 +101,10 @@ int process(const CommandLine& line, const DatabaseOption& database, hostfw::Lan
     checkOutputFile(*line.option(line.option("--csv") ? "--csv" : "--xlsx"), "the export file", database);
     LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                               companyOption(line.option("--company")), language);
-    quorvane::MovementExtraction extraction(*session.connection, threadsOption(line.option("--threads")));
-    extractMovements(session, extraction);
-    const LedgerDisplay display(session, extraction.movements(), extraction.totals());
+    LedgerComparisonRun run(session, comparisonOption(line.option("--compare")),
+                            threadsOption(line.option("--threads")));
+    quorvane::MovementExtraction& extraction = run.extraction();
+    const LedgerDisplay display(session, extraction.movements(), extraction.totals(), run.comparison());
     const exporting::ExportRequest request = exportRequest(line, database, display);
     const exporting::ExportColumns columns(movementGridColumns(session));
     const exporting::CompanyCellTexts texts(*session.connection, language);
@@ -95,8 +113,10 @@ int process(const CommandLine& line, const DatabaseOption& database, hostfw::Lan
                                                  settings.costCentreChart, settings.expenseItemChart};
     const quorvane::Countervalue countervalue(session.request.selection, session.company.currency,
                                               *session.connection, settings.company);
+    const std::optional<exporting::ExportComparison> comparison = exportComparison(display);
     const exporting::LedgerSource source{extraction.movements(), display.tree(), display.levels(), columns, formats,
-                                         countervalue, exporting::exportHeading(session.company, display.captions())};
+                                         countervalue, exporting::exportHeading(session.company, display.captions()),
+                                         comparison ? &*comparison : nullptr};
     CommandExportProgress progress;
     try {
         exporting::exportLedger(source, request, progress);
@@ -112,7 +132,7 @@ int process(const CommandLine& line, const DatabaseOption& database, hostfw::Lan
 int runExportCommand(const std::vector<std::string>& args)
 {
     CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--group", "--xlsx", "--csv",
-                            "--csv-separator", "--decimal-point", "--threads", "--lang"},
+                            "--csv-separator", "--decimal-point", "--threads", "--lang", "--compare"},
                      {});
     const bool oneOutput = line.option("--xlsx").has_value() != line.option("--csv").has_value();
     const std::optional<DatabaseOption> database = databaseOption(line);

@@ -1,6 +1,7 @@
 #include "LedgerDisplay.h"
 
 #include "engine/ChartAccountFormatting.h"
+#include "engine/ComparisonCaptions.h"
 #include "engine/Countervalue.h"
 #include "engine/NodeFilter.h"
 #include "engine/NumberFormat.h"
@@ -44,7 +45,7 @@ void merge(quorvane::ControlCaptions& into, const quorvane::ControlCaptions& cap
 } // namespace
 
 LedgerDisplay::LedgerDisplay(const LedgerSession& session, db::Recordset& movements,
-                             const quorvane::SelectionTotals& totals)
+                             const quorvane::SelectionTotals& totals, quorvane::LedgerComparison* comparison)
 {
     db::Connection& connection = *session.connection;
     const quorvane::EngineSettings& settings = session.request.settings;
@@ -58,6 +59,10 @@ LedgerDisplay::LedgerDisplay(const LedgerSession& session, db::Recordset& moveme
     try {
         grouped_.ConfigurazioneVisualizzazioneMovimenti(session.ordering, movements, translator, steps);
         grouped_.CaricamentoTree(movements, captions, treeProgress);
+        if (comparison) {
+            comparison->addMissingGroups(grouped_, session.ordering, translator, captions);
+            comparisonTotals_ = comparison->totals();
+        }
         const quorvane::TotalsFormats formats = totalsFormats(session);
         const quorvane::Countervalue countervalue(selection, session.company.currency, connection, settings.company);
         captions_ = quorvane::AggiornamentoTotali(movements, formats, countervalue);
@@ -68,25 +73,39 @@ LedgerDisplay::LedgerDisplay(const LedgerSession& session, db::Recordset& moveme
                              {selection, accountDescription_, session.movementTypeCaption, words,
                               translator.text(quorvane::textAdvancedAccountSelection).toStdString(), totals,
                               grouped_.hasGroups(), formats, countervalue}));
-        sumEveryNode(movements);
+        sumEveryNode(movements, comparison);
+        // The comparison's fields follow the group shown: the first node, or the whole selection.
+        quorvane::NodeFigures shown{{totals, movements.RecordCount()}, {}};
+        if (comparisonTotals_)
+            shown.comparison = comparisonTotals_->balance;
         if (const quorvane::GroupNode* first = grouped_.tree().find(firstNodeKey)) {
             movements.Filter(quorvane::movementFilterOf(first->tag));
             merge(captions_, quorvane::AggiornamentoTotali(movements, formats, countervalue));
+            shown = nodeTotals_.front().figures;
         }
+        if (comparison)
+            quorvane::setComparisonCaptions(captions_, quorvane::groupComparisonFields, shown.totals.sums.balance,
+                                            shown.comparison, formats, countervalue);
         movements.Filter("");
     } catch (const std::invalid_argument& e) {
         throw CommandFailure(1, std::string("the ledger cannot be displayed: ") + e.what());
     }
 }
 
-// Each node's totals are what clicking it shows: its movement filter on the sorted set, then the group sums.
-void LedgerDisplay::sumEveryNode(db::Recordset& movements)
+std::vector<quorvane::NodeFigures> LedgerDisplay::figures() const
+{
+    std::vector<quorvane::NodeFigures> figures;
+    figures.reserve(nodeTotals_.size());
+    for (const LedgerNodeTotals& entry : nodeTotals_)
+        figures.push_back(entry.figures);
+    return figures;
+}
+
+void LedgerDisplay::sumEveryNode(db::Recordset& movements, quorvane::LedgerComparison* comparison)
 {
     const quorvane::GroupTree& tree = grouped_.tree();
+    std::vector<quorvane::NodeFigures> figures = quorvane::nodeFigures(tree, movements, comparison);
     nodeTotals_.reserve(tree.size());
-    for (std::size_t i = 0; i < tree.size(); ++i) {
-        const quorvane::GroupNode& node = tree.node(i);
-        movements.Filter(quorvane::movementFilterOf(node.tag));
-        nodeTotals_.push_back({&node, quorvane::sumShownRows(movements)});
-    }
+    for (std::size_t i = 0; i < tree.size(); ++i)
+        nodeTotals_.push_back({&tree.node(i), std::move(figures[i])});
 }

@@ -1,18 +1,33 @@
 #include "LedgerJson.h"
 #include "LedgerReports.h"
 
+#include "engine/Variance.h"
+
 namespace {
 
-void writeTotals(std::ostream& out, const quorvane::SelectionTotals& totals)
+// The comparison's balance, the variance and its percent (null when the comparison is zero).
+void writeComparison(std::ostream& out, const db::Decimal& balance, const std::optional<db::Decimal>& comparison)
+{
+    if (!comparison)
+        return;
+    const quorvane::Variance variance = quorvane::varianceOf(balance, *comparison);
+    out << ", \"CONFRONTO\": " << comparison->toString() << ", \"SCOSTAMENTO\": " << variance.amount.toString()
+        << ", \"SCOSTAMENTO_PERC\": " << (variance.percent ? variance.percent->toString() : std::string("null"));
+}
+
+void writeTotals(std::ostream& out, const quorvane::SelectionTotals& totals,
+                 const std::optional<quorvane::SelectionTotals>& comparison)
 {
     out << "{\"DARE\": " << totals.debit.toString() << ", \"AVERE\": " << totals.credit.toString()
-        << ", \"SALDO\": " << totals.balance.toString() << ", \"QUANTITA\": " << totals.quantity.toString() << '}';
+        << ", \"SALDO\": " << totals.balance.toString() << ", \"QUANTITA\": " << totals.quantity.toString();
+    writeComparison(out, totals.balance, comparison ? std::optional(comparison->balance) : std::nullopt);
+    out << '}';
 }
 
 void writeNode(std::ostream& out, const LedgerNodeTotals& entry)
 {
     const quorvane::GroupNode& node = *entry.node;
-    const quorvane::SelectionTotals& sums = entry.totals.sums;
+    const quorvane::SelectionTotals& sums = entry.figures.totals.sums;
     out << "{\"key\": ";
     writeJsonString(out, node.key);
     out << ", \"parent\": ";
@@ -21,9 +36,11 @@ void writeNode(std::ostream& out, const LedgerNodeTotals& entry)
     writeJsonString(out, node.text);
     out << ", \"tag\": ";
     writeJsonString(out, node.tag);
-    out << ", \"rows\": " << entry.totals.rows << ", \"DARE\": " << sums.debit.toString()
+    out << ", \"rows\": " << entry.figures.totals.rows << ", \"DARE\": " << sums.debit.toString()
         << ", \"AVERE\": " << sums.credit.toString() << ", \"SALDO\": " << sums.balance.toString()
-        << ", \"QUANTITA\": " << sums.quantity.toString() << '}';
+        << ", \"QUANTITA\": " << sums.quantity.toString();
+    writeComparison(out, sums.balance, entry.figures.comparison);
+    out << '}';
 }
 
 void writeTree(std::ostream& out, const LedgerDisplay& display)
@@ -75,7 +92,7 @@ void writeRows(std::ostream& out, db::Recordset& movements)
 void printLedgerJson(std::ostream& out, const LedgerResult& result, bool withRows)
 {
     out << "{\n  \"rows\": " << result.movements.RecordCount() << ",\n  \"totals\": ";
-    writeTotals(out, result.totals);
+    writeTotals(out, result.totals, result.display.comparisonTotals());
     out << ",\n  \"tree\": ";
     writeTree(out, result.display);
     out << ",\n  \"summary\": ";

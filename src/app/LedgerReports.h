@@ -19,6 +19,9 @@ struct LedgerResult {
 
 // {"rows", "totals", "tree", "summary"} and, with rows, "columns" and "data". "tree" holds every group node in
 // creation order with its totals; "summary" the captions of the totals and summary fields by control name.
+// With a comparison, "totals" and every node add "CONFRONTO", "SCOSTAMENTO" and "SCOSTAMENTO_PERC"; the text
+// adds them as columns of the groups, and the CSV adds the table of the groups and their comparison after the
+// rows and an empty line.
 void printLedgerJson(std::ostream& out, const LedgerResult& result, bool withRows);
 void printLedgerText(std::ostream& out, const LedgerResult& result);
-void printLedgerCsv(std::ostream& out, db::Recordset& movements);
+void printLedgerCsv(std::ostream& out, const LedgerResult& result);

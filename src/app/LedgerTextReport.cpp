@@ -1,6 +1,8 @@
 #include "LedgerReports.h"
 
 #include "hostfw/Phrases.h"
+#include "engine/AnalysisTexts.h"
+#include "engine/Variance.h"
 
 #include <QString>
 
@@ -69,43 +71,62 @@ std::vector<std::string> totalsCells(const std::vector<Column>& columns, const q
 }
 
 constexpr int groupTextWidth = 64;
+constexpr int comparisonWidth = 16;
+
+// The comparison's columns of a group: its balance, the variance and the variance in percent.
+std::string comparisonCells(const quorvane::NodeFigures& figures, int decimals)
+{
+    if (!figures.comparison)
+        return {};
+    const quorvane::Variance variance = quorvane::varianceOf(figures.totals.sums.balance, *figures.comparison);
+    return " " + fitted(figures.comparison->rescaled(decimals).toString(), comparisonWidth, true) + " "
+           + fitted(variance.amount.rescaled(decimals).toString(), comparisonWidth, true) + " "
+           + fitted(variance.percent ? variance.percent->toString() : std::string(), comparisonWidth, true);
+}
 
 // One line per group node, indented by its depth in the tree, with its rows and totals.
 void printGroup(std::ostream& out, const quorvane::GroupNode& node, int depth,
-                const std::map<const quorvane::GroupNode*, quorvane::GroupTotals>& totals,
-                const std::vector<Column>& columns)
+                const std::map<const quorvane::GroupNode*, quorvane::NodeFigures>& figures,
+                const std::vector<Column>& columns, int decimals)
 {
-    const quorvane::GroupTotals& group = totals.at(&node);
+    const quorvane::NodeFigures& group = figures.at(&node);
     std::string line = fitted(std::string(static_cast<std::size_t>(depth) * 2, ' ') + node.text, groupTextWidth, false)
-                       + " " + fitted(std::to_string(group.rows), 8, true);
+                       + " " + fitted(std::to_string(group.totals.rows), 8, true);
+    const quorvane::SelectionTotals& sums = group.totals.sums;
     for (const Column& column : columns) {
         const auto show = [&](const db::Decimal& value) {
             line += " " + fitted(value.rescaled(column.decimals).toString(), column.width, true);
         };
-        if (column.field == "DARE") show(group.sums.debit);
-        if (column.field == "AVERE") show(group.sums.credit);
-        if (column.field == "SALDO") show(group.sums.balance);
-        if (column.field == "QUANTITA") show(group.sums.quantity);
+        if (column.field == "DARE") show(sums.debit);
+        if (column.field == "AVERE") show(sums.credit);
+        if (column.field == "SALDO") show(sums.balance);
+        if (column.field == "QUANTITA") show(sums.quantity);
     }
-    out << line << '\n';
+    out << line << comparisonCells(group, decimals) << '\n';
     for (const quorvane::GroupNode* child : node.children)
-        printGroup(out, *child, depth + 1, totals, columns);
+        printGroup(out, *child, depth + 1, figures, columns, decimals);
 }
 
-void printTree(std::ostream& out, const LedgerDisplay& display, const std::vector<Column>& columns)
+void printTree(std::ostream& out, const LedgerResult& result, const std::vector<Column>& columns)
 {
+    const LedgerDisplay& display = result.display;
     if (display.tree().size() == 0)
         return;
-    std::map<const quorvane::GroupNode*, quorvane::GroupTotals> totals;
+    std::map<const quorvane::GroupNode*, quorvane::NodeFigures> figures;
     for (const LedgerNodeTotals& entry : display.nodeTotals())
-        totals.emplace(entry.node, entry.totals);
+        figures.emplace(entry.node, entry.figures);
     std::string header = fitted("Gruppi", groupTextWidth, false) + " " + fitted("Righe", 8, true);
     for (const Column& column : columns)
         if (column.number)
             header += " " + fitted(column.caption, column.width, true);
+    if (display.comparisonTotals())
+        for (int text : {quorvane::textComparisonColumn, quorvane::textVarianceColumn,
+                         quorvane::textVariancePercentColumn})
+            header += " " + fitted(hostText(text), comparisonWidth, true);
     out << header << '\n';
+    const int decimals = result.session.request.settings.amountDecimals;
     for (const quorvane::GroupNode* node : display.tree().topLevel())
-        printGroup(out, *node, 0, totals, columns);
+        printGroup(out, *node, 0, figures, columns, decimals);
     out << '\n';
 }
 
@@ -116,7 +137,7 @@ void printLedgerText(std::ostream& out, const LedgerResult& result)
     const std::vector<Column> columns = ledgerColumns(result.session);
     out << "Ditta " << result.session.company.company << " - " << result.session.company.name << '\n'
         << result.movements.RecordCount() << " movimenti\n\n";
-    printTree(out, result.display, columns);
+    printTree(out, result, columns);
     std::vector<std::string> cells;
     for (const Column& column : columns)
         cells.push_back(column.caption);
@@ -131,4 +152,9 @@ void printLedgerText(std::ostream& out, const LedgerResult& result)
     }
     out << '\n';
     printLine(out, columns, totalsCells(columns, result.totals));
+    if (const std::optional<quorvane::SelectionTotals>& comparison = result.display.comparisonTotals())
+        out << fitted(hostText(quorvane::textComparisonColumn), groupTextWidth, false)
+            << comparisonCells({{result.totals, result.movements.RecordCount()}, comparison->balance},
+                               result.session.request.settings.amountDecimals)
+            << '\n';
 }

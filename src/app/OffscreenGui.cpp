@@ -1,6 +1,6 @@
 #include "OffscreenGui.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLoggingCategory>
 
 int runWithOffscreenGui(const std::function<int()>& body)
@@ -10,7 +10,8 @@ int runWithOffscreenGui(const std::function<int()>& body)
     int argc = 1;
     char name[] = "quorvane";
     char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
+    // A widget application: the chart's texts are graphics items of the widgets' scene.
+    QApplication application(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("quorvane.report.warning=false"));
     return body();
 }

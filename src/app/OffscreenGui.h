@@ -1,6 +1,6 @@
 #pragma once
-// The printing commands draw pages with Qt's fonts and PDF writer, which need a GUI application; the pages
-// are drawn off screen, so no display is needed.
+// The printing commands draw pages with Qt's fonts and PDF writer, and the chart command its chart, which need
+// a GUI application; they draw off screen, so no display is needed.
 
 #include <functional>
 

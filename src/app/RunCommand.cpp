@@ -1,12 +1,14 @@
 // quorvane run (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--format json|text|csv] [--rows]
-//              [--lang ITA|ENG]
+//              [--threads N] [--lang ITA|ENG] [--compare previous-year|previous-period|budget]
 // Processes a selection as the window's processing command does: the settings check, the extraction into
 // #MOVIMENTI, the movement set and the totals; then configures the display as the window does (the sort, the
-// group tree and each node's totals, the totals and summary fields) and prints them.
+// group tree and each node's totals, the totals and summary fields) and prints them. With a comparison, every
+// group and the totals also carry the comparison's balance and the variance.
 
 #include "CommandLanguage.h"
 #include "CommandLine.h"
 #include "Commands.h"
+#include "LedgerComparisonRun.h"
 #include "LedgerReports.h"
 #include "LedgerSession.h"
 
@@ -16,23 +18,24 @@ namespace {
 
 constexpr const char* usageText =
     "usage: quorvane run (--db PATH | --connect ODBC-STRING) --selection FILE [--company N] [--format json|text|csv]"
-    " [--rows] [--threads N] [--lang ITA|ENG]";
+    " [--rows] [--threads N] [--lang ITA|ENG] [--compare previous-year|previous-period|budget]";
 
 int process(const CommandLine& line, const DatabaseOption& database, const std::string& format,
             hostfw::Language language)
 {
     LedgerSession session = openLedgerSession(database, *line.option("--selection"),
                                               companyOption(line.option("--company")), language);
-    quorvane::MovementExtraction extraction(*session.connection, threadsOption(line.option("--threads")));
-    extractMovements(session, extraction);
-    const LedgerDisplay display(session, extraction.movements(), extraction.totals());
+    LedgerComparisonRun run(session, comparisonOption(line.option("--compare")),
+                            threadsOption(line.option("--threads")));
+    quorvane::MovementExtraction& extraction = run.extraction();
+    const LedgerDisplay display(session, extraction.movements(), extraction.totals(), run.comparison());
     const LedgerResult result{session, extraction.movements(), extraction.totals(), display};
     if (format == "json")
         printLedgerJson(std::cout, result, line.flag("--rows"));
     else if (format == "text")
         printLedgerText(std::cout, result);
     else
-        printLedgerCsv(std::cout, extraction.movements());
+        printLedgerCsv(std::cout, result);
     return 0;
 }
 
@@ -40,7 +43,8 @@ int process(const CommandLine& line, const DatabaseOption& database, const std::
 
 int runRunCommand(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--format", "--threads", "--lang"},
+    CommandLine line(args, {"--db", "--connect", "--selection", "--company", "--format", "--threads", "--lang",
+                            "--compare"},
                      {"--rows"});
     const std::string format = line.option("--format").value_or("json");
     const std::optional<DatabaseOption> database = databaseOption(line);

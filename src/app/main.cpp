@@ -20,18 +20,20 @@ const Command commands[] = {
      "check that this build made it"},
     {"sql", runSqlCommand, "sql DATABASE --selection FILE [--company N]   print the statements of a selection"},
     {"run", runRunCommand,
-     "run DATABASE --selection FILE [--company N] [--format json|text|csv] [--rows] [--threads N] [--lang ITA|ENG]   "
-     "process a selection"},
+     "run DATABASE --selection FILE [--company N] [--format json|text|csv] [--rows] [--threads N] [--lang ITA|ENG] "
+     "[--compare KIND]   process a selection"},
     {"source", runSourceCommand, "source DATABASE --company N --numreg R [--line L] [--show]   open a line's source"},
     {"report-render", runReportRenderCommand,
      "report-render DATABASE --report FILE --sql-file Q.sql --pdf OUT [--company N] [--param NAME=VALUE]... "
      "[--formula NAME=TEXT]... [--formula-file NAME=PATH]... [--sort K=0|1]... [--area GHn=0|1]...   print a report file"},
     {"export", runExportCommand,
      "export DATABASE --selection FILE [--company N] [--group NODEKEY] (--xlsx OUT | --csv OUT) [--csv-separator C] "
-     "[--decimal-point C] [--threads N] [--lang ITA|ENG]   export the ledger"},
+     "[--decimal-point C] [--threads N] [--lang ITA|ENG] [--compare KIND]   export the ledger"},
     {"print", runPrintCommand,
      "print DATABASE --selection FILE [--company N] [--group NODEKEY] [--counterparts] (--pdf OUT | --dump) "
      "[--threads N] [--lang ITA|ENG]   print the ledger"},
+    {"chart", runChartCommand,
+     "chart DATABASE --selection FILE [--company N] [--group NODEKEY] [--compare KIND] --png OUT   draw a group's chart"},
 };
 
 void usage(std::ostream& out)

@@ -2,7 +2,9 @@
 // a refusal (2), a database error (3) and a bad argument (1) apart.
 
 #include "QuorvaneProcess.h"
+#include "../quorvane/export/XlsxBook.h"
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,6 +15,41 @@
 #include <map>
 
 #include <sqlite3.h>
+
+namespace {
+
+// The balance (revenues less costs, in cents) of company 1's lines under the cost centres "01…" registered in
+// the period, of the operation kind and movement types given, by group: written here over the base tables.
+QString balancesByGroup(const QString& group, const QString& from, const QString& to, int operation,
+                        const QString& types)
+{
+    return "SELECT " + group + " AS G, SUM(CASE WHEN PC04_INDCOSTORIC IN (0, 2) THEN CI13_IMPORTO ELSE -CI13_IMPORTO END)"
+           " * 100 AS S FROM CI12_MOVTESTATA INNER JOIN CI13_MOVCORPO ON CI12_DITTA_CG18 = CI13_DITTA_CG18"
+           " AND CI12_NUMREG_CO99 = CI13_NUMREG_CO99 INNER JOIN CI03_CAUSALI ON CI03_DITTA_CG18 = CI12_DITTA_CG18"
+           " AND CI03_CODICE = CI12_CODCAUS_CI03"
+           " CROSS APPLY FNPC03_ANAGPDC_COAN(CI13_CODVDS_PC01, CI13_VDS_PC03, CI13_DITTA_CG18, NULL) AS VDS"
+           " CROSS APPLY FNPC04_NATURECOSTI(VDS.PC03_NATURA_PC04, CI13_DITTA_CG18) AS PC04_VDS"
+           " WHERE CI12_DITTA_CG18 = 1 AND CI13_SEGNO = 0 AND CI13_CODPDC_PC01 = 1 AND CI13_CONTO_PC03 LIKE '01%'"
+           " AND PC04_INDCOSTORIC IN (0, 1, 2) AND CI03_INDOPERAZIONE = " + QString::number(operation)
+           + " AND CI12_INDTIPOMOV IN (" + types + ") AND CI12_DATAREG BETWEEN '" + from + "' AND '" + to
+           + "' GROUP BY " + group;
+}
+
+QMap<QString, qint64> groupBalances(const QString& demo, const QString& statement)
+{
+    QMap<QString, qint64> balances;
+    const QStringList lines = quorvane({"tsql", "--db", demo}, statement.toUtf8()).out.split('\n', Qt::SkipEmptyParts);
+    for (const QString& line : lines.mid(1))
+        balances.insert(line.section(',', 0, 0), qRound64(line.section(',', 1, 1).toDouble()));
+    return balances;
+}
+
+qint64 cents(const QJsonValue& amount)
+{
+    return qRound64(amount.toDouble() * 100);
+}
+
+} // namespace
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -113,6 +150,120 @@ private slots:
         QVERIFY(extraction.startsWith("SELECT\r\n   IDENTITY( INT,1,1) AS ID,"));
         QVERIFY(extraction.endsWith(statements.value("condition").toString()));
         QVERIFY(statements.value("condition").toString().startsWith("WHERE"));
+    }
+
+    // Each group's comparison against sums of the base tables over the comparison's period or kind: by cost
+    // centre, and by month with each month meeting its counterpart. A group on the comparison's side only
+    // still has its node.
+    void aComparisonMatchesTheBaseTablesGroupByGroup_data()
+    {
+        QTest::addColumn<QString>("compare");
+        QTest::addColumn<QString>("ordering");
+        QTest::addColumn<QString>("group");       // the group's value over the base tables, and in the node's tag
+        QTest::addColumn<QString>("tagValue");
+        QTest::addColumn<int>("monthsBack");      // of a month group's counterpart
+        QTest::addColumn<QStringList>("comparison");   // from, to, operation kind, movement types
+        const QString centre = R"({"caption": "C.d.C.", "group": true})";
+        const QString month = R"({"caption": "Data reg.", "group": true, "period": 3})";
+        const QString centreValue = "CI13_CONTO_PC03='([^']*)'", monthValue = "DATAREGMESE=(\\d+)";
+        const QString byMonth = "YEAR(CI12_DATAREG) * 100 + MONTH(CI12_DATAREG)";
+        QTest::newRow("previous year by cost centre") << "previous-year" << centre << "CI13_CONTO_PC03" << centreValue
+                                                      << 0 << QStringList{"20230101", "20230630", "0", "1,2,3,4"};
+        QTest::newRow("previous year by month") << "previous-year" << month << byMonth << monthValue << 12
+                                                << QStringList{"20230101", "20230630", "0", "1,2,3,4"};
+        QTest::newRow("previous period by month") << "previous-period" << month << byMonth << monthValue << 6
+                                                  << QStringList{"20230701", "20231231", "0", "1,2,3,4"};
+        QTest::newRow("budget by cost centre") << "budget" << centre << "CI13_CONTO_PC03" << centreValue << 0
+                                               << QStringList{"20240101", "20240630", "1", "3,4"};
+    }
+    void aComparisonMatchesTheBaseTablesGroupByGroup()
+    {
+        QFETCH(QString, compare);
+        QFETCH(QString, ordering);
+        QFETCH(QString, group);
+        QFETCH(QString, tagValue);
+        QFETCH(int, monthsBack);
+        QFETCH(QStringList, comparison);
+        const QString sel = selectionFile("compared.json", (R"({"company": 1, "TXT_CONTO": "01",
+            "TXT_DATAREGDA": "2024-01-01", "TXT_DATAREGA": "2024-06-30", "ADVO_ORDINAMENTI": [)" + ordering + "]}")
+                                                               .toUtf8());
+        Outcome run = quorvane({"run", "--db", demo_, "--selection", sel, "--compare", compare});
+        QCOMPARE(run.status, 0);
+        const QJsonObject ledger = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        const QMap<QString, qint64> actual =
+            groupBalances(demo_, balancesByGroup(group, "20240101", "20240630", 0, "1,2,3,4"));
+        QMap<QString, qint64> compared = groupBalances(
+            demo_, balancesByGroup(group, comparison[0], comparison[1], comparison[2].toInt(), comparison[3]));
+        QVERIFY(!compared.isEmpty());
+        qint64 comparedTotal = 0;
+        for (qint64 balance : compared)
+            comparedTotal += balance;
+        QCOMPARE(cents(ledger.value("totals").toObject().value("CONFRONTO")), comparedTotal);
+        QMap<QString, qint64> comparedByCaption;
+        const QRegularExpression valueInTag(tagValue);
+        for (const QJsonValue& entry : ledger.value("tree").toArray()) {
+            const QJsonObject node = entry.toObject();
+            const QString value = valueInTag.match(node.value("tag").toString()).captured(1);
+            QString counterpart = value;
+            if (monthsBack) {
+                const QDate moved = QDate(value.left(4).toInt(), value.mid(4).toInt(), 1).addMonths(-monthsBack);
+                counterpart = QString::number(moved.year() * 100 + moved.month());
+            }
+            QCOMPARE(cents(node.value("SALDO")), actual.value(value));
+            QCOMPARE(cents(node.value("CONFRONTO")), compared.take(counterpart));
+            QCOMPARE(cents(node.value("SCOSTAMENTO")), cents(node.value("SALDO")) - cents(node.value("CONFRONTO")));
+            comparedByCaption.insert("Totale " + node.value("text").toString(), cents(node.value("CONFRONTO")));
+        }
+        QVERIFY2(compared.isEmpty(), qPrintable(QStringList(compared.keys()).join(' ')));
+
+        // The spreadsheet's totals rows carry the same comparison in a column of its own.
+        comparedByCaption.insert("Totale selezione", comparedTotal);
+        const QString xlsx = dir_.filePath("compared.xlsx");
+        QCOMPARE(quorvane({"export", "--db", demo_, "--selection", sel, "--compare", compare, "--xlsx", xlsx}).status, 0);
+        int column = -1, totalsRows = 0;
+        const xlsxtest::XlsxBook book(xlsx);
+        for (const xlsxtest::Row& row : book.sheets.at(0).rows) {
+            for (const auto& [at, cell] : row.cells)
+                if (column < 0 && cell.value == QLatin1String("Confronto"))
+                    column = at;
+            if (row.text(0).startsWith(QLatin1String("Totale "))) {
+                QCOMPARE(row.cents(column).value_or(-1), comparedByCaption.value(row.text(0), -1));
+                ++totalsRows;
+            }
+        }
+        QCOMPARE(totalsRows, comparedByCaption.size());
+    }
+
+    void aComparisonItCannotMakeIsRefusedByName()
+    {
+        const QString open = selectionFile("open.json", R"({"company": 1, "TXT_CONTO": "01", "TXT_DATAREGDA": "2024-01-01"})");
+        Outcome run = quorvane({"run", "--db", demo_, "--selection", open, "--compare", "previous-period"});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("TXT_DATAREGA"), qPrintable(run.err));
+        run = quorvane({"run", "--db", demo_, "--selection", open, "--compare", "last-week"});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("last-week"), qPrintable(run.err));
+    }
+
+    // The chart of a cost centre's months with the months of the year before, drawn as a picture; a group
+    // the ledger lacks is named.
+    void chartDrawsAGroupsChildrenAsAPicture()
+    {
+        const QString sel = selectionFile("chart.json", R"({"company": 1, "TXT_CONTO": "01",
+            "TXT_DATAREGDA": "2024-01-01", "TXT_DATAREGA": "2024-06-30", "ADVO_ORDINAMENTI": [
+            {"caption": "C.d.C.", "group": true}, {"caption": "Data reg.", "group": true, "period": 3}]})");
+        const QString png = dir_.filePath("chart.png");
+        Outcome run = quorvane({"chart", "--db", demo_, "--selection", sel, "--group", "*1", "--compare",
+                                "previous-year", "--png", png});
+        QCOMPARE(run.status, 0);
+        const QImage picture(png);
+        QCOMPARE(picture.size(), QSize(1200, 700));
+        QImage blank(picture.size(), QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        QVERIFY(picture.convertToFormat(QImage::Format_RGB32) != blank);
+        run = quorvane({"chart", "--db", demo_, "--selection", sel, "--group", "*999", "--png", png});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("*999"), qPrintable(run.err));
     }
 
     void sqlStatementsAreTheWindows()

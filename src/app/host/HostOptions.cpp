@@ -36,6 +36,9 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, QStrin
     const QCommandLineOption selection(QStringLiteral("selection"),
                                        QStringLiteral("Open the ledger inquiry and this selection file in it."),
                                        QStringLiteral("FILE"));
+    const QCommandLineOption choose(QStringLiteral("choose"),
+                                    QStringLiteral("Then choose this value in this list of the window (e.g. CBO_CONFRONTO=3)."),
+                                    QStringLiteral("NAME=VALUE"));
     const QCommandLineOption process(QStringLiteral("process"), QStringLiteral("Then press \"Elabora\"."));
     const QCommandLineOption keys(QStringLiteral("keys"),
                                   QStringLiteral("Then type these keys, separated by commas (e.g. Right,Down)."),
@@ -47,7 +50,7 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, QStrin
                                         QStringLiteral("Then save a picture of the window here, close and leave."),
                                         QStringLiteral("PATH"));
     parser.addOptions(
-        {db, connect, company, lang, user, plugin, open, quit, selection, process, keys, command, screenshot});
+        {db, connect, company, lang, user, plugin, open, quit, selection, choose, process, keys, command, screenshot});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -80,6 +83,7 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, QStrin
     options.plugin = parser.value(plugin);
     options.quitAfterOpen = parser.isSet(quit);
     options.script.selection = parser.value(selection);
+    options.script.choices = parser.values(choose);
     options.script.process = parser.isSet(process);
     if (parser.isSet(keys))
         options.script.keys = parser.value(keys).split(QLatin1Char(','), Qt::SkipEmptyParts);

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -40,6 +41,18 @@ bool press(QWidget* window, const char* command)
     if (!button || !button->isEnabled())
         return false;
     button->click();
+    return true;
+}
+
+// "NAME=VALUE": the item of the value chosen in the window's list NAME, as a user picks it.
+bool choose(QWidget* window, const QString& choice)
+{
+    QWidget* field = window->findChild<QWidget*>(choice.section(QLatin1Char('='), 0, 0));
+    auto* list = field ? field->findChild<QComboBox*>() : nullptr;
+    const int item = list ? list->findData(choice.section(QLatin1Char('='), 1)) : -1;
+    if (item < 0)
+        return false;
+    list->setCurrentIndex(item);
     return true;
 }
 
@@ -105,6 +118,9 @@ QString runUserScript(HostMainWindow& host, const UserScript& script)
     QApplication::processEvents();
     if (!script.selection.isEmpty() && !openSelection(window, script.selection))
         return QStringLiteral("the selection file %1 was not opened").arg(script.selection);
+    for (const QString& choice : script.choices)
+        if (!choose(window, choice))
+            return QStringLiteral("\"%1\" is not a choice of the window").arg(choice);
     if (script.process && !press(window, "CMD_ELABORA"))
         return QStringLiteral("the processing command could not be pressed");
     QApplication::processEvents();

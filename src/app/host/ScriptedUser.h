@@ -1,6 +1,6 @@
 #pragma once
 // The host shell driven without a person: what a user would do in the ledger window just opened (open a
-// selection file, press "Elabora", press some keys, press a command), then a picture of the host window. It
+// selection file, choose in a list, press "Elabora", press some keys, press a command), then a picture of the host window. It
 // shows the whole inquiry on a display nobody watches, for the documentation's screenshot and for smoke runs.
 
 #include "hostfw/DialogAnswerer.h"
@@ -14,6 +14,7 @@ class HostMainWindow;
 
 struct UserScript {
     QString selection;      // a selection file, opened as "Apri selezione…" opens it; empty: none
+    QStringList choices;    // then these choices ("CBO_CONFRONTO=3"): the list's item of that value
     bool process = false;   // then the processing command "Elabora"
     QStringList keys;       // then these keys ("Right", "Down", "Ctrl+C"…) to the control with the focus
     QString command;        // then this command button of the window ("CMD_MODIFICA"); empty: none
@@ -21,7 +22,7 @@ struct UserScript {
 
     bool empty() const
     {
-        return selection.isEmpty() && !process && keys.isEmpty() && command.isEmpty() && screenshot.isEmpty();
+        return selection.isEmpty() && choices.isEmpty() && !process && keys.isEmpty() && command.isEmpty() && screenshot.isEmpty();
     }
 };
 

@@ -26,6 +26,8 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), model_(new DataGridMod
     horizontalHeader()->setSectionsMovable(true);
     horizontalHeader()->setHighlightSections(false);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &DataGrid::onCurrentChanged);
+    horizontalHeader()->setSectionsClickable(true);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DataGrid::onHeaderClicked);
 }
 
 void DataGrid::resetLayout()
@@ -126,12 +128,12 @@ void DataGrid::showCurrentRowOfSet()
 {
     if (rows_ == nullptr || !rows_->isOpen() || rows_->BOF() || rows_->EOF_())
         return;
-    const long row = rows_->AbsolutePosition() - 1;
-    if (row < 0 || row >= model_->rowCount())
+    const int row = model_->gridRow(rows_->AbsolutePosition() - 1);
+    if (row < 0)
         return;
     const QScopedValueRollback<bool> following(followingSet_, true);
     const int shown = std::max(0, horizontalHeader()->logicalIndexAt(0));
-    setCurrentIndex(model_->index(static_cast<int>(row), shown));
+    setCurrentIndex(model_->index(row, shown));
 }
 
 void DataGrid::onCurrentChanged(const QModelIndex& current, const QModelIndex& previous)
@@ -139,8 +141,28 @@ void DataGrid::onCurrentChanged(const QModelIndex& current, const QModelIndex& p
     if (!current.isValid() || current.row() == previous.row() || rows_ == nullptr)
         return;
     if (!followingSet_)
-        rows_->setAbsolutePosition(current.row() + 1);
+        rows_->setAbsolutePosition(model_->setRow(current.row()) + 1);
     emit RowChanged();
+}
+
+// The first click on a column sorts up, the next on the same column reverses; the set's row stays current.
+void DataGrid::onHeaderClicked(int column)
+{
+    QHeaderView* header = horizontalHeader();
+    const bool again = model_->sortColumn() == column;
+    const Qt::SortOrder order =
+        again && header->sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(column, order);
+    model_->sortByColumn(column, order);
+    showCurrentRowOfSet();
+}
+
+void DataGrid::setQuickFilter(const QString& text)
+{
+    model_->setFilteredColumns(shownColumnsInViewOrder());
+    model_->setQuickFilter(text);
+    showCurrentRowOfSet();
 }
 
 std::vector<int> DataGrid::shownColumnsInViewOrder() const
@@ -159,7 +181,8 @@ std::vector<DataGridColumn> DataGrid::shownColumns() const
 {
     std::vector<DataGridColumn> shown;
     for (int column : shownColumnsInViewOrder())
-        shown.push_back(columns()[static_cast<std::size_t>(column)]);
+        if (column != model_->runningBalanceColumn())
+            shown.push_back(columns()[static_cast<std::size_t>(column)]);
     return shown;
 }
 

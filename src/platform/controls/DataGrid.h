@@ -56,6 +56,9 @@ public:
     void setNumberLocale(const QLocale& locale) { model_->setNumberLocale(locale); }
     DataGridModel* gridModel() const { return model_; }
 
+    // Keeps the rows whose shown columns' text holds `text`, in any case; "" shows them all again.
+    void setQuickFilter(const QString& text);
+
     // The selected rows, one line each, the shown columns' texts joined by tabs, in row order.
     QString selectedRowsText() const;
     void copySelectedRows() const;
@@ -72,6 +75,7 @@ private:
     int requireColumn(const QString& key) const;
     void showCurrentRowOfSet();
     void onCurrentChanged(const QModelIndex& current, const QModelIndex& previous);
+    void onHeaderClicked(int column);
     std::vector<int> shownColumnsInViewOrder() const;
 
     DataGridModel* model_;

@@ -27,8 +27,9 @@ int DataGridModel::columnOf(const QString& key) const
 void DataGridModel::updateColumn(int column, const std::function<void(DataGridColumn&)>& change)
 {
     change(columns_.at(static_cast<std::size_t>(column)));
+    shownTexts_.clear();
     emit headerDataChanged(Qt::Horizontal, column, column);
-    if (rowCount_ > 0)
+    if (rowCount() > 0)
         emit dataChanged(index(0, column), index(rowCount() - 1, column));
 }
 
@@ -38,6 +39,7 @@ void DataGridModel::setRecordset(const db::Recordset* rows)
     rows_ = rows;
     resolveFields();
     endResetModel();
+    emit rowsShown();
 }
 
 void DataGridModel::refresh()
@@ -45,26 +47,38 @@ void DataGridModel::refresh()
     beginResetModel();
     resolveFields();
     endResetModel();
+    emit rowsShown();
 }
 
 // Field positions are looked up once per binding, not per cell; the row count once per refresh.
 void DataGridModel::resolveFields()
 {
     fields_.clear();
+    shownTexts_.clear();
     const bool bound = rows_ != nullptr && rows_->isOpen();
     for (const DataGridColumn& column : columns_)
         fields_.push_back(bound ? rows_->fieldIndex(column.key.toStdString()) : -1);
     // A view addresses rows with an int: a larger set shows its first rows only.
     rowCount_ = bound ? std::min<long>(rows_->RecordCount(), std::numeric_limits<int>::max()) : 0;
+    balance_.debitField = bound ? rows_->fieldIndex(balance_.debitKey.toStdString()) : -1;
+    balance_.creditField = bound ? rows_->fieldIndex(balance_.creditKey.toStdString()) : -1;
+    layRowView();
 }
 
 QString DataGridModel::cellText(int row, int column) const
 {
+    if (column == runningBalanceColumn())
+        return runningBalanceText(row);
+    return viewCellText(setRow(row), column);
+}
+
+QString DataGridModel::viewCellText(long viewRow, int column) const
+{
     const DataGridColumn& definition = columns_.at(static_cast<std::size_t>(column));
     const int field = fields_.at(static_cast<std::size_t>(column));
-    QString text = field < 0 ? QString() : controls::cellText(rows_->valueAt(row, field), definition, numberLocale_);
+    QString text = field < 0 ? QString() : controls::cellText(rows_->valueAt(viewRow, field), definition, numberLocale_);
     if (formatter_)
-        formatter_(definition.key, text, DataGridRow(*rows_, row));
+        formatter_(definition.key, text, DataGridRow(*rows_, viewRow));
     return text;
 }
 
@@ -82,12 +96,12 @@ Qt::Alignment DataGridModel::alignmentOf(const DataGridColumn& column) const
 
 int DataGridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(rowCount_);
+    return parent.isValid() ? 0 : static_cast<int>(shownTotals_.rows);
 }
 
 int DataGridModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size()) + (runningBalanceColumn() < 0 ? 0 : 1);
 }
 
 QVariant DataGridModel::data(const QModelIndex& index, int role) const
@@ -96,6 +110,8 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const
         return {};
     if (role == Qt::DisplayRole)
         return cellText(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() == runningBalanceColumn())
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(alignmentOf(columns_[static_cast<std::size_t>(index.column())]));
     return {};
@@ -103,9 +119,10 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const
 
 QVariant DataGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
-        || section >= static_cast<int>(columns_.size()))
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return {};
+    if (section == runningBalanceColumn())
+        return balance_.caption;
     return columns_[static_cast<std::size_t>(section)].caption;
 }
 

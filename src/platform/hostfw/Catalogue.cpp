@@ -68,6 +68,20 @@ constexpr std::array catalogue{
     CatalogueEntry{86946, "Testata movimento", "Movement header"},
     CatalogueEntry{86958, "Righe movimento", "Movement lines"},
     CatalogueEntry{90479, "Conti e voci di spesa", "Accounts and expense items"},
+    // The group tree's totals columns and the comparison with another period or the budget.
+    CatalogueEntry{91601, "Gruppo", "Group"},
+    CatalogueEntry{91602, "Saldo", "Balance"},
+    CatalogueEntry{91603, "Quantità", "Quantity"},
+    CatalogueEntry{91604, "Righe", "Lines"},
+    CatalogueEntry{91605, "Confronto", "Comparison"},
+    CatalogueEntry{91606, "Scostamento", "Variance"},
+    CatalogueEntry{91607, "Scost. %", "Variance %"},
+    CatalogueEntry{91608, "Confronta con", "Compare with"},
+    CatalogueEntry{91609, "Nessun confronto", "No comparison"},
+    CatalogueEntry{91610, "Stesso periodo dell'anno precedente", "Same period a year earlier"},
+    CatalogueEntry{91611, "Periodo precedente di pari durata", "Previous period of the same length"},
+    CatalogueEntry{91612, "Preventivo (budget)", "Budget"},
+    CatalogueEntry{91613, "Saldo progressivo", "Running balance"},
 };
 
 const CatalogueEntry* find(int number)

@@ -29,6 +29,12 @@ struct TotalsFields {
 
 inline constexpr TotalsFields groupTotalsFields{"TXT_TOTDARE", "TXT_TOTAVERE", "TXT_TOTSALDO", "TXT_TOTQUANTITA"};
 
+// The texts of the fields, each without its trailing blank: an amount converted and in the amount format, a
+// quantity in the quantity field's format, a percentage with two decimals and its sign.
+std::string amountText(const db::Decimal& amount, const TotalsFormats& formats, const Countervalue& countervalue);
+std::string quantityText(const db::Decimal& quantity, const TotalsFormats& formats);
+std::string percentText(const db::Decimal& percent, const TotalsFormats& formats);
+
 void setTotalsCaptions(ControlCaptions& captions, const TotalsFields& fields, const SelectionTotals& totals,
                        const TotalsFormats& formats, const Countervalue& countervalue);
 

@@ -34,6 +34,8 @@ public:
     std::optional<std::size_t> find(std::string_view key) const;
     // Widens the column with the key, where shown, to hold at least so many digits.
     void widen(std::string_view key, double digits);
+    // A column after the grid's, which no movement line fills.
+    void add(ExportColumn column) { columns_.push_back(std::move(column)); }
 
 private:
     std::vector<ExportColumn> columns_;

@@ -32,6 +32,15 @@ std::string totalsCurrency(const std::optional<Countervalue::Conversion>& conver
         .toStdString();
 }
 
+// The grid's columns wide enough for the totals; a spreadsheet's then end with the comparison's.
+ExportColumns exportedColumns(const LedgerSource& source, ExportFormat format)
+{
+    ExportColumns columns = withRoomForTotals(source.columns, source.movements, source.countervalue);
+    if (format == ExportFormat::Xlsx && source.comparison)
+        return withComparisonColumns(std::move(columns), *source.comparison);
+    return columns;
+}
+
 } // namespace
 
 std::string groupPath(const GroupNode& group)
@@ -45,7 +54,7 @@ std::string groupPath(const GroupNode& group)
 ExportOutcome exportLedger(const LedgerSource& source, const ExportRequest& request, ExportProgress& progress)
 {
     ExportTarget target(request.path, "the export file", request.filesRead);
-    const ExportColumns columns = withRoomForTotals(source.columns, source.movements, source.countervalue);
+    const ExportColumns columns = exportedColumns(source, request.format);
     const LineCells cells(columns, source.formats, source.movements);
     LedgerWalk walk(source.movements, source.tree, request.group);
     try {
@@ -57,7 +66,7 @@ ExportOutcome exportLedger(const LedgerSource& source, const ExportRequest& requ
             heading.group = request.group ? groupPath(*request.group) : std::string();
             heading.totalsCurrency = totalsCurrency(source.countervalue.conversion());
             XlsxLedgerWriter writer(target, heading, columns, cells, source.countervalue, walk.lines(),
-                                    request.rowsPerSheet);
+                                    request.rowsPerSheet, source.comparison);
             write(writer, walk, progress);
         }
     } catch (const ExportCancelled&) {

@@ -10,6 +10,7 @@
 #include "engine/Countervalue.h"
 #include "engine/GroupTree.h"
 #include "export/CsvLedgerWriter.h"
+#include "export/ExportComparison.h"
 #include "export/ExportColumns.h"
 #include "export/ExportHeading.h"
 #include "export/ExportProgress.h"
@@ -32,6 +33,7 @@ struct LedgerSource {
     const display::CellFormats& formats;     // the movement grid's cell formats
     const Countervalue& countervalue;        // the totals' display currency, as the window's totals show them
     ExportHeading heading;                   // without the group and the totals' currency: added here
+    const ExportComparison* comparison = nullptr;   // none when the ledger was not compared; CSV lines omit it
 };
 
 struct ExportRequest {

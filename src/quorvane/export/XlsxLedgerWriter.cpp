@@ -1,6 +1,7 @@
 #include "export/XlsxLedgerWriter.h"
 
 #include "engine/LedgerAmount.h"
+#include "engine/Variance.h"
 #include "hostfw/Phrases.h"
 
 namespace quorvane::exporting {
@@ -10,6 +11,8 @@ constexpr double datesFromEpoch = 25569;        // the spreadsheet's day number 
 // Rows go to the writing thread in batches; a few batches waiting keep both threads busy in little memory.
 constexpr std::size_t batchRows = 1024;
 constexpr std::size_t batchesWaiting = 4;
+// The comparison's balance of a group it never had.
+const db::Decimal noComparison;
 
 SheetCell textCell(std::size_t column, CellText held, CellStyle style = CellStyle::Plain)
 {
@@ -36,9 +39,10 @@ SheetCell numberCell(std::size_t column, double number, CellStyle style, int dec
 
 XlsxLedgerWriter::XlsxLedgerWriter(const ExportTarget& target, const ExportHeading& heading,
                                    const ExportColumns& columns, const LineCells& cells,
-                                   const Countervalue& countervalue, long lines, long rowsPerSheet)
+                                   const Countervalue& countervalue, long lines, long rowsPerSheet,
+                                   const ExportComparison* comparison)
     : columns_(columns), cells_(cells), countervalue_(countervalue), conversion_(countervalue.conversion()),
-      sheets_(target, heading, columns, lines, rowsPerSheet), lastTexts_(columns.size())
+      comparison_(comparison), sheets_(target, heading, columns, lines, rowsPerSheet), lastTexts_(columns.size())
 {
     writer_ = std::thread([this] { writeBatches(); });
 }
@@ -98,17 +102,25 @@ const CellText& XlsxLedgerWriter::heldText(std::size_t column, const std::string
 
 void XlsxLedgerWriter::groupClosed(const GroupNode& group, int depth, const SelectionTotals& totals)
 {
-    hand(totalsRow(depth - 1, hostfw::userText("Totale").toStdString() + " " + group.text, totals));
+    const db::Decimal* compared = nullptr;
+    if (comparison_) {
+        const auto found = comparison_->groups.find(&group);
+        compared = found != comparison_->groups.end() ? &found->second : &noComparison;
+    }
+    hand(totalsRow(depth - 1, hostfw::userText("Totale").toStdString() + " " + group.text, totals, compared));
 }
 
 void XlsxLedgerWriter::ledgerClosed(const SelectionTotals& totals)
 {
-    hand(totalsRow(0, hostfw::userText("Totale selezione").toStdString(), totals));
+    hand(totalsRow(0, hostfw::userText("Totale selezione").toStdString(), totals,
+                   comparison_ ? &comparison_->selection : nullptr));
 }
 
 // The label, then debit, credit, balance and quantity under their columns, where the grid shows them. The
-// amounts are the window's totals: converted and rounded as its totals fields show them.
-SheetRow XlsxLedgerWriter::totalsRow(int level, const std::string& label, const SelectionTotals& totals) const
+// amounts are the window's totals: converted and rounded as its totals fields show them. Then, with a
+// comparison, the comparison's balance, the variance and its percent.
+SheetRow XlsxLedgerWriter::totalsRow(int level, const std::string& label, const SelectionTotals& totals,
+                                     const db::Decimal* compared) const
 {
     SheetRow row{level, {}};
     const std::string currency = conversion_ ? " (" + conversion_->currency + ")" : "";
@@ -124,7 +136,24 @@ SheetRow XlsxLedgerWriter::totalsRow(int level, const std::string& label, const 
         row.cells.push_back(numberCell(*column, amount ? shownAmount(*sum, decimals) : sum->toDouble(),
                                        CellStyle::BoldMeasure, decimals));
     }
+    if (compared)
+        addComparison(row, totals.balance, *compared);
     return row;
+}
+
+void XlsxLedgerWriter::addComparison(SheetRow& row, const db::Decimal& balance, const db::Decimal& compared) const
+{
+    const Variance variance = varianceOf(balance, compared);
+    const std::pair<const char*, const db::Decimal*> amounts[] = {{comparisonKey, &compared},
+                                                                  {varianceKey, &variance.amount}};
+    for (const auto& [key, amount] : amounts) {
+        const std::size_t column = *columns_.find(key);
+        row.cells.push_back(numberCell(column, shownAmount(*amount, columns_[column].decimals), CellStyle::BoldMeasure,
+                                       columns_[column].decimals));
+    }
+    if (variance.percent)
+        row.cells.push_back(
+            numberCell(*columns_.find(variancePercentKey), variance.percent->toDouble(), CellStyle::BoldMeasure, 2));
 }
 
 double XlsxLedgerWriter::shownAmount(const db::Decimal& total, int decimals) const

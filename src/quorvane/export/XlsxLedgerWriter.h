@@ -10,6 +10,7 @@
 
 #include "engine/Countervalue.h"
 #include "export/CellText.h"
+#include "export/ExportComparison.h"
 #include "export/LedgerSink.h"
 #include "export/LineCells.h"
 #include "export/XlsxSheets.h"
@@ -26,10 +27,10 @@ namespace quorvane::exporting {
 
 class XlsxLedgerWriter final : public LedgerSink {
 public:
-    // All references stay the caller's; see XlsxSheets.
+    // All references stay the caller's; see XlsxSheets. With a comparison, the columns end with its three.
     XlsxLedgerWriter(const ExportTarget& target, const ExportHeading& heading, const ExportColumns& columns,
                      const LineCells& cells, const Countervalue& countervalue, long lines,
-                     long rowsPerSheet = sheetRows);
+                     long rowsPerSheet = sheetRows, const ExportComparison* comparison = nullptr);
     // An export that did not close stops the writing thread and drops the workbook.
     ~XlsxLedgerWriter() override;
     XlsxLedgerWriter(const XlsxLedgerWriter&) = delete;
@@ -53,7 +54,9 @@ private:
     };
 
     const CellText& heldText(std::size_t column, const std::string& text);
-    SheetRow totalsRow(int level, const std::string& label, const SelectionTotals& totals) const;
+    SheetRow totalsRow(int level, const std::string& label, const SelectionTotals& totals,
+                       const db::Decimal* compared) const;
+    void addComparison(SheetRow& row, const db::Decimal& balance, const db::Decimal& compared) const;
     double shownAmount(const db::Decimal& total, int decimals) const;
     void hand(SheetRow row);
     void handBatch();
@@ -64,6 +67,7 @@ private:
     const LineCells& cells_;
     const Countervalue& countervalue_;
     const std::optional<Countervalue::Conversion> conversion_;   // none: the totals are the lines' currency
+    const ExportComparison* comparison_;
     XlsxSheets sheets_;
     std::vector<LastText> lastTexts_;   // by column
     std::vector<SheetRow> batch_;

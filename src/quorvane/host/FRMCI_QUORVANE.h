@@ -5,7 +5,10 @@
 // in order and closes the connection, and with it the working table.
 
 #include "FormControls.h"
+#include "GroupChartPane.h"
+#include "GroupTreeAnalysis.h"
 #include "InstanceTag.h"
+#include "RememberedSelections.h"
 #include "ServiceObjects.h"
 #include "TrappedGridEvents.h"
 #include "WindowSettings.h"
@@ -35,6 +38,8 @@
 #include "selection/WindowCommands.h"
 
 #include <QPointer>
+
+class QMenu;
 #include <QWidget>
 
 #include <functional>
@@ -201,6 +206,9 @@ private:
     void setUpGrids();
     void rebuildGrids();
     void connectSelectionCommands();
+    void fillSelectionsMenu(QMenu& menu);
+    void openRemembered(const QByteArray& json);
+    void nameSelection();
     void showFileRefusal(const QString& error);
     void buildNumberFormats();
     void buildPrintMenu();
@@ -304,6 +312,9 @@ private:
     // the flag that holds back the trace commands while it runs.
     std::unique_ptr<MovementExtraction> extraction_;
     GroupedLedger ledger_;
+    GroupTreeAnalysis analysis_{ledger_.model()};   // the tree's figures and the comparison
+    GroupChartPane chartPane_{ledger_, analysis_.model()};
+    RememberedSelections selections_;               // the last processed and the named, in the user's settings
     bool processing_ = false;
     std::vector<std::string> headerAttributes_;   // the company's attribute names, entity 29
     std::vector<std::string> lineAttributes_;     // and entity 30

@@ -126,9 +126,12 @@ bool FRMCI_QUORVANE::Esporta(const QString& path, bool currentGroup)
         const display::CellFormats formats{display::MovementGrid::Movements, *cellTexts_,
                                            settings_.costCentreChart.toInt(), settings_.expenseItemChart.toInt()};
         const Countervalue converter = countervalue(selection());
+        const std::optional<exporting::ExportComparison> comparison =
+            analysis_.exportComparison(ledger_.tree(), activeInterface_->ClsGlobal()->translator());
         const exporting::LedgerSource source{
             extraction_->movements(), ledger_.tree(), ledger_.configuration().levels, columns, formats, converter,
-            exporting::exportHeading(activeInterface_->ClsGlobal()->Company(), summaryCaptions())};
+            exporting::exportHeading(activeInterface_->ClsGlobal()->Company(), summaryCaptions()),
+            comparison ? &*comparison : nullptr};
         exporting::ExportRequest request;
         request.path = path.toStdString();
         request.format = formatOf(path);

@@ -66,8 +66,10 @@ void FRMCI_QUORVANE::setUpResults()
     detail_ = std::make_unique<display::MovementDetail>(*connection_);
     traceCommands_ =
         std::make_unique<display::AllocationTraceCommands>(this, activeInterface_->ClsGlobal(), connection_);
-    controls_.TRE_GRUPPI->setModel(&ledger_.model());
-    controls_.TRE_GRUPPI->setNodeRoles(GroupTreeModel::KeyRole, GroupTreeModel::TagRole);
+    analysis_.setUp(*controls_.TRE_GRUPPI, *controls_.CBO_CONFRONTO, *controls_.FME_TOTALIGEN,
+                    activeInterface_->ClsGlobal()->translator(), {settings_.debitCaption, settings_.creditCaption});
+    chartPane_.setUp(*controls_.TRE_GRUPPI, *controls_.CHK_GRAFICO, *controls_.GRF_GRAFICO,
+                     activeInterface_->ClsGlobal()->translator());
     for (QFrame* region : {controls_.FRA_MOVIMENTI, controls_.FRA_DETTAGLIO})
         region->setMinimumHeight(hostfw::twipsToPixels(splitterMinimumTwips));
     controls_.ARQ_SPLIT->setPercentage(splitterClosedPercentage);

@@ -19,7 +19,9 @@
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
 #include "hostfw/MessageService.h"
+#include "hostfw/MovementTypeCatalogue.h"
 #include "selection/LimitsCondition.h"
+#include "selection/MovementTypeCondition.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -102,7 +104,7 @@ void FRMCI_QUORVANE::CMD_ELABORA_ButtonClick()
                 costUtilities_->showMessage(hostfw::messageKindNotice, messageNothingExtracted);
             return extraction == Extraction::Lines ? hostfw::StepFlow::Next : hostfw::StepFlow::Leave;
         },
-        [&] { resetPrintState(); }, [&] { showQuantityColumns(); }, [&] { CaricaVisualizzazioneMovimenti(); }, [&] { showResults(); },
+        [&] { selections_.rememberProcessed(selection()); }, [&] { resetPrintState(); }, [&] { showQuantityColumns(); }, [&] { CaricaVisualizzazioneMovimenti(); }, [&] { showResults(); },
         [&] { showFirstGroup(); });
     processing_ = false;
     controls_.PBARSELEZIONE->setVisible(false);
@@ -118,7 +120,12 @@ FRMCI_QUORVANE::Extraction FRMCI_QUORVANE::SelezioneMovimenti()
     const WaitCursor wait;
     hostfw::runUnderTrap(trap(QStringLiteral("SelezioneMovimenti")), [&] {
         ProcessingProgress progress(*controls_.PBARSELEZIONE, activeInterface_->ClsGlobal()->translator(), *this);
-        extracted = extraction_->run(extractionRequest(*conditions), progress);
+        const ExtractionRequest request = extractionRequest(*conditions);
+        // The comparison goes first: the working table then holds the selection's lines, which the print reads.
+        analysis_.extractComparison(*connection_, request,
+                                    budgetMovementTypeCondition(hostfw::MovementTypeCatalogue(*connection_).movementTypes(),
+                                                                movementTypeRange(request.selection)));
+        extracted = extraction_->run(request, progress);
         // The new set is a new object: it reports its row changes to the trace commands as the old one did.
         extraction_->movements().setMoveCompleteHandler([this] { gclsMovimenti_MoveComplete(); });
     });

@@ -18,6 +18,7 @@
 #include "display/CellFormats.h"
 #include "display/GridLayoutApplication.h"
 #include "display/ResultsLayout.h"
+#include "engine/AnalysisTexts.h"
 #include "engine/AttributeColumns.h"
 #include "engine/ChartAccountFormatting.h"
 #include "engine/GroupTotals.h"
@@ -26,9 +27,11 @@
 #include "hostfw/AttributeDefinitions.h"
 #include "hostfw/Cinterface.h"
 #include "hostfw/ClsGlobal.h"
+#include "hostfw/Translator.h"
 #include "selection/OrderingColumns.h"
 
 #include "GridFontScale.h"
+#include "MovementGridTools.h"
 #include "ProcessingProgress.h"
 #include "ResultsPanelLayout.h"
 #include "SelectionPanel.h"
@@ -72,10 +75,15 @@ void FRMCI_QUORVANE::InitGrid()
     headerAttributes_ = attributes.names(headerAttributeEntity);
     lineAttributes_ = attributes.names(lineAttributeEntity);
     const display::GridLayoutSettings grid = gridLayoutSettings(attributes);
+    const hostfw::Translator& translator = activeInterface_->ClsGlobal()->translator();
+    const GridSides sides{settings_.debitCaption, settings_.creditCaption, translator.text(textBalanceColumn),
+                          translator.text(textRunningBalanceColumn), translator.text(textLinesColumn)};
+    addRunningBalance(*controls_.GRD_MOVIMENTI, sides);
     display::layOutGrid(*controls_.GRD_MOVIMENTI, display::movementGridLayout(grid));
     display::layOutGrid(*controls_.GRD_DETTAGLIO, display::detailGridLayout(grid));
     scaleColumnsToFont(*controls_.GRD_MOVIMENTI);
     scaleColumnsToFont(*controls_.GRD_DETTAGLIO);
+    connectGridTools(*controls_.GRD_MOVIMENTI, *controls_.TXT_FILTRORIGHE, *controls_.LBL_TOTALIRIGHE, sides);
     // The grids' numbers read as the totals beside them do, in the user's language.
     const QLocale numbers = hostfw::languageFromCode(settings_.userLanguage.toString()) == hostfw::Language::English
                                 ? QLocale(QLocale::English, QLocale::UnitedKingdom)
@@ -128,6 +136,17 @@ void FRMCI_QUORVANE::CaricamentoTree()
                                       hostfw::languageFromCode(settings_.userLanguage.toString())});
         ProcessingProgress progress(*controls_.PBARSELEZIONE, session.translator(), *this);
         ledger_.CaricamentoTree(extraction_->movements(), captions, progress);
+        const TotalsFormats formats = totalsFormats();
+        const auto text = [](const std::string& figure) { return QString::fromStdString(figure); };
+        const GroupTotalsTreeModel::Texts texts{
+            [=, converter = countervalue(selection())](const db::Decimal& amount) {
+                return text(amountText(amount, formats, converter));
+            },
+            [=](const db::Decimal& quantity) { return text(quantityText(quantity, formats)); },
+            [=](const db::Decimal& percent) { return text(percentText(percent, formats)); }};
+        analysis_.showFigures(ledger_, extraction_->movements(),
+                              orderingColumns(selection().ADVO_ORDINAMENTI, controls_.ADVO_ORDINAMENTI->offer()),
+                              session.translator(), captions, texts, formats.quantities);
     });
 }
 
@@ -185,8 +204,11 @@ void FRMCI_QUORVANE::setCaptions(const ControlCaptions& captions)
 void FRMCI_QUORVANE::AggiornamentoTotali()
 {
     hostfw::runUnderTrap(trap(QStringLiteral("AggiornamentoTotali")), [&] {
-        const SelectionParameters record = selection();
-        setCaptions(quorvane::AggiornamentoTotali(extraction_->movements(), totalsFormats(), countervalue(record)));
+        const Countervalue converter = countervalue(selection());
+        ControlCaptions captions = quorvane::AggiornamentoTotali(extraction_->movements(), totalsFormats(), converter);
+        analysis_.setComparisonCaptions(captions, controls_.TRE_GRUPPI->selectedNode(), extraction_->totals(),
+                                        totalsFormats(), converter);
+        setCaptions(captions);
     });
 }
 

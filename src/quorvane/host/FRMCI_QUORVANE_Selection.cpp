@@ -25,6 +25,8 @@
 #include "selection/SelectionFile.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
 #include <QPushButton>
 
 namespace quorvane::host {
@@ -283,6 +285,39 @@ void FRMCI_QUORVANE::connectSelectionCommands()
         if (!path.isEmpty())
             ApriSelezione(path);
     });
+    auto* menu = new QMenu(controls_.CMD_SELEZIONI);
+    controls_.CMD_SELEZIONI->setMenu(menu);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillSelectionsMenu(*menu); });
+}
+
+// The recent selections, newest first, then the named ones, then the command that names the one shown. The
+// menu is filled each time it opens, so another window's selections show in it too.
+void FRMCI_QUORVANE::fillSelectionsMenu(QMenu& menu)
+{
+    menu.clear();
+    for (const auto& entries : {selections_.recent(), selections_.named()}) {
+        for (const RememberedSelection& entry : entries)
+            menu.addAction(entry.caption, this, [this, json = entry.json] { openRemembered(json); });
+        menu.addSeparator();
+    }
+    menu.addAction(hostfw::userText("Salva con &nome…"), this, [this] { nameSelection(); });
+}
+
+void FRMCI_QUORVANE::openRemembered(const QByteArray& json)
+{
+    try {
+        applySelection(parseSelection(json));
+    } catch (const std::exception& e) {
+        showFileRefusal(QString::fromUtf8(e.what()));
+    }
+}
+
+void FRMCI_QUORVANE::nameSelection()
+{
+    const QString name = QInputDialog::getText(this, hostfw::userText("Salva selezione"), hostfw::userText("Nome:"))
+                             .trimmed();
+    if (!name.isEmpty())
+        selections_.keepNamed(name, selection());
 }
 
 void FRMCI_QUORVANE::setLookupChooser(controls::LookupChooser chooser)

@@ -10,6 +10,7 @@ class QFrame;
 class QGroupBox;
 class QPushButton;
 class QCheckBox;
+class QLineEdit;
 class QWidget;
 
 namespace controls {
@@ -31,6 +32,10 @@ class SplitterPanel;
 class TabStrip;
 class TextFieldM;
 class ToolbarMenuButton;
+}
+
+namespace quorvane::chart {
+class GroupChartView;
 }
 
 namespace quorvane::host {
@@ -58,6 +63,8 @@ struct FormControls {
     controls::MovementTypeSelector* USR_TIPOMOV = nullptr;
     controls::LabelField* LBL_INDOPERAZIONE = nullptr;
     controls::ComboField* CBO_INDOPERAZIONE = nullptr;
+    controls::LabelField* LBL_CONFRONTO = nullptr;
+    controls::ComboField* CBO_CONFRONTO = nullptr;     // what the processing compares the selection with
     // … amount and quantity
     QFrame* FRAME_TESTATA_IMPORTO = nullptr;
     controls::LabelField* LBL_IMPORTO = nullptr;
@@ -92,6 +99,7 @@ struct FormControls {
     // … the commands
     QPushButton* CMD_APRISELEZIONE = nullptr;
     QPushButton* CMD_SALVASELEZIONE = nullptr;
+    QPushButton* CMD_SELEZIONI = nullptr;              // the remembered selections' menu
     QPushButton* CMD_MOVIMENTI = nullptr;
     QPushButton* CMD_ELABORA = nullptr;
     controls::ProgressField* PBARSELEZIONE = nullptr;
@@ -114,6 +122,10 @@ struct FormControls {
     QPushButton* CMD_LEFT = nullptr;
     QPushButton* CMD_RIGHT = nullptr;
     QCheckBox* CHK_VIEWRIGHE = nullptr;
+    QLineEdit* TXT_FILTRORIGHE = nullptr;              // the movement grid's quick filter
+    controls::LabelField* LBL_TOTALIRIGHE = nullptr;   // the totals of the movement lines shown
+    QCheckBox* CHK_GRAFICO = nullptr;                  // shows the chart of the group beside the tree
+    chart::GroupChartView* GRF_GRAFICO = nullptr;
     QPushButton* CMD_ESPANDI = nullptr;
     QPushButton* CMD_CHIUDI = nullptr;
     controls::ToolbarMenuButton* CMD_ESPORTA = nullptr;

@@ -129,11 +129,16 @@ QFrame* buildMovementType(FormControls& c, QWidget* parent)
     c.CBO_INDOPERAZIONE = field<ComboField>(p, "CBO_INDOPERAZIONE", "Tipo di movimenti");
     c.CBO_INDOPERAZIONE->setWidthInCharacters(25);
     c.LBL_INDOPERAZIONE = label(p, "LBL_INDOPERAZIONE", "Tipo o&perazione", c.CBO_INDOPERAZIONE);
+    c.CBO_CONFRONTO = field<ComboField>(p, "CBO_CONFRONTO", "Confronta con");
+    c.CBO_CONFRONTO->setWidthInCharacters(25);
+    c.LBL_CONFRONTO = label(p, "LBL_CONFRONTO", "Confronta c&on", c.CBO_CONFRONTO);
     auto* grid = new QGridLayout(p);
     grid->addWidget(c.LBL_TIPOMOV, 0, 0, Qt::AlignTop);
     grid->addWidget(c.USR_TIPOMOV, 0, 1);
     grid->addWidget(c.LBL_INDOPERAZIONE, 1, 0);
     grid->addWidget(c.CBO_INDOPERAZIONE, 1, 1);
+    grid->addWidget(c.LBL_CONFRONTO, 2, 0);
+    grid->addWidget(c.CBO_CONFRONTO, 2, 1);
     return c.FRAME_TESTATA_TIPOMOV;
 }
 
@@ -258,10 +263,12 @@ QHBoxLayout* buildCommands(FormControls& c)
     auto* commands = new QHBoxLayout;
     c.CMD_APRISELEZIONE = named(new QPushButton(hostfw::userText("&Apri selezione…"), p), "CMD_APRISELEZIONE");
     c.CMD_SALVASELEZIONE = named(new QPushButton(hostfw::userText("&Salva selezione…"), p), "CMD_SALVASELEZIONE");
+    c.CMD_SELEZIONI = named(new QPushButton(hostfw::userText("Selezioni recen&ti"), p), "CMD_SELEZIONI");
     c.CMD_MOVIMENTI = named(new QPushButton(hostfw::userText("&Movimenti"), p), "CMD_MOVIMENTI");
     c.CMD_ELABORA = named(new QPushButton(hostfw::userText("&Elabora"), p), "CMD_ELABORA");
     commands->addWidget(c.CMD_APRISELEZIONE);
     commands->addWidget(c.CMD_SALVASELEZIONE);
+    commands->addWidget(c.CMD_SELEZIONI);
     commands->addStretch(1);
     commands->addWidget(c.CMD_MOVIMENTI);
     commands->addWidget(c.CMD_ELABORA);
@@ -274,11 +281,11 @@ void tabInReadingOrder(const FormControls& c)
     const std::initializer_list<QWidget*> order = {
         c.CBO_SELCONTOVDS, c.TXT_CONTO,       c.TXT_DESCRCONTO,  c.TXT_DATAREGDA,    c.TXT_DATAREGA,
         c.CHK_PERIODOCOMP, c.CBO_MESELI,      c.TXT_ANNOLI,      c.CBO_MESELS,       c.TXT_ANNOLS,
-        c.USR_TIPOMOV,     c.CBO_INDOPERAZIONE, c.CBO_SELPERIMP, c.TXT_IMPORTO,      c.TXT_PERC,
+        c.USR_TIPOMOV,     c.CBO_INDOPERAZIONE, c.CBO_CONFRONTO, c.CBO_SELPERIMP, c.TXT_IMPORTO,      c.TXT_PERC,
         c.CHK_QUANTITA,    c.CBO_SELPERQTA,   c.TXT_QUANTITA,    c.TXT_PERCQTA,      c.TXT_CODICEVALUTA,
         c.TXT_DATACAMBIO,  c.TXT_CAMBIO,      c.TAB_QUORVANE,    c.ADVQ_SELCONTI,    c.ADVQ_LIMITI,
         c.CHK_NO_PROGETTI, c.CHK_NO_COMMESSE, c.CHK_NO_VERSAMENTI, c.ADVO_ORDINAMENTI, c.CMD_APRISELEZIONE,
-        c.CMD_SALVASELEZIONE, c.CMD_MOVIMENTI, c.CMD_ELABORA};
+        c.CMD_SALVASELEZIONE, c.CMD_SELEZIONI, c.CMD_MOVIMENTI, c.CMD_ELABORA};
     chainTabOrder(order);
 }
 

@@ -3,6 +3,7 @@
 
 #include "FormControls.h"
 
+#include "chart/GroupChartView.h"
 #include "controls/DataGrid.h"
 #include "controls/GroupTreeView.h"
 #include "controls/LabelField.h"
@@ -15,6 +16,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -83,6 +85,20 @@ void figureHeader(QGridLayout* grid, LabelField* debit, LabelField* credit)
     grid->setColumnStretch(6, 1);
 }
 
+// The comparison's balance of the group shown, the variance and its percent, under the balances; their
+// captions are the user's language's, written when the window sets up its analysis.
+void comparisonRows(QGridLayout* grid, int firstRow)
+{
+    QWidget* parent = grid->parentWidget();
+    int row = firstRow;
+    for (const auto& [name, field] : {std::pair{"LBL_TOTCONFRONTO", "TXT_TOTCONFRONTO"},
+                                      std::pair{"LBL_TOTSCOSTAMENTO", "TXT_TOTSCOSTAMENTO"},
+                                      std::pair{"LBL_TOTSCOSTPERC", "TXT_TOTSCOSTPERC"}}) {
+        grid->addWidget(named(new LabelField({}, parent), name), row, 0);
+        grid->addWidget(figure(parent, field), row++, 3);
+    }
+}
+
 QFrame* buildSelectionTotals(FormControls& c, QWidget* parent)
 {
     c.FME_TOTALIGEN = frame(parent, "FME_TOTALIGEN");
@@ -93,7 +109,8 @@ QFrame* buildSelectionTotals(FormControls& c, QWidget* parent)
     figureRow(grid, 1, "Gruppo", "TXT_TOTDARE", "TXT_TOTAVERE", "TXT_TOTSALDO", "LBL_PARTVAL", "TXT_TOTQUANTITA");
     figureRow(grid, 2, "Totale selezione", "TXT_TOTGENDARE", "TXT_TOTGENAVERE", "TXT_TOTGENSALDO", "LBL_TOTVAL",
               "TXT_TOTGENQUANTITA");
-    grid->setRowStretch(3, 1);
+    comparisonRows(grid, 3);
+    grid->setRowStretch(6, 1);
     return c.FME_TOTALIGEN;
 }
 
@@ -139,6 +156,18 @@ QFrame* gridFrame(QWidget* parent, const char* name, controls::DataGrid*& grid, 
     return f;
 }
 
+// Over the movement grid its quick filter, under it the totals of the lines it shows.
+void addGridTools(FormControls& c, QFrame* movements)
+{
+    auto* layout = static_cast<QVBoxLayout*>(movements->layout());
+    c.TXT_FILTRORIGHE = named(new QLineEdit(movements), "TXT_FILTRORIGHE");
+    c.TXT_FILTRORIGHE->setPlaceholderText(hostfw::userText("Filtra le righe…"));
+    c.TXT_FILTRORIGHE->setClearButtonEnabled(true);
+    layout->insertWidget(0, c.TXT_FILTRORIGHE);
+    c.LBL_TOTALIRIGHE = text(movements, "LBL_TOTALIRIGHE");
+    layout->addWidget(c.LBL_TOTALIRIGHE);
+}
+
 QHBoxLayout* buildCommands(FormControls& c)
 {
     QWidget* p = c.FRA_RISULTATI;
@@ -146,6 +175,7 @@ QHBoxLayout* buildCommands(FormControls& c)
     c.CMD_LEFT = button(p, "CMD_LEFT", "<< &Origini");
     c.CMD_RIGHT = button(p, "CMD_RIGHT", "&Destinazioni >>");
     c.CHK_VIEWRIGHE = named(new QCheckBox(hostfw::userText("&Righe del movimento"), p), "CHK_VIEWRIGHE");
+    c.CHK_GRAFICO = named(new QCheckBox(hostfw::userText("Gra&fico"), p), "CHK_GRAFICO");
     c.CMD_ESPANDI = button(p, "CMD_ESPANDI", "Es&pandi");
     c.CMD_CHIUDI = button(p, "CMD_CHIUDI", "C&hiudi");
     c.CMD_ESPORTA = named(new controls::ToolbarMenuButton(p), "CMD_ESPORTA");
@@ -155,7 +185,7 @@ QHBoxLayout* buildCommands(FormControls& c)
     c.CMD_MODIFICA = button(p, "CMD_MODIFICA", "&Modifica");
     c.CMD_PARAMETRI = button(p, "CMD_PARAMETRI", "P&arametri");
     for (QWidget* command : std::initializer_list<QWidget*>{c.CHK_VIEWRIGHE, c.CMD_LEFT, c.CMD_RIGHT, c.CMD_ESPANDI,
-                                                            c.CMD_CHIUDI})
+                                                            c.CMD_CHIUDI, c.CHK_GRAFICO})
         commands->addWidget(command);
     commands->addStretch(1);
     for (QWidget* command :
@@ -167,9 +197,10 @@ QHBoxLayout* buildCommands(FormControls& c)
 // The Tab key goes from the tree to the movements, their lines, then the commands as they read.
 void tabInReadingOrder(const FormControls& c)
 {
-    const std::initializer_list<QWidget*> order = {c.TRE_GRUPPI, c.GRD_MOVIMENTI, c.GRD_DETTAGLIO, c.CHK_VIEWRIGHE,
-                                                   c.CMD_LEFT,   c.CMD_RIGHT,     c.CMD_ESPANDI,   c.CMD_CHIUDI,
-                                                   c.CMD_ESPORTA, c.CMD_STAMPA, c.CMD_MODIFICA, c.CMD_PARAMETRI};
+    const std::initializer_list<QWidget*> order = {
+        c.TRE_GRUPPI,  c.TXT_FILTRORIGHE, c.GRD_MOVIMENTI, c.GRD_DETTAGLIO, c.CHK_VIEWRIGHE, c.CMD_LEFT,
+        c.CMD_RIGHT,   c.CMD_ESPANDI,     c.CMD_CHIUDI,    c.CHK_GRAFICO,   c.CMD_ESPORTA,   c.CMD_STAMPA,
+        c.CMD_MODIFICA, c.CMD_PARAMETRI};
     chainTabOrder(order);
 }
 
@@ -184,11 +215,15 @@ void buildResultsPanel(FormControls& c, QWidget* window)
     auto* groups = new QHBoxLayout;
     c.TRE_GRUPPI = named(new controls::GroupTreeView(c.FRA_RISULTATI), "TRE_GRUPPI");
     groups->addWidget(c.TRE_GRUPPI, 1);
+    c.GRF_GRAFICO = named(new chart::GroupChartView(c.FRA_RISULTATI), "GRF_GRAFICO");
+    c.GRF_GRAFICO->setMinimumWidth(c.GRF_GRAFICO->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 40);
+    groups->addWidget(c.GRF_GRAFICO, 1);
     groups->addWidget(buildSelectionTotals(c, c.FRA_RISULTATI), 0, Qt::AlignTop);
     layout->addLayout(groups);
 
     c.ARQ_SPLIT = named(new controls::SplitterPanel(c.FRA_RISULTATI), "ARQ_SPLIT");
     c.FRA_MOVIMENTI = gridFrame(c.ARQ_SPLIT, "FRA_MOVIMENTI", c.GRD_MOVIMENTI, "GRD_MOVIMENTI");
+    addGridTools(c, c.FRA_MOVIMENTI);
     c.FRA_DETTAGLIO = gridFrame(c.ARQ_SPLIT, "FRA_DETTAGLIO", c.GRD_DETTAGLIO, "GRD_DETTAGLIO");
     c.ARQ_SPLIT->setPanes(c.FRA_MOVIMENTI, c.FRA_DETTAGLIO);
     layout->addWidget(c.ARQ_SPLIT, 1);

@@ -39,4 +39,15 @@ std::vector<controls::MovementType> chosenMovementTypes(const std::vector<contro
     return chosen;
 }
 
+std::string budgetMovementTypeCondition(const std::vector<controls::MovementType>& types,
+                                        const MovementTypeRange& range)
+{
+    constexpr int budgetKind = 1;
+    std::vector<int> codes;
+    for (const controls::MovementType& type : types)
+        if (controls::isOffered(type, std::vector<int>{budgetKind}, range.from, range.to))
+            codes.push_back(type.code);
+    return controls::movementTypeCondition(codes).toStdString();
+}
+
 } // namespace quorvane

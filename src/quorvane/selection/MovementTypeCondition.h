@@ -24,4 +24,9 @@ std::vector<controls::MovementType> chosenMovementTypes(const std::vector<contro
                                                         const MovementTypeRange& range,
                                                         const std::optional<std::vector<std::string>>& codes);
 
+// The condition of every budget type the selector offers for the range, which a comparison with the budget
+// extracts; empty text when there is none.
+std::string budgetMovementTypeCondition(const std::vector<controls::MovementType>& types,
+                                        const MovementTypeRange& range);
+
 } // namespace quorvane

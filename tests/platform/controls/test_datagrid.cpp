@@ -21,15 +21,19 @@ db::Recordset sampleRows()
     db::Recordset rows = db::Recordset::inMemory({{"ID", db::DataType::Integer},
                                                   {"CODICE", db::DataType::Text, 10},
                                                   {"IMPORTO", db::DataType::Decimal, 0, 15, 2},
-                                                  {"GRUPPO", db::DataType::Text, 5}});
-    const struct { int id; const char* code; std::int64_t cents; const char* group; } data[] = {
-        {1, "A1", 123450, "X"}, {2, "B2", -500, "Y"}, {3, "C3", 0, "X"}, {4, "D4", 99, "Y"}};
+                                                  {"GRUPPO", db::DataType::Text, 5},
+                                                  {"DARE", db::DataType::Decimal, 0, 15, 2},
+                                                  {"AVERE", db::DataType::Decimal, 0, 15, 2}});
+    const struct { int id; const char* code; std::int64_t cents; const char* group; std::int64_t debit, credit; } data[] = {
+        {1, "A1", 123450, "X", 1000, 0}, {2, "B2", -500, "Y", 0, 400}, {3, "C3", 0, "X", 250, 0}, {4, "D4", 99, "Y", 0, 100}};
     for (const auto& d : data) {
         rows.AddNew();
         rows.setValue("ID", d.id);
         rows.setValue("CODICE", d.code);
         rows.setValue("IMPORTO", db::Decimal{d.cents, 2});
         rows.setValue("GRUPPO", d.group);
+        rows.setValue("DARE", db::Decimal{d.debit, 2});
+        rows.setValue("AVERE", db::Decimal{d.credit, 2});
         rows.Update();
     }
     rows.MoveFirst();
@@ -76,6 +80,8 @@ private slots:
     void movingToARowMovesTheSetAndRaisesRowChanged();
     void refreshShowsTheFilteredRowsAndKeepsTheUsersWidths();
     void copyGivesTheSelectedRowsInViewOrderWithoutHiddenColumns();
+    void theUsersSortAndFilterLieOverTheSetWithARunningBalance_data();
+    void theUsersSortAndFilterLieOverTheSetWithARunningBalance();
 };
 
 void DataGridTest::columnsAreHiddenAtWidthZeroAndSizedFromTwips()
@@ -210,6 +216,60 @@ void DataGridTest::copyGivesTheSelectedRowsInViewOrderWithoutHiddenColumns()
     QCOMPARE(grid.selectedRowsText(), expected);
     QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), expected);
+}
+
+// Header clicks sort (a second click reverses), the quick filter reads the shown texts in any case, the
+// running balance (credit − debit, worked by hand) follows the grid's order, and the set's cursor follows
+// the grid's row through the user's order.
+void DataGridTest::theUsersSortAndFilterLieOverTheSetWithARunningBalance_data()
+{
+    QTest::addColumn<QString>("sortKey");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("codes");
+    QTest::addColumn<QStringList>("balances");
+    QTest::newRow("amount up") << "IMPORTO" << 1 << "" << QStringList{"B2", "C3", "D4", "A1"}
+                               << QStringList{"4.00", "1.50", "2.50", "-7.50"};
+    QTest::newRow("amount down") << "IMPORTO" << 2 << "" << QStringList{"A1", "D4", "C3", "B2"}
+                                 << QStringList{"-10.00", "-9.00", "-11.50", "-7.50"};
+    QTest::newRow("code down, group y") << "CODICE" << 2 << "y" << QStringList{"D4", "B2"}
+                                        << QStringList{"1.00", "5.00"};
+    QTest::newRow("shown amount, set order") << "" << 0 << "1.234" << QStringList{"A1"} << QStringList{"-10.00"};
+    QTest::newRow("nothing holds it") << "GRUPPO" << 1 << "zz" << QStringList{} << QStringList{};
+}
+
+void DataGridTest::theUsersSortAndFilterLieOverTheSetWithARunningBalance()
+{
+    QFETCH(QString, sortKey);
+    QFETCH(int, clicks);
+    QFETCH(QString, filter);
+    QFETCH(QStringList, codes);
+    QFETCH(QStringList, balances);
+    db::Recordset rows = sampleRows();
+    DataGrid grid;
+    grid.gridModel()->setRunningBalance(QStringLiteral("Saldo progressivo"), QStringLiteral("DARE"),
+                                        QStringLiteral("AVERE"));
+    layOut(grid);
+    grid.setRecordset(&rows);
+    QSignalSpy shownAgain(grid.gridModel(), &DataGridModel::rowsShown);
+    for (int i = 0; i < clicks; ++i)
+        emit grid.horizontalHeader()->sectionClicked(grid.gridModel()->columnOf(sortKey));
+    grid.setQuickFilter(filter);
+    QCOMPARE(shownAgain.count(), clicks + 1);
+    QStringList shownCodes, shownBalances;
+    for (int row = 0; row < grid.model()->rowCount(); ++row) {
+        shownCodes << shown(grid, row, "CODICE");
+        shownBalances << grid.gridModel()->cellText(row, grid.gridModel()->runningBalanceColumn());
+    }
+    QCOMPARE(shownCodes, codes);
+    QCOMPARE(shownBalances, balances);
+    QCOMPARE(grid.gridModel()->shownTotals().rows, long(codes.size()));
+    QCOMPARE(QString::fromStdString(grid.gridModel()->shownTotals().balance.toString()),
+             balances.isEmpty() ? QStringLiteral("0") : balances.last());
+    if (!codes.isEmpty()) {
+        grid.setCurrentIndex(grid.model()->index(codes.size() - 1, 1));
+        QCOMPARE(QString::fromStdString(rows.value("CODICE").toText()), codes.last());
+    }
 }
 
 QTEST_MAIN(DataGridTest)

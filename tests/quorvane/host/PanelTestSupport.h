@@ -15,6 +15,7 @@
 #include "hostfw/Navigator.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -46,6 +47,8 @@ struct PanelWindow {
         : session(hostfw::ClsGlobal::open(hosttest::demoLogin(company, language))),
           answerer(hosttest::answerDialogs(*session))
     {
+        // The selections a window remembers go to the test's settings, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
         program.setClsGlobal(session);
         program.setActiveNavigator(&navigator);
         program.setStatusBar(&statusBar);

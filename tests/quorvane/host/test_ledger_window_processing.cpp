@@ -5,6 +5,7 @@
 
 #include "PanelTestSupport.h"
 
+#include "controls/ComboField.h"
 #include "controls/DataGrid.h"
 #include "controls/GroupTreeView.h"
 #include "controls/OrderGrid.h"
@@ -12,7 +13,19 @@
 #include "controls/QueryGrid.h"
 #include "controls/SplitterPanel.h"
 #include "controls/ToolbarMenuButton.h"
+#include "engine/AnalysisTexts.h"
+#include "chart/GroupChartView.h"
+#include "engine/GroupTotalsTreeModel.h"
 #include "hostfw/Catalogue.h"
+
+#include <QAbstractItemModelTester>
+#include <QAbstractSeries>
+#include <QCheckBox>
+#include <QChart>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QHeaderView>
 
 #include <QTableWidget>
 
@@ -75,6 +88,9 @@ private slots:
     void aLimitThatCannotBeCombinedStopsUnderItsOwnName();
     void aDatabaseErrorWhileDescribingACodeIsReportedUnderTheGridsEvent();
     void anEnglishUserReadsNumbersAndMonthsInEnglish();
+    void theTreeShowsEachGroupsFiguresAndSortsByThem();
+    void theChartFollowsTheGroupAndTheGridsToolsTheLinesShown();
+    void aProcessedSelectionIsRememberedAndOpensAgainWithOneClick();
 };
 
 void LedgerWindowProcessingTest::nothingExtractedKeepsTheParametersShown()
@@ -315,6 +331,135 @@ void LedgerWindowProcessingTest::anEnglishUserReadsNumbersAndMonthsInEnglish()
     QVERIFY2(QRegularExpression(QStringLiteral("\"(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) 20\\d\\d\""))
                  .match(QString::fromStdString(month.text)).hasMatch(),
              month.text.c_str());
+}
+
+namespace {
+
+// The balances of the top-level groups as the tree lists them.
+std::vector<db::Decimal> topLevelBalances(const QAbstractItemModel& tree)
+{
+    const auto& figures = static_cast<const quorvane::GroupTotalsTreeModel&>(tree);
+    std::vector<db::Decimal> balances;
+    for (int row = 0; row < tree.rowCount(); ++row)
+        balances.push_back(figures.figuresAt(tree.index(row, 0))->totals.sums.balance);
+    return balances;
+}
+
+bool ordered(const std::vector<db::Decimal>& values, Qt::SortOrder order)
+{
+    for (std::size_t i = 1; i < values.size(); ++i)
+        if (values[i - 1].compare(values[i]) == (order == Qt::AscendingOrder ? 1 : -1))
+            return false;
+    return true;
+}
+
+} // namespace
+
+// Beside each caption its group's figures, the comparison with the budget chosen in "Confronta con" among
+// them, read as the group totals read them; a click on a column's header orders the groups by it, the next
+// click reverses the order, and the group column gives back the tree's own order.
+void LedgerWindowProcessingTest::theTreeShowsEachGroupsFiguresAndSortsByThem()
+{
+    paneltest::PanelWindow w;
+    QVERIFY(w.active());
+    w.window->applySelection(grouped());
+    w.choose(w.c().CBO_CONFRONTO, QStringLiteral("3"));
+    w.window->CMD_ELABORA_ButtonClick();
+    controls::GroupTreeView& view = *w.c().TRE_GRUPPI;
+    QAbstractItemModel& tree = *view.model();
+    QAbstractItemModelTester tester(&tree, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QStringList headers;
+    for (int column = 0; column < tree.columnCount(); ++column)
+        headers << tree.headerData(column, Qt::Horizontal).toString();
+    const int balance = int(headers.indexOf(hostText(quorvane::textBalanceColumn)));
+    const int comparison = int(headers.indexOf(hostText(quorvane::textComparisonColumn)));
+    QVERIFY2(balance > 0 && comparison > balance, qPrintable(headers.join('|')));
+    const QModelIndex first = view.selectedNode();
+    QCOMPARE(first.siblingAtColumn(balance).data().toString() + ' ', caption(w.window, "TXT_TOTSALDO"));
+    QCOMPARE(first.siblingAtColumn(comparison).data().toString() + ' ', caption(w.window, "TXT_TOTCONFRONTO"));
+    QVERIFY(caption(w.window, "TXT_TOTSCOSTAMENTO").trimmed().size() > 0);
+
+    const std::vector<db::Decimal> before = topLevelBalances(tree);
+    const auto clickHeader = [&](int column) {
+        view.scrollTo(tree.index(0, column));
+        QTest::mouseClick(view.header()->viewport(), Qt::LeftButton, {},
+                          QPoint(view.header()->sectionViewportPosition(column) + 4, 4));
+    };
+    clickHeader(balance);
+    const Qt::SortOrder firstOrder = view.header()->sortIndicatorOrder();
+    QVERIFY(ordered(topLevelBalances(tree), firstOrder));
+    clickHeader(balance);
+    QCOMPARE_NE(view.header()->sortIndicatorOrder(), firstOrder);
+    QVERIFY(ordered(topLevelBalances(tree), view.header()->sortIndicatorOrder()));
+    QCOMPARE(view.key(view.selectedNode()), QStringLiteral("*1"));
+    view.sortByColumn(0, Qt::AscendingOrder);
+    QCOMPARE(topLevelBalances(tree), before);
+}
+
+// "Grafico" draws the group shown, with the comparison's series beside the balances, and follows a click;
+// the grid's quick filter keeps the lines holding its text, and the totals under the grid count what shows.
+void LedgerWindowProcessingTest::theChartFollowsTheGroupAndTheGridsToolsTheLinesShown()
+{
+    paneltest::PanelWindow w;
+    QVERIFY(w.active());
+    w.window->applySelection(grouped());
+    w.choose(w.c().CBO_CONFRONTO, QStringLiteral("1"));
+    w.window->CMD_ELABORA_ButtonClick();
+    quorvane::chart::GroupChartView& chart = *w.c().GRF_GRAFICO;
+    QVERIFY(chart.isHidden());
+    w.c().CHK_GRAFICO->click();
+    QVERIFY(!chart.isHidden());
+    controls::GroupTreeView& tree = *w.c().TRE_GRUPPI;
+    QCOMPARE(chart.chart()->series().size(), 2);
+    QCOMPARE(chart.chart()->title(), tree.text(tree.selectedNode()));
+    const QModelIndex second = tree.model()->index(1, 0);
+    emit tree.NodeClick(second);
+    QCOMPARE(chart.chart()->title(), tree.text(second));
+
+    controls::DataGrid& grid = *w.c().GRD_MOVIMENTI;
+    const QString all = w.c().LBL_TOTALIRIGHE->text();
+    QVERIFY2(all.contains(caption(w.window, "TXT_TOTSALDO").trimmed()), qPrintable(all));
+    const QString code = grid.gridModel()->cellText(grid.model()->rowCount() - 1, grid.gridModel()->columnOf("NUMSEZDOC"));
+    w.c().TXT_FILTRORIGHE->setText(code);
+    QVERIFY(grid.model()->rowCount() > 0);
+    for (int row = 0; row < grid.model()->rowCount(); ++row) {
+        QStringList texts;
+        for (int column = 0; column < grid.model()->columnCount(); ++column)
+            if (!grid.isColumnHidden(column))
+                texts << grid.gridModel()->cellText(row, column);
+        QVERIFY2(texts.join('|').contains(code), qPrintable(texts.join('|')));
+    }
+    QVERIFY(w.c().LBL_TOTALIRIGHE->text().contains(QString::number(grid.model()->rowCount())));
+}
+
+// Each processed selection goes first among the recent ones, ten at most, the same one moving up rather than
+// twice; choosing one from the menu puts it back in the panel. The settings are the test's own (PanelWindow).
+void LedgerWindowProcessingTest::aProcessedSelectionIsRememberedAndOpensAgainWithOneClick()
+{
+    paneltest::PanelWindow w;
+    QVERIFY(w.active());
+    QSettings(QSettings::UserScope, QStringLiteral("Quorvane"), QStringLiteral("partitario")).clear();
+    SelectionParameters other = ledger({row("C.d.C.", true)});
+    for (const SelectionParameters& s : {other, grouped(), other}) {
+        w.window->applySelection(s);
+        w.window->CMD_ELABORA_ButtonClick();
+    }
+    QMenu& menu = *w.c().CMD_SELEZIONI->menu();
+    emit menu.aboutToShow();
+    QList<QAction*> entries = menu.actions();
+    QCOMPARE(entries.at(0)->text(), quorvane::host::recentCaption(other));
+    QCOMPARE(entries.at(1)->text(), quorvane::host::recentCaption(grouped()));
+    QVERIFY(entries.at(2)->isSeparator());
+    entries.at(1)->trigger();
+    QCOMPARE(w.window->selection().ADVO_ORDINAMENTI, grouped().ADVO_ORDINAMENTI);
+
+    quorvane::host::RememberedSelections remembered;
+    for (int account = 10; account < 22; ++account) {
+        other.TXT_CONTO = std::to_string(account);
+        remembered.rememberProcessed(other);
+    }
+    QCOMPARE(int(remembered.recent().size()), quorvane::host::RememberedSelections::recentCount);
+    QCOMPARE(remembered.recent().front().caption, quorvane::host::recentCaption(other));
 }
 
 QTEST_MAIN(LedgerWindowProcessingTest)
