@@ -50,8 +50,8 @@ int process(const CommandLine& line, const DatabaseOption& database)
     }
     const quorvane::GroupChartData data =
         quorvane::groupChartData(display.tree(), display.levels(), display.figures(), group);
-    const quorvane::chart::ChartCaptions captions{QString::fromStdString(hostText(quorvane::textBalanceColumn)),
-                                                  QString::fromStdString(hostText(quorvane::textComparisonColumn))};
+    const quorvane::chart::ChartCaptions captions{QString::fromStdString(hostText(quorvane::textBalanceColumn, session.language)),
+                                                  QString::fromStdString(hostText(quorvane::textComparisonColumn, session.language))};
     const std::unique_ptr<QChart> chart = quorvane::chart::makeGroupChart(data, captions);
     savePicture(quorvane::chart::drawChart(*chart, pictureSize), *line.option("--png"));
     return 0;

@@ -82,15 +82,15 @@ exporting::ExportRequest exportRequest(const CommandLine& line, const DatabaseOp
     return request;
 }
 
-std::optional<exporting::ExportComparison> exportComparison(const LedgerDisplay& display)
+std::optional<exporting::ExportComparison> exportComparison(const LedgerDisplay& display, hostfw::Language language)
 {
     if (!display.comparisonTotals())
         return std::nullopt;
     exporting::ExportComparison comparison =
         exporting::exportComparison(display.tree(), display.figures(), display.comparisonTotals()->balance);
-    comparison.comparisonCaption = QString::fromStdString(hostText(quorvane::textComparisonColumn));
-    comparison.varianceCaption = QString::fromStdString(hostText(quorvane::textVarianceColumn));
-    comparison.variancePercentCaption = QString::fromStdString(hostText(quorvane::textVariancePercentColumn));
+    comparison.comparisonCaption = QString::fromStdString(hostText(quorvane::textComparisonColumn, language));
+    comparison.varianceCaption = QString::fromStdString(hostText(quorvane::textVarianceColumn, language));
+    comparison.variancePercentCaption = QString::fromStdString(hostText(quorvane::textVariancePercentColumn, language));
     return comparison;
 }
 
@@ -113,7 +113,7 @@ int process(const CommandLine& line, const DatabaseOption& database, hostfw::Lan
                                                  settings.costCentreChart, settings.expenseItemChart};
     const quorvane::Countervalue countervalue(session.request.selection, session.company.currency,
                                               *session.connection, settings.company);
-    const std::optional<exporting::ExportComparison> comparison = exportComparison(display);
+    const std::optional<exporting::ExportComparison> comparison = exportComparison(display, language);
     const exporting::LedgerSource source{extraction.movements(), display.tree(), display.levels(), columns, formats,
                                          countervalue, exporting::exportHeading(session.company, display.captions()),
                                          comparison ? &*comparison : nullptr};

@@ -122,7 +122,7 @@ void printTree(std::ostream& out, const LedgerResult& result, const std::vector<
     if (display.comparisonTotals())
         for (int text : {quorvane::textComparisonColumn, quorvane::textVarianceColumn,
                          quorvane::textVariancePercentColumn})
-            header += " " + fitted(hostText(text), comparisonWidth, true);
+            header += " " + fitted(hostText(text, result.session.language), comparisonWidth, true);
     out << header << '\n';
     const int decimals = result.session.request.settings.amountDecimals;
     for (const quorvane::GroupNode* node : display.tree().topLevel())
@@ -153,7 +153,7 @@ void printLedgerText(std::ostream& out, const LedgerResult& result)
     out << '\n';
     printLine(out, columns, totalsCells(columns, result.totals));
     if (const std::optional<quorvane::SelectionTotals>& comparison = result.display.comparisonTotals())
-        out << fitted(hostText(quorvane::textComparisonColumn), groupTextWidth, false)
+        out << fitted(hostText(quorvane::textComparisonColumn, result.session.language), groupTextWidth, false)
             << comparisonCells({{result.totals, result.movements.RecordCount()}, comparison->balance},
                                result.session.request.settings.amountDecimals)
             << '\n';
