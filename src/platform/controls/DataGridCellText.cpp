@@ -54,6 +54,8 @@ QString cellText(const db::Value& value, const DataGridColumn& column, const QLo
         return dateText(value.asDateTime());
     if (value.isNumber() && column.kind == ColumnKind::Number)
         return numberText(value, column, locale);
+    if (value.isText())
+        return QString::fromStdString(value.asText());
     return QString::fromStdString(value.toText());
 }
 

@@ -5,8 +5,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <algorithm>
 #include <optional>
-#include <string>
 
 namespace controls {
 
@@ -18,75 +18,88 @@ int patternDecimals(const QString& pattern)
     return point < 0 ? 0 : int(pattern.size() - point - 1);
 }
 
-// The shortest digits that read back as the value, when they already are its fixed notation: fewer
+// The shortest digits that read back as the value, when they already are its fixed notation: no more
 // decimals than asked for, and the value small enough that no nearer decimal lies within its precision.
-// Otherwise (a value to round, a negative zero, something huge) nothing, and the locale writes it.
-std::optional<std::string> exactFixedDigits(double value, int decimals)
+// Otherwise (a value to round, a negative zero, something huge) none, and the locale writes it.
+struct FixedDigits {
+    char text[48];
+    int length = 0;     // sign, digits and, when the value has decimals, the point and them
+    int point = 0;      // where the point is or would be
+};
+
+std::optional<FixedDigits> exactFixedDigits(double value, int decimals)
 {
-    if (!std::isfinite(value) || decimals < 0 || decimals > 9 || (value == 0 && std::signbit(value)))
+    static constexpr double largestExact[] = {0x1p50,        0x1p50 / 1e1, 0x1p50 / 1e2, 0x1p50 / 1e3, 0x1p50 / 1e4,
+                                              0x1p50 / 1e5,  0x1p50 / 1e6, 0x1p50 / 1e7, 0x1p50 / 1e8, 0x1p50 / 1e9};
+    if (!std::isfinite(value) || decimals < 0 || decimals > 9 || (value == 0 && std::signbit(value))
+        || std::fabs(value) >= largestExact[decimals])
         return std::nullopt;
-    if (std::fabs(value) >= std::ldexp(std::pow(10.0, -decimals), 50))
-        return std::nullopt;
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    FixedDigits digits;
+    const auto result = std::to_chars(digits.text, digits.text + sizeof digits.text, value, std::chars_format::fixed);
     if (result.ec != std::errc())
         return std::nullopt;
-    std::string digits(buffer, result.ptr);
-    const std::size_t point = digits.find('.');
-    const int shown = point == std::string::npos ? 0 : int(digits.size() - point - 1);
+    digits.length = int(result.ptr - digits.text);
+    const char* point = std::find(digits.text, result.ptr, '.');
+    digits.point = int(point - digits.text);
+    const int shown = point == result.ptr ? 0 : int(result.ptr - point - 1);
     if (shown > decimals)
         return std::nullopt;
-    if (decimals > 0)
-        digits += (point == std::string::npos ? "." : "") + std::string(std::size_t(decimals - shown), '0');
     return digits;
 }
 
-// Whether the locale writes numbers as this file does: Western digits, a sign before them, thousands in
-// threes from the first. Asked once per locale, as a grid writes thousands of numbers in the same one.
-bool writesPlainFixed(const QLocale& locale)
+// How the locale writes numbers, when it writes them as this file does: Western digits, a sign before them,
+// thousands in threes from the first. Asked once per locale, as a grid writes thousands of numbers in one.
+struct PlainFixed {
+    QString minus, group, point;
+};
+
+const PlainFixed* plainFixedOf(const QLocale& locale)
 {
     thread_local QLocale asked = QLocale::c();
-    thread_local bool plain = false;
+    thread_local std::optional<PlainFixed> plain;
     thread_local bool known = false;
     if (!known || asked != locale) {
         asked = locale;
         known = true;
-        const QString group = locale.groupSeparator(), point = locale.decimalPoint();
-        plain = locale.toString(-1234567.5, 'f', 1) == locale.negativeSign() + QStringLiteral("1") + group
-                    + QStringLiteral("234") + group + QStringLiteral("567") + point + QStringLiteral("5")
-                && locale.toString(1234.0, 'f', 0) == QStringLiteral("1") + group + QStringLiteral("234")
-                && !(locale.numberOptions() & QLocale::OmitGroupSeparator);
+        const PlainFixed p{locale.negativeSign(), locale.groupSeparator(), locale.decimalPoint()};
+        const bool asHere = locale.toString(-1234567.5, 'f', 1)
+                                == p.minus + QStringLiteral("1") + p.group + QStringLiteral("234") + p.group
+                                       + QStringLiteral("567") + p.point + QStringLiteral("5")
+                            && locale.toString(1234.0, 'f', 0) == QStringLiteral("1") + p.group + QStringLiteral("234")
+                            && !(locale.numberOptions() & QLocale::OmitGroupSeparator);
+        plain = asHere ? std::optional<PlainFixed>(p) : std::nullopt;
     }
-    return plain;
+    return plain ? &*plain : nullptr;
 }
 
 // The fixed notation written here rather than by the locale, which costs a grid's quick filter most of
 // its first reading of the lines; only where it comes out as the locale's own.
 std::optional<QString> fixedText(double value, int decimals, bool grouped, const QLocale& locale)
 {
-    if (!writesPlainFixed(locale))
+    const PlainFixed* plain = plainFixedOf(locale);
+    if (!plain || plain->group.size() != 1 || plain->point.size() != 1 || plain->minus.size() != 1)
         return std::nullopt;
-    const std::optional<std::string> digits = exactFixedDigits(value, decimals);
+    const std::optional<FixedDigits> digits = exactFixedDigits(value, decimals);
     if (!digits)
         return std::nullopt;
-    const bool negative = digits->front() == '-';
-    const std::size_t first = negative ? 1 : 0;
-    const std::size_t point = std::min(digits->find('.'), digits->size());
-    QString text;
-    text.reserve(qsizetype(digits->size() + digits->size() / 3 + 2));
-    if (negative)
-        text += locale.negativeSign();
-    const QString group = locale.groupSeparator();
-    for (std::size_t i = first; i < point; ++i) {
-        if (grouped && i > first && (point - i) % 3 == 0)
-            text += group;
-        text += QLatin1Char((*digits)[i]);
+    QChar text[80];
+    int length = 0;
+    const int first = digits->text[0] == '-' ? 1 : 0;
+    if (first)
+        text[length++] = plain->minus[0];
+    for (int i = first; i < digits->point; ++i) {
+        if (grouped && i > first && (digits->point - i) % 3 == 0)
+            text[length++] = plain->group[0];
+        text[length++] = QLatin1Char(digits->text[i]);
     }
-    if (point < digits->size()) {
-        text += locale.decimalPoint();
-        text += QLatin1StringView(digits->data() + point + 1, qsizetype(digits->size() - point - 1));
+    if (decimals > 0) {
+        text[length++] = plain->point[0];
+        for (int i = digits->point + 1; i < digits->length; ++i)
+            text[length++] = QLatin1Char(digits->text[i]);
+        for (int shown = digits->length - std::min(digits->length, digits->point + 1); shown < decimals; ++shown)
+            text[length++] = QLatin1Char('0');
     }
-    return text;
+    return QString(text, length);
 }
 
 } // namespace
