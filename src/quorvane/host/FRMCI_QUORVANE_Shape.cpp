@@ -13,15 +13,27 @@
 
 namespace quorvane::host {
 
-// A size remembered on a larger screen still fits this one.
+namespace {
+
+// The host's frame the window sits in, once it is shown, or else the screen's available area.
+QSize roomFor(const QWidget& window)
+{
+    if (const QWidget* frame = window.parentWidget(); frame && frame->isVisible())
+        return frame->size();
+    return window.screen() ? window.screen()->availableGeometry().size() : QSize();
+}
+
+} // namespace
+
+// A window opened for the first time takes its design size grown to what its layout asks for, so that no
+// caption of its parameters is cut. Either size, and one remembered on a larger screen, fits the room.
 void FRMCI_QUORVANE::restoreWindowSize(const QSize& design)
 {
     QWidget* window = frameWindow();
-    const QRect available = window->screen() ? window->screen()->availableGeometry() : QRect();
     const QSize remembered = readWindowShape().size;
-    const QSize size = remembered.isValid() ? firstWindowSize(remembered, remembered, available)
-                                            : firstWindowSize(design, window->sizeHint(), available);
-    window->resize(size);
+    const QSize wanted = remembered.isValid() ? remembered : design.expandedTo(window->sizeHint());
+    const QSize room = roomFor(*window);
+    window->resize(room.isValid() ? wanted.boundedTo(room) : wanted);
 }
 
 void FRMCI_QUORVANE::restoreGridShape()

@@ -48,12 +48,6 @@ void keepWindowShape(const WindowShape& shape)
     }
 }
 
-QSize firstWindowSize(const QSize& design, const QSize& layoutHint, const QRect& available)
-{
-    const QSize wanted = design.expandedTo(layoutHint);
-    return available.isValid() ? wanted.boundedTo(available.size()) : wanted;
-}
-
 ColumnWidths columnWidths(const controls::DataGrid& grid)
 {
     ColumnWidths widths;

@@ -1,9 +1,8 @@
 #pragma once
 // The shape the user gave the window, kept in the user's settings when the window closes and given to
 // the next window he opens: its size, the movement grid's share above the lines' detail, and the widths
-// of the grids' columns. A window opened for the first time takes the size its panels ask for.
+// of the grids' columns.
 
-#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -26,10 +25,6 @@ struct WindowShape {
 
 WindowShape readWindowShape();
 void keepWindowShape(const WindowShape& shape);
-
-// The size of a window opened for the first time: the design size grown to what its layout asks for
-// (so that no caption is cut), never larger than the screen's available area.
-QSize firstWindowSize(const QSize& design, const QSize& layoutHint, const QRect& available);
 
 ColumnWidths columnWidths(const controls::DataGrid& grid);
 // Widths of columns the grid no longer has are skipped.

@@ -17,6 +17,7 @@
 #include "chart/GroupChartView.h"
 #include "engine/GroupTotalsTreeModel.h"
 #include "hostfw/Catalogue.h"
+#include "host/UserSettings.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractSeries>
@@ -78,7 +79,11 @@ class LedgerWindowProcessingTest : public QObject {
     Q_OBJECT
 private slots:
     // Each case starts as a user the inquiry has not met: no remembered selection, no window shape.
-    void init() { QSettings(QSettings::UserScope, QStringLiteral("Quorvane"), QStringLiteral("partitario")).clear(); }
+    void init()
+    {
+        using namespace quorvane::host;
+        QSettings(QSettings::UserScope, settingsOrganisation, settingsApplication).clear();
+    }
     void nothingExtractedKeepsTheParametersShown();
     void aRefusedSelectionProcessesNothingAndLeavesTheGridsUnbound();
     void aSecondProcessingReplacesTheFirst();
