@@ -40,12 +40,6 @@ QString numberText(const db::Value& value, const DataGridColumn& column, const Q
 
 } // namespace
 
-QString numberPattern(const QString& format, int decimals)
-{
-    const QString integerPart = format.isEmpty() ? QStringLiteral("0") : format.section(QLatin1Char('.'), 0, 0);
-    return decimals > 0 ? integerPart + QLatin1Char('.') + QString(decimals, QLatin1Char('0')) : integerPart;
-}
-
 QString cellText(const db::Value& value, const DataGridColumn& column, const QLocale& locale)
 {
     if (value.isNull())
