@@ -4,31 +4,41 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace controls {
 
 namespace {
 
+// Written digit by digit: the grid writes a date for every line the quick filter reads.
 QString dateText(const db::DateTime& date)
 {
-    return QDate(date.year(), date.month(), date.day()).toString(QStringLiteral("dd/MM/yyyy"));
+    const int year = date.year();
+    if (year < 1 || year > 9999 || !QDate::isValid(year, date.month(), date.day()))
+        return QDate(year, date.month(), date.day()).toString(QStringLiteral("dd/MM/yyyy"));
+    const int day = date.day(), month = date.month();
+    const char16_t text[] = {char16_t(u'0' + day / 10),  char16_t(u'0' + day % 10),        u'/',
+                             char16_t(u'0' + month / 10), char16_t(u'0' + month % 10),      u'/',
+                             char16_t(u'0' + year / 1000), char16_t(u'0' + year / 100 % 10),
+                             char16_t(u'0' + year / 10 % 10), char16_t(u'0' + year % 10)};
+    return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
+// The column's pattern is read where the cell is written, without building it: a grid writes thousands.
 QString numberText(const db::Value& value, const DataGridColumn& column, const QLocale& locale)
 {
-    if (column.decimals)
-        return formatNumber(value.toDouble(), numberPattern(column.numberFormat, *column.decimals), locale);
+    if (column.decimals) {
+        const QStringView format(column.numberFormat);
+        const qsizetype point = format.indexOf(QLatin1Char('.'));
+        const bool grouped = (point < 0 ? format : format.first(point)).contains(QLatin1Char(','));
+        return formatNumber(value.toDouble(), std::max(0, *column.decimals), grouped, locale);
+    }
     if (!column.numberFormat.isEmpty())
         return formatNumber(value.toDouble(), column.numberFormat, locale);
     return QString::fromStdString(value.toText());
 }
 
 } // namespace
-
-QString numberPattern(const QString& format, int decimals)
-{
-    const QString integerPart = format.isEmpty() ? QStringLiteral("0") : format.section(QLatin1Char('.'), 0, 0);
-    return decimals > 0 ? integerPart + QLatin1Char('.') + QString(decimals, QLatin1Char('0')) : integerPart;
-}
 
 QString cellText(const db::Value& value, const DataGridColumn& column, const QLocale& locale)
 {
@@ -38,6 +48,8 @@ QString cellText(const db::Value& value, const DataGridColumn& column, const QLo
         return dateText(value.asDateTime());
     if (value.isNumber() && column.kind == ColumnKind::Number)
         return numberText(value, column, locale);
+    if (value.isText())
+        return QString::fromStdString(value.asText());
     return QString::fromStdString(value.toText());
 }
 

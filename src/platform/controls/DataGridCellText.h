@@ -14,7 +14,4 @@ namespace controls {
 // Numbers take the separators of the locale.
 QString cellText(const db::Value& value, const DataGridColumn& column, const QLocale& locale);
 
-// The column's number format with its decimals replaced: "###,##0.00" with 3 decimals is "###,##0.000".
-QString numberPattern(const QString& format, int decimals);
-
 } // namespace controls

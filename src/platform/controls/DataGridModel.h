@@ -9,6 +9,7 @@
 // is laid again over whatever the set shows after each refresh.
 
 #include "controls/DataGridColumn.h"
+#include "controls/ShownTextIndex.h"
 #include "controls/DataGridRow.h"
 #include "controls/NumberText.h"
 #include "db/Recordset.h"
@@ -117,7 +118,7 @@ private:
     std::vector<int> filteredColumns_;
     // Each row's texts in the filtered columns, case-folded and joined, made by the first filter after the set
     // is read again and kept for the next: typing on costs a search, not a cell's formatting.
-    std::vector<QString> shownTexts_;
+    ShownTextIndex shownTexts_;
     RunningBalance balance_;
     std::vector<db::Decimal> runningBalances_;         // by grid row, with a running balance column
     ShownTotals shownTotals_;

@@ -7,18 +7,20 @@
 #include "controls/DataGridCellText.h"
 #include "controls/NumberText.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <numeric>
 
 namespace controls {
 namespace {
 
-// What a row sorts by in a column: numbers and dates by their value, everything else by its shown text.
-// An empty cell sorts before any value.
+// What a row sorts by in a column: numbers and dates by their value, everything else by its shown text,
+// through the text's rank among the column's distinct texts. An empty cell sorts before any value.
 struct SortKey {
     bool empty = true;
     double number = 0;
-    QString text;
+    int textRank = 0;   // 0 for a number or a date
 };
 
 int compareKeys(const SortKey& a, const SortKey& b)
@@ -27,8 +29,40 @@ int compareKeys(const SortKey& a, const SortKey& b)
         return int(b.empty) - int(a.empty);
     if (a.number != b.number)
         return a.number < b.number ? -1 : 1;
-    return a.text.compare(b.text);   // folded once, when the key was made
+    return a.textRank - b.textRank;
 }
+
+// A ledger's column repeats few texts over many lines: each distinct text is folded and ordered once, and
+// the lines then sort by whole numbers. Texts that fold alike share a rank, from 1 up.
+class TextRanks {
+public:
+    int slotOf(const QString& text)
+    {
+        auto at = distinct_.constFind(text);
+        if (at == distinct_.cend())
+            at = distinct_.insert(text, int(distinct_.size()));
+        return at.value();
+    }
+    std::vector<int> ranks() const
+    {
+        std::vector<std::pair<QString, int>> folded;
+        folded.reserve(distinct_.size());
+        for (auto it = distinct_.cbegin(); it != distinct_.cend(); ++it)
+            folded.emplace_back(it.key().toCaseFolded(), it.value());
+        std::sort(folded.begin(), folded.end(), [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+        std::vector<int> rankOfSlot(folded.size());
+        int rank = 0;
+        for (std::size_t i = 0; i < folded.size(); ++i) {
+            if (i == 0 || folded[i].first != folded[i - 1].first)
+                ++rank;
+            rankOfSlot[static_cast<std::size_t>(folded[i].second)] = rank;
+        }
+        return rankOfSlot;
+    }
+
+private:
+    QHash<QString, int> distinct_;   // each text's slot, in the order first met
+};
 
 db::Decimal amountOf(const db::Value& value)
 {
@@ -110,31 +144,24 @@ void DataGridModel::indexShownTexts()
         for (int column = 0; column < static_cast<int>(columns_.size()); ++column)
             columns.push_back(column);
     std::erase_if(columns, [&](int column) { return column >= static_cast<int>(columns_.size()); });
-    shownTexts_.resize(static_cast<std::size_t>(rowCount_));
+    shownTexts_.clear();
     for (long row = 0; row < rowCount_; ++row) {
-        QString& text = shownTexts_[static_cast<std::size_t>(row)];
+        shownTexts_.startRow();
         for (int column : columns)
-            text += viewCellText(row, column) + QLatin1Char('\n');
-        text = text.toCaseFolded();
+            shownTexts_.appendCell(viewCellText(row, column));
     }
 }
 
 std::vector<long> DataGridModel::filteredRows()
 {
-    std::vector<long> rows;
-    rows.reserve(static_cast<std::size_t>(rowCount_));
     if (quickFilter_.isEmpty()) {
-        for (long row = 0; row < rowCount_; ++row)
-            rows.push_back(row);
+        std::vector<long> rows(static_cast<std::size_t>(rowCount_));
+        std::iota(rows.begin(), rows.end(), 0L);
         return rows;
     }
-    if (shownTexts_.size() != static_cast<std::size_t>(rowCount_))
+    if (!shownTexts_.covers(rowCount_))
         indexShownTexts();
-    const QString wanted = quickFilter_.toCaseFolded();
-    for (long row = 0; row < rowCount_; ++row)
-        if (shownTexts_[static_cast<std::size_t>(row)].contains(wanted))
-            rows.push_back(row);
-    return rows;
+    return shownTexts_.rowsHolding(quickFilter_.toCaseFolded());
 }
 
 // A stable sort, so rows of equal values keep the set's order, as the window sorted them.
@@ -145,17 +172,26 @@ void DataGridModel::sortRows(std::vector<long>& rows) const
     const DataGridColumn& column = columns_[static_cast<std::size_t>(sortColumn_)];
     const int field = fields_[static_cast<std::size_t>(sortColumn_)];
     std::vector<SortKey> keys(static_cast<std::size_t>(rowCount_));
+    TextRanks texts;
+    std::vector<long> textRows;
     for (long row : rows) {
         SortKey& key = keys[static_cast<std::size_t>(row)];
         const db::Value value = field < 0 ? db::Value() : rows_->valueAt(row, field);
         if (value.isDateTime()) {
-            key = {false, double(value.asDateTime().msecs), {}};
+            key = {false, double(value.asDateTime().msecs), 0};
         } else if (value.isNumber() && column.kind == ColumnKind::Number) {
-            key = {false, value.toDouble(), {}};
+            key = {false, value.toDouble(), 0};
         } else {
-            key.text = viewCellText(row, sortColumn_).toCaseFolded();
-            key.empty = key.text.isEmpty();
+            const QString text = viewCellText(row, sortColumn_);
+            key.empty = text.isEmpty();
+            key.textRank = texts.slotOf(text);
+            textRows.push_back(row);
         }
+    }
+    const std::vector<int> rankOfSlot = texts.ranks();
+    for (long row : textRows) {
+        SortKey& key = keys[static_cast<std::size_t>(row)];
+        key.textRank = rankOfSlot[static_cast<std::size_t>(key.textRank)];
     }
     const bool ascending = sortOrder_ == Qt::AscendingOrder;
     std::stable_sort(rows.begin(), rows.end(), [&](long a, long b) {

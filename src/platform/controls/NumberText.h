@@ -19,6 +19,8 @@ const QLocale& italianNumbers();
 // The number in the pattern's form with the locale's separators: 1234.5 in "###,##0.00" reads "1.234,50"
 // in Italian, "1,234.50" in English.
 QString formatNumber(double value, const QString& pattern, const QLocale& locale = italianNumbers());
+// The same with the pattern read already: its decimals and whether it groups the thousands.
+QString formatNumber(double value, int decimals, bool grouped, const QLocale& locale);
 
 // The number as it is typed: no thousands separators, a comma only when it has decimals.
 QString typingText(double value);

@@ -16,6 +16,10 @@ public:
 
     // The check box's new state: false closes the pane, true opens it.
     void CHK_VIEWRIGHE_Click(bool shown, controls::SplitterPanel& splitter);
+    // The movement grid's share of the height while the pane is open: the split the user left, or the first.
+    std::int16_t openPercentage(const controls::SplitterPanel& splitter, bool shown) const;
+    // The split a new window takes from the user's last one; a share that closes either pane is ignored.
+    void startFrom(int percentage);
 
 private:
     int savedPosition_ = 0;               // 0: not saved yet

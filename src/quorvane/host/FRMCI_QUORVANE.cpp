@@ -91,6 +91,7 @@ void FRMCI_QUORVANE::MDIActiveX1_FormLoad()
         const QRect twips(activeInterface_ ? activeInterface_->Left().toInt() : 0,
                           activeInterface_ ? activeInterface_->Top().toInt() : 0, formWidthTwips, formHeightTwips);
         frameWindow_ = hostfw::placeInHostFrame(this, activeInterface_ ? activeInterface_->ActiveFrame() : nullptr, twips);
+        restoreWindowSize({hostfw::twipsToPixels(formWidthTwips), hostfw::twipsToPixels(formHeightTwips)});
     });
 }
 
@@ -199,7 +200,7 @@ void FRMCI_QUORVANE::Form_QueryUnload(bool& cancel)
 void FRMCI_QUORVANE::Form_Unload()
 {
     hostfw::runUnderTrap(
-        hostfw::ignoreErrors(),
+        hostfw::ignoreErrors(), [&] { keepShape(); },
         [&] {
             if (costUtilities_)
                 costUtilities_->terminate();

@@ -193,6 +193,11 @@ private:
     QWidget* frameWindow();
     void applyWindowState();
 
+    // The shape the user left the last window in, given to this one and kept again when it closes.
+    void restoreWindowSize(const QSize& design);
+    void restoreGridShape();
+    void keepShape();
+
     // First activation
     void runFirstActivation();
     void openConnection();

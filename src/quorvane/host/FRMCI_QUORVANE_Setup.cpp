@@ -234,6 +234,7 @@ void FRMCI_QUORVANE::setUpResultsPanel()
 {
     InitGrid();
     setUpResults();
+    restoreGridShape();
     InizializzaScriptELayout();
     applyResizeCodes(this);
 }

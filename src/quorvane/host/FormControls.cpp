@@ -18,6 +18,8 @@ FormControls FormControls::build(QWidget* window)
     c.PBARSELEZIONE = new controls::ProgressField(window);
     c.PBARSELEZIONE->setObjectName(QStringLiteral("PBARSELEZIONE"));
     c.PBARSELEZIONE->setVisible(false);
+    // The window opens on its parameters: its first size is what they ask for.
+    c.FRA_RISULTATI->setVisible(false);
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(c.FRAME_PARAMETRI, 1);
     layout->addWidget(c.FRA_RISULTATI, 1);

@@ -1,5 +1,7 @@
 #include "RememberedSelections.h"
 
+#include "UserSettings.h"
+
 #include "hostfw/Phrases.h"
 #include "selection/SelectionFile.h"
 
@@ -53,7 +55,7 @@ QString dateText(const std::optional<QDate>& date)
 } // namespace
 
 RememberedSelections::RememberedSelections()
-    : settings_(QSettings::UserScope, QStringLiteral("Quorvane"), QStringLiteral("partitario"))
+    : settings_(QSettings::UserScope, settingsOrganisation, settingsApplication)
 {
 }
 

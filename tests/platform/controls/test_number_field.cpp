@@ -48,6 +48,23 @@ private slots:
         QCOMPARE(controls::formatNumber(value, pattern), expected);
     }
 
+    // Amounts, quantities and rates, with ties, negative zero and values past a double's decimals: each
+    // written as the locale itself writes it, grouped or not.
+    void numbersAreWrittenAsTheLocaleWritesThem()
+    {
+        const double values[] = {0,       -0.0,      0.125,         -0.125,   2.5,          1234567.5, -1234.56,
+                                 0.1 + 0.2, 999.995, 1e15 + 0.25,   -1e17,    123456789.123, 0.00001,  -0.004};
+        for (const QLocale& locale : {controls::italianNumbers(), QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                      QLocale::c(), QLocale(QLocale::Spanish, QLocale::Spain)})
+            for (double value : values)
+                for (int decimals : {0, 2, 6}) {
+                    QString expected = locale.toString(value, 'f', decimals);
+                    QCOMPARE(controls::formatNumber(value, decimals, true, locale), expected);
+                    QCOMPARE(controls::formatNumber(value, decimals, false, locale),
+                             expected.remove(locale.groupSeparator()));
+                }
+    }
+
     void numbersArePassedOnInFull_data()
     {
         QTest::addColumn<double>("value");

@@ -17,11 +17,14 @@
 #include "chart/GroupChartView.h"
 #include "engine/GroupTotalsTreeModel.h"
 #include "hostfw/Catalogue.h"
+#include "host/UserSettings.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractSeries>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QChart>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -75,6 +78,12 @@ QString hostText(int number)
 class LedgerWindowProcessingTest : public QObject {
     Q_OBJECT
 private slots:
+    // Each case starts as a user the inquiry has not met: no remembered selection, no window shape.
+    void init()
+    {
+        using namespace quorvane::host;
+        QSettings(QSettings::UserScope, settingsOrganisation, settingsApplication).clear();
+    }
     void nothingExtractedKeepsTheParametersShown();
     void aRefusedSelectionProcessesNothingAndLeavesTheGridsUnbound();
     void aSecondProcessingReplacesTheFirst();
@@ -91,6 +100,7 @@ private slots:
     void theTreeShowsEachGroupsFiguresAndSortsByThem();
     void theChartFollowsTheGroupAndTheGridsToolsTheLinesShown();
     void aProcessedSelectionIsRememberedAndOpensAgainWithOneClick();
+    void theNextWindowOpensInTheShapeTheUserLeft();
 };
 
 void LedgerWindowProcessingTest::nothingExtractedKeepsTheParametersShown()
@@ -438,7 +448,6 @@ void LedgerWindowProcessingTest::aProcessedSelectionIsRememberedAndOpensAgainWit
 {
     paneltest::PanelWindow w;
     QVERIFY(w.active());
-    QSettings(QSettings::UserScope, QStringLiteral("Quorvane"), QStringLiteral("partitario")).clear();
     SelectionParameters other = ledger({row("C.d.C.", true)});
     for (const SelectionParameters& s : {other, grouped(), other}) {
         w.window->applySelection(s);
@@ -460,6 +469,44 @@ void LedgerWindowProcessingTest::aProcessedSelectionIsRememberedAndOpensAgainWit
     }
     QCOMPARE(int(remembered.recent().size()), quorvane::host::RememberedSelections::recentCount);
     QCOMPARE(remembered.recent().front().caption, quorvane::host::recentCaption(other));
+}
+
+// The first window shows every caption of its parameters whole; the size, the split above the lines'
+// detail and the column widths the user leaves are those of the next window.
+void LedgerWindowProcessingTest::theNextWindowOpensInTheShapeTheUserLeft()
+{
+    QSize size;
+    int dateWidth = 0;
+    {
+        paneltest::PanelWindow w;
+        QVERIFY(w.active());
+        QWidget* panel = w.c().FRAME_PARAMETRI;
+        for (QWidget* caption : panel->findChildren<QWidget*>())
+            if ((qobject_cast<QLabel*>(caption) || qobject_cast<QAbstractButton*>(caption)) && caption->isVisibleTo(w.window))
+                QVERIFY2(caption->sizeHint().width() <= caption->width(), qPrintable(caption->objectName()));
+        w.window->applySelection(grouped());
+        w.window->CMD_ELABORA_ButtonClick();
+        const QSize first = w.window->size();
+        w.window->resize(first - QSize(0, 30));
+        size = w.window->size();
+        QVERIFY(size != first);
+        w.c().CHK_VIEWRIGHE->click();
+        w.c().ARQ_SPLIT->setPercentage(35);
+        controls::DataGrid& grid = *w.c().GRD_MOVIMENTI;
+        const int column = grid.gridModel()->columnOf("CI12_DATAREG");
+        dateWidth = grid.columnWidth(column) + 57;
+        grid.horizontalHeader()->resizeSection(column, dateWidth);
+        QVERIFY(w.window->Unload());
+    }
+    paneltest::PanelWindow again;
+    QVERIFY(again.active());
+    QCOMPARE(again.window->size(), size);
+    again.window->applySelection(grouped());
+    again.window->CMD_ELABORA_ButtonClick();
+    const controls::DataGrid& grid = *again.c().GRD_MOVIMENTI;
+    QCOMPARE(grid.columnWidth(grid.gridModel()->columnOf("CI12_DATAREG")), dateWidth);
+    again.c().CHK_VIEWRIGHE->click();
+    QCOMPARE(again.c().ARQ_SPLIT->Percentage(), 35);
 }
 
 QTEST_MAIN(LedgerWindowProcessingTest)
