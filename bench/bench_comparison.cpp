@@ -5,7 +5,7 @@
 //   bench_comparison [DATABASE]   an existing demo database; a missing one is created in a temporary folder
 //                                 (300,000 lines per company)
 
-#include "GroupingRows.h"
+#include "selection/OrderingColumns.h"
 
 #include "company/DemoDatabase.h"
 #include "engine/ChartAccountFormatting.h"
@@ -34,8 +34,8 @@ double secondsOf(const std::function<void()>& work)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-const std::vector<quorvane::OrderingColumn> costCentreMonth{groupOn("C.d.C.", "CI13_CONTO_PC03"),
-                                                            groupOn("Data reg.", "CI12_DATAREG", 3)};
+const std::vector<quorvane::OrderingColumn> costCentreMonth{quorvane::groupingColumn("C.d.C.", "CI13_CONTO_PC03"),
+                                                            quorvane::groupingColumn("Data reg.", "CI12_DATAREG", 3)};
 
 struct Run {
     double seconds = 0;

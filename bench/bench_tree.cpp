@@ -9,7 +9,7 @@
 //   bench_tree [LARGE_DATABASE [SMALL_DATABASE]]   existing demo databases (1,000,000 and 10,000 lines per
 //                                                  company); a missing one is created in a temporary folder
 
-#include "GroupingRows.h"
+#include "selection/OrderingColumns.h"
 
 #include "company/DemoDatabase.h"
 #include "engine/ChartAccountFormatting.h"
@@ -159,9 +159,9 @@ void printClick(const char* what, GroupedRun& run, const quorvane::GroupNode* no
 } // namespace
 
 const std::vector<quorvane::OrderingColumn> costCentreMonth{
-    groupOn("C.d.C.", "CI13_CONTO_PC03"), groupOn("V.d.S.", "CI13_VDS_PC03"), groupOn("Data reg.", "CI12_DATAREG", 3)};
+    quorvane::groupingColumn("C.d.C.", "CI13_CONTO_PC03"), quorvane::groupingColumn("V.d.S.", "CI13_VDS_PC03"), quorvane::groupingColumn("Data reg.", "CI12_DATAREG", 3)};
 const std::vector<quorvane::OrderingColumn> natureFirst{
-    groupOn("Natura costo", "NATURA"), groupOn("C.d.C.", "CI13_CONTO_PC03"), groupOn("Data reg.", "CI12_DATAREG", 3)};
+    quorvane::groupingColumn("Natura costo", "NATURA"), quorvane::groupingColumn("C.d.C.", "CI13_CONTO_PC03"), quorvane::groupingColumn("Data reg.", "CI12_DATAREG", 3)};
 
 int main(int argc, char** argv)
 {

@@ -7,6 +7,7 @@
 #include "selection/SelectionParameters.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvane {
@@ -22,6 +23,18 @@ struct OrderingColumn {
     bool pageBreak = false;
     bool operator==(const OrderingColumn&) const = default;
 };
+
+// A grouping row on a column as the ordering grid resolves it; a date row when a period is given.
+inline OrderingColumn groupingColumn(std::string caption, std::string column, int period = 8)
+{
+    OrderingColumn row;
+    row.caption = std::move(caption);
+    row.column = std::move(column);
+    row.group = true;
+    row.dateRow = period != 8;
+    row.period = period;
+    return row;
+}
 
 // The record's ordering rows in the user's order; throws GridRowError for a caption the offer lacks, a
 // grouping mark on a row that cannot group, or a period on a row that is not a date row.

@@ -16,17 +16,6 @@ using namespace quorvane::display;
 
 namespace {
 
-OrderingColumn groupOn(const char* column, int period = 8)
-{
-    OrderingColumn row;
-    row.caption = column;
-    row.column = column;
-    row.group = true;
-    row.dateRow = period != 8;
-    row.period = period;
-    return row;
-}
-
 // The demo company's movements grouped by cost-centre account, then by month of registration, with the
 // tree in a view and every node click recorded.
 class GroupedWindow {
@@ -38,7 +27,7 @@ public:
         const ChartAccountFormatting accounts(hostfw::ChartDefinitions::read(*connection_));
         const GroupCaptions captions({"(nessun valore)", accounts, 1, 2});
         NoGroupTreeProgress treeProgress;
-        ledger_.ConfigurazioneVisualizzazioneMovimenti({groupOn("CI13_CONTO_PC03"), groupOn("CI12_DATAREG", 3)},
+        ledger_.ConfigurazioneVisualizzazioneMovimenti({groupingColumn("CI13_CONTO_PC03", "CI13_CONTO_PC03"), groupingColumn("CI12_DATAREG", "CI12_DATAREG", 3)},
                                                        movements(), hostfw::Translator(hostfw::Language::Italian),
                                                        progress);
         ledger_.CaricamentoTree(movements(), captions, treeProgress);

@@ -46,13 +46,3 @@ inline void compareToTheCent(const quorvane::GroupTotals& group, const ServerSum
     QVERIFY2(std::abs(group.sums.quantity.toDouble() - server.quantity) < 1e-6, qPrintable(which));
 }
 
-inline quorvane::OrderingColumn groupOn(const std::string& caption, const std::string& column, int period = 8)
-{
-    quorvane::OrderingColumn row;
-    row.caption = caption;
-    row.column = column;
-    row.group = true;
-    row.dateRow = period != 8;
-    row.period = period;
-    return row;
-}

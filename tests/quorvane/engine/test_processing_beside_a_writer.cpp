@@ -52,7 +52,7 @@ void processAndCheck(const std::string& path, int run, long& rows)
     const quorvane::ChartAccountFormatting accounts(hostfw::ChartDefinitions::read(*connection));
     quorvane::NoGroupTreeProgress treeProgress;
     grouped.ConfigurazioneVisualizzazioneMovimenti(
-        {groupOn("C.d.C.", "CI13_CONTO_PC03")}, extraction.movements(),
+        {quorvane::groupingColumn("C.d.C.", "CI13_CONTO_PC03")}, extraction.movements(),
         hostfw::Translator(hostfw::Language::Italian), progress);
     grouped.CaricamentoTree(extraction.movements(),
                             quorvane::GroupCaptions({"-", accounts, settings.costCentreChart, settings.expenseItemChart}),
