@@ -17,7 +17,6 @@
 #include "db/ConnectionString.h"
 #include "display/CellFormats.h"
 #include "export/CompanyCellTexts.h"
-#include "engine/AnalysisTexts.h"
 #include "export/LedgerExport.h"
 
 #include <iostream>
@@ -86,12 +85,8 @@ std::optional<exporting::ExportComparison> exportComparison(const LedgerDisplay&
 {
     if (!display.comparisonTotals())
         return std::nullopt;
-    exporting::ExportComparison comparison =
-        exporting::exportComparison(display.tree(), display.figures(), display.comparisonTotals()->balance);
-    comparison.comparisonCaption = QString::fromStdString(hostText(quorvane::textComparisonColumn, language));
-    comparison.varianceCaption = QString::fromStdString(hostText(quorvane::textVarianceColumn, language));
-    comparison.variancePercentCaption = QString::fromStdString(hostText(quorvane::textVariancePercentColumn, language));
-    return comparison;
+    return exporting::exportComparison(display.tree(), display.figures(), display.comparisonTotals()->balance,
+                                       [language](int number) { return QString::fromStdString(hostText(number, language)); });
 }
 
 int process(const CommandLine& line, const DatabaseOption& database, hostfw::Language language)

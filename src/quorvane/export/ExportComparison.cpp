@@ -1,12 +1,17 @@
 #include "export/ExportComparison.h"
 
+#include "engine/AnalysisTexts.h"
+
 namespace quorvane::exporting {
 
 ExportComparison exportComparison(const GroupTree& tree, const std::vector<NodeFigures>& figures,
-                                  const db::Decimal& selection)
+                                  const db::Decimal& selection, const std::function<QString(int)>& text)
 {
     ExportComparison comparison;
     comparison.selection = selection;
+    comparison.comparisonCaption = text(textComparisonColumn);
+    comparison.varianceCaption = text(textVarianceColumn);
+    comparison.variancePercentCaption = text(textVariancePercentColumn);
     for (std::size_t i = 0; i < figures.size() && i < tree.size(); ++i)
         if (figures[i].comparison)
             comparison.groups.emplace(&tree.node(i), *figures[i].comparison);

@@ -10,6 +10,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -27,9 +28,9 @@ struct ExportComparison {
 };
 
 // The comparison of a ledger from every node's figures, in creation order, and the comparison's balance of
-// the whole selection; the captions are left to the caller.
+// the whole selection, its captions the host texts `text` gives in the user's language.
 ExportComparison exportComparison(const GroupTree& tree, const std::vector<NodeFigures>& figures,
-                                  const db::Decimal& selection);
+                                  const db::Decimal& selection, const std::function<QString(int)>& text);
 
 // The columns with the comparison's three after them, as wide as the balance and at its decimals (the
 // percent at two).

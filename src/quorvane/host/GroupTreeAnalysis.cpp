@@ -129,11 +129,8 @@ std::optional<exporting::ExportComparison> GroupTreeAnalysis::exportComparison(c
 {
     if (!comparison_)
         return std::nullopt;
-    exporting::ExportComparison comparison = exporting::exportComparison(tree, model_.figures(), comparison_->totals().balance);
-    comparison.comparisonCaption = translator.text(textComparisonColumn);
-    comparison.varianceCaption = translator.text(textVarianceColumn);
-    comparison.variancePercentCaption = translator.text(textVariancePercentColumn);
-    return comparison;
+    return exporting::exportComparison(tree, model_.figures(), comparison_->totals().balance,
+                                       [&translator](int number) { return translator.text(number); });
 }
 
 } // namespace quorvane::host
