@@ -117,9 +117,9 @@ void DataGrid::refresh()
     showCurrentRowOfSet();
 }
 
-void DataGrid::setDataFormatter(DataGridModel::CellFormatter formatter)
+void DataGrid::setDataFormatter(DataGridModel::CellFormatter formatter, QStringList keys)
 {
-    model_->setCellFormatter(std::move(formatter));
+    model_->setCellFormatter(std::move(formatter), std::move(keys));
     viewport()->update();
 }
 

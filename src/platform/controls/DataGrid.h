@@ -51,7 +51,8 @@ public:
     // Shows the set again after its filter or sort has changed.
     void refresh();
 
-    void setDataFormatter(DataGridModel::CellFormatter formatter);
+    // `keys` are the columns the callback formats; every column when none is named.
+    void setDataFormatter(DataGridModel::CellFormatter formatter, QStringList keys = {});
     // The separators of the user's language for the numbers the grid shows.
     void setNumberLocale(const QLocale& locale) { model_->setNumberLocale(locale); }
     DataGridModel* gridModel() const { return model_; }

@@ -31,7 +31,9 @@ QString numberText(const db::Value& value, const DataGridColumn& column, const Q
         const QStringView format(column.numberFormat);
         const qsizetype point = format.indexOf(QLatin1Char('.'));
         const bool grouped = (point < 0 ? format : format.first(point)).contains(QLatin1Char(','));
-        return formatNumber(value.toDouble(), std::max(0, *column.decimals), grouped, locale);
+        const int decimals = std::max(0, *column.decimals);
+        return value.isDecimal() ? formatNumber(value.asDecimal(), decimals, grouped, locale)
+                                 : formatNumber(value.toDouble(), decimals, grouped, locale);
     }
     if (!column.numberFormat.isEmpty())
         return formatNumber(value.toDouble(), column.numberFormat, locale);

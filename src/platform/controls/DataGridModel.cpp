@@ -50,9 +50,25 @@ void DataGridModel::refresh()
     emit rowsShown();
 }
 
+void DataGridModel::setCellFormatter(CellFormatter formatter, QStringList keys)
+{
+    formatter_ = std::move(formatter);
+    formattedKeys_ = std::move(keys);
+    resolveFormatted();
+}
+
+void DataGridModel::resolveFormatted()
+{
+    formatted_.clear();
+    for (const DataGridColumn& column : columns_)
+        formatted_.push_back(formattedKeys_.isEmpty() || formattedKeys_.contains(column.key, Qt::CaseInsensitive));
+    shownTexts_.clear();
+}
+
 // Field positions are looked up once per binding, not per cell; the row count once per refresh.
 void DataGridModel::resolveFields()
 {
+    resolveFormatted();
     fields_.clear();
     shownTexts_.clear();
     const bool bound = rows_ != nullptr && rows_->isOpen();
@@ -77,7 +93,7 @@ QString DataGridModel::viewCellText(long viewRow, int column) const
     const DataGridColumn& definition = columns_.at(static_cast<std::size_t>(column));
     const int field = fields_.at(static_cast<std::size_t>(column));
     QString text = field < 0 ? QString() : controls::cellText(rows_->valueAt(viewRow, field), definition, numberLocale_);
-    if (formatter_)
+    if (formats(column))
         formatter_(definition.key, text, DataGridRow(*rows_, viewRow));
     return text;
 }

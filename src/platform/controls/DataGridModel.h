@@ -42,11 +42,8 @@ public:
     // Reads the set again after its filter or sort has changed.
     void refresh();
 
-    void setCellFormatter(CellFormatter formatter)
-    {
-        formatter_ = std::move(formatter);
-        shownTexts_.clear();
-    }
+    // `keys` are the columns the callback formats; every column when none is named.
+    void setCellFormatter(CellFormatter formatter, QStringList keys = {});
     // The separators numbers are written with; Italian until told otherwise.
     void setNumberLocale(const QLocale& locale)
     {
@@ -97,10 +94,13 @@ private:
     };
 
     void resolveFields();
+    void resolveFormatted();
+    bool formats(int column) const { return formatter_ && formatted_[static_cast<std::size_t>(column)]; }
     QString viewCellText(long viewRow, int column) const;   // of the set's view row
     void layRowView();
     std::vector<long> filteredRows();
     void indexShownTexts();
+    void writeShownColumn(int column, ShownTextIndex::Column& out) const;
     void sortRows(std::vector<long>& rows) const;
     void sumShownRows();
     QString runningBalanceText(int gridRow) const;
@@ -123,6 +123,8 @@ private:
     std::vector<db::Decimal> runningBalances_;         // by grid row, with a running balance column
     ShownTotals shownTotals_;
     CellFormatter formatter_;
+    QStringList formattedKeys_;
+    std::vector<char> formatted_;                      // by column: the formatter is called for its cells
     QLocale numberLocale_ = italianNumbers();
 };
 

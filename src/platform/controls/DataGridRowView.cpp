@@ -137,6 +137,8 @@ void DataGridModel::setFilteredColumns(std::vector<int> columns)
     filteredColumns_ = std::move(columns);
 }
 
+// The window's formatting may read its own widgets: the columns it formats are written on this thread, the
+// others on the machine's cores meanwhile.
 void DataGridModel::indexShownTexts()
 {
     std::vector<int> columns = filteredColumns_;
@@ -144,11 +146,23 @@ void DataGridModel::indexShownTexts()
         for (int column = 0; column < static_cast<int>(columns_.size()); ++column)
             columns.push_back(column);
     std::erase_if(columns, [&](int column) { return column >= static_cast<int>(columns_.size()); });
-    shownTexts_.clear();
+    const auto columnAt = [&](int at) { return columns[static_cast<std::size_t>(at)]; };
+    shownTexts_.build(
+        rowCount_, static_cast<int>(columns.size()),
+        [&](int at, ShownTextIndex::Column& out) { writeShownColumn(columnAt(at), out); },
+        [&](int at) { return formats(columnAt(at)); });
+}
+
+// A stored text the formatter leaves alone is the cell's text: it is read as it is stored.
+void DataGridModel::writeShownColumn(int column, ShownTextIndex::Column& out) const
+{
+    const int field = fields_[static_cast<std::size_t>(column)];
+    const bool formatted = formats(column);
     for (long row = 0; row < rowCount_; ++row) {
-        shownTexts_.startRow();
-        for (int column : columns)
-            shownTexts_.appendCell(viewCellText(row, column));
+        if (const auto text = field < 0 || formatted ? std::nullopt : rows_->textAt(row, field))
+            out.appendUtf8Cell(*text);
+        else
+            out.appendCell(viewCellText(row, column));
     }
 }
 

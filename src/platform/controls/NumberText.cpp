@@ -47,6 +47,36 @@ std::optional<FixedDigits> exactFixedDigits(double value, int decimals)
     return digits;
 }
 
+// The same digits read from a decimal's mantissa, where its double would give them: no more decimals than
+// asked for, and within the same bound (|mantissa| / 10^scale below 2^50 / 10^decimals).
+std::optional<FixedDigits> exactFixedDigits(const db::Decimal& value, int decimals)
+{
+    if (value.scale < 0 || decimals > 9 || value.scale > decimals)
+        return std::nullopt;
+    std::int64_t bound = std::int64_t(1) << 50;
+    for (int i = value.scale; i < decimals; ++i)
+        bound /= 10;
+    if (value.mantissa >= bound || value.mantissa <= -bound)
+        return std::nullopt;
+    const std::int64_t mantissa = static_cast<std::int64_t>(value.mantissa);
+    char raw[24];
+    const int count = int(std::to_chars(raw, raw + sizeof raw, mantissa < 0 ? -mantissa : mantissa).ptr - raw);
+    const int whole = std::max(0, count - value.scale);   // digits before the point
+    FixedDigits digits;
+    char* out = digits.text;
+    if (mantissa < 0)
+        *out++ = '-';
+    out = whole ? std::copy(raw, raw + whole, out) : (*out = '0', out + 1);
+    digits.point = int(out - digits.text);
+    if (value.scale > 0) {
+        *out++ = '.';
+        out = std::fill_n(out, value.scale - (count - whole), '0');
+        out = std::copy(raw + whole, raw + count, out);
+    }
+    digits.length = int(out - digits.text);
+    return digits;
+}
+
 // How the locale writes numbers, when it writes them as this file does: Western digits, a sign before them,
 // thousands in threes from the first. Asked once per locale, as a grid writes thousands of numbers in one.
 struct PlainFixed {
@@ -74,7 +104,8 @@ const PlainFixed* plainFixedOf(const QLocale& locale)
 
 // The fixed notation written here rather than by the locale, which costs a grid's quick filter most of
 // its first reading of the lines; only where it comes out as the locale's own.
-std::optional<QString> fixedText(double value, int decimals, bool grouped, const QLocale& locale)
+template <typename Number>
+std::optional<QString> fixedText(const Number& value, int decimals, bool grouped, const QLocale& locale)
 {
     const PlainFixed* plain = plainFixedOf(locale);
     if (!plain || plain->group.size() != 1 || plain->point.size() != 1 || plain->minus.size() != 1)
@@ -139,6 +170,13 @@ QString formatNumber(double value, int decimals, bool grouped, const QLocale& lo
     if (!grouped)
         text.remove(locale.groupSeparator());
     return text;
+}
+
+QString formatNumber(const db::Decimal& value, int decimals, bool grouped, const QLocale& locale)
+{
+    if (std::optional<QString> text = fixedText(value, decimals, grouped, locale))
+        return *text;
+    return formatNumber(value.toDouble(), decimals, grouped, locale);
 }
 
 QString typingText(double value)

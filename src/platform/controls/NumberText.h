@@ -3,6 +3,8 @@
 // A display format is a pattern such as "###,###,###,##0.00": a comma in it asks for thousands
 // separators, the zeros after its point give the decimals (a bare point: none).
 
+#include "db/Value.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -21,6 +23,8 @@ const QLocale& italianNumbers();
 QString formatNumber(double value, const QString& pattern, const QLocale& locale = italianNumbers());
 // The same with the pattern read already: its decimals and whether it groups the thousands.
 QString formatNumber(double value, int decimals, bool grouped, const QLocale& locale);
+// A stored decimal, written from its own digits where they are the double's: the same text, sooner.
+QString formatNumber(const db::Decimal& value, int decimals, bool grouped, const QLocale& locale);
 
 // The number as it is typed: no thousands separators, a comma only when it has decimals.
 QString typingText(double value);

@@ -171,11 +171,25 @@ Value Recordset::value(std::string_view name) const { return value(requireField(
 
 Value Recordset::valueAt(long viewRow, int column) const
 {
+    return data().column(column).value(dataRowAt(viewRow, column));
+}
+
+std::optional<std::string_view> Recordset::textAt(long viewRow, int column) const
+{
+    const std::size_t row = dataRowAt(viewRow, column);
+    const RecordsetColumn& stored = data().column(column);
+    if (stored.field().type != DataType::Text || stored.isNull(row))
+        return std::nullopt;
+    return stored.dictionary().text(stored.code(row));
+}
+
+std::size_t Recordset::dataRowAt(long viewRow, int column) const
+{
     field(column);
     if (viewRow < 0 || viewRow >= RecordCount())
         throw Error("Row " + std::to_string(viewRow) + " is outside the record set's " + std::to_string(RecordCount())
                     + " rows");
-    return data().column(column).value(view_.row(static_cast<std::size_t>(viewRow)));
+    return view_.row(static_cast<std::size_t>(viewRow));
 }
 
 // ---- filter and sort ---------------------------------------------------------------------------------

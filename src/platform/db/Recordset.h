@@ -68,6 +68,8 @@ public:
     Value value(int column) const;                        // at the cursor
     Value value(std::string_view name) const;
     Value valueAt(long viewRow, int column) const;        // 0-based row of the current view; no cursor move
+    // The stored text there, without a copy; none for a NULL or a field that is not text.
+    std::optional<std::string_view> textAt(long viewRow, int column) const;
 
     void Filter(std::string_view adoFilter);              // "" clears
     const std::string& filter() const;
@@ -104,6 +106,7 @@ private:
     RecordsetData& data();
     int requireField(std::string_view name) const;
     std::uint32_t currentDataRow() const;
+    std::size_t dataRowAt(long viewRow, int column) const;   // checks both
     RecordsetView computeView(const std::vector<RecordsetSortKey>& keys, const RecordsetFilterExpr* filter) const;
     void showView(RecordsetView view);
     void notifyMove() const;

@@ -82,6 +82,7 @@ private slots:
     void copyGivesTheSelectedRowsInViewOrderWithoutHiddenColumns();
     void theUsersSortAndFilterLieOverTheSetWithARunningBalance_data();
     void theUsersSortAndFilterLieOverTheSetWithARunningBalance();
+    void theQuickFilterKeepsTheRowsWhoseShownTextHoldsIt();
 };
 
 void DataGridTest::columnsAreHiddenAtWidthZeroAndSizedFromTwips()
@@ -140,14 +141,20 @@ void DataGridTest::theCallbackSeesTheKeyTheTextAndTheRow()
     layOut(grid);
     grid.setRecordset(&rows);
     QStringList keys;
-    grid.setDataFormatter([&](const QString& key, QString& text, const DataGridRow& row) {
+    const auto formatter = [&](const QString& key, QString& text, const DataGridRow& row) {
         keys << key;
         if (key == "CODICE")
             text += "/" + QString::fromStdString(row.value("GRUPPO").toText());
-    });
+    };
+    grid.setDataFormatter(formatter);
     QCOMPARE(shown(grid, 1, "CODICE"), QStringLiteral("B2/Y"));
     QCOMPARE(shown(grid, 1, "IMPORTO"), QStringLiteral("-5,00"));
     QCOMPARE(keys, QStringList({"CODICE", "IMPORTO"}));
+    grid.setDataFormatter(formatter, {QStringLiteral("codice")});
+    keys.clear();
+    QCOMPARE(shown(grid, 2, "CODICE"), QStringLiteral("C3/X"));
+    QCOMPARE(shown(grid, 2, "IMPORTO"), QStringLiteral("0,00"));
+    QCOMPARE(keys, QStringList({"CODICE"}));
     QCOMPARE(grid.model()->data(grid.model()->index(0, 2), Qt::TextAlignmentRole).value<Qt::Alignment>(),
              Qt::AlignRight | Qt::AlignVCenter);
 }
@@ -270,6 +277,52 @@ void DataGridTest::theUsersSortAndFilterLieOverTheSetWithARunningBalance()
         grid.setCurrentIndex(grid.model()->index(codes.size() - 1, 1));
         QCOMPARE(QString::fromStdString(rows.value("CODICE").toText()), codes.last());
     }
+}
+
+// Over enough rows and columns to be read on several threads, with accented capitals, a column the callback
+// rewrites and texts that would run from one cell into the next: the rows kept are those one of whose shown
+// cells, read one by one, holds the text in any case.
+void DataGridTest::theQuickFilterKeepsTheRowsWhoseShownTextHoldsIt()
+{
+    const char* codes[] = {"ÈSTERO", "Società", "città AB", "CD", "caffè", "A1"};
+    db::Recordset rows = db::Recordset::inMemory({{"ID", db::DataType::Integer},
+                                                  {"CODICE", db::DataType::Text, 10},
+                                                  {"IMPORTO", db::DataType::Decimal, 0, 15, 2},
+                                                  {"GRUPPO", db::DataType::Text, 5}});
+    for (int id = 1; id <= 3000; ++id) {
+        rows.AddNew();
+        rows.setValue("ID", id);
+        rows.setValue("CODICE", codes[id % 6]);
+        rows.setValue("IMPORTO", db::Decimal{std::int64_t(id) * 7919 % 200000 - 50000, 2});
+        rows.setValue("GRUPPO", id % 5 ? "X" : "CD");
+        rows.Update();
+    }
+    rows.MoveFirst();
+    DataGrid grid;
+    layOut(grid);
+    grid.setDataFormatter([](const QString&, QString& text, const DataGridRow&) { text = "g:" + text; },
+                          {QStringLiteral("GRUPPO")});
+    grid.setRecordset(&rows);
+    const auto idsHolding = [&](const QString& wanted) {
+        QStringList ids;
+        for (int row = 0; row < grid.model()->rowCount(); ++row)
+            for (int column = 0; column < grid.gridModel()->columnCount(); ++column)
+                if (!grid.isColumnHidden(column)
+                    && grid.gridModel()->cellText(row, column).toCaseFolded().contains(wanted.toCaseFolded())) {
+                    ids << QString::number(rows.valueAt(grid.gridModel()->setRow(row), 0).toDouble());
+                    break;
+                }
+        return ids;
+    };
+    for (const QString wanted : {"èstero", "SOCIETÀ", "g:cd", "ab-", "ab", "-4", "1,2", "a1", "zz"}) {
+        grid.setQuickFilter(wanted);
+        QStringList kept;
+        for (int row = 0; row < grid.model()->rowCount(); ++row)
+            kept << QString::number(rows.valueAt(grid.gridModel()->setRow(row), 0).toDouble());
+        grid.setQuickFilter({});
+        QCOMPARE(kept, idsHolding(wanted));
+    }
+    QVERIFY(!idsHolding("èstero").isEmpty() && !idsHolding("g:cd").isEmpty() && idsHolding("ab-").isEmpty());
 }
 
 QTEST_MAIN(DataGridTest)

@@ -63,6 +63,17 @@ private slots:
                     QCOMPARE(controls::formatNumber(value, decimals, false, locale),
                              expected.remove(locale.groupSeparator()));
                 }
+        // A stored decimal, at its own scale, reads as its double does, up to and past the digits a double holds.
+        const std::int64_t mantissas[] = {0, 5, -5, 123450, -99999, 100, (std::int64_t(1) << 50) - 1,
+                                          -(std::int64_t(1) << 50), 123456789012345678};
+        for (const QLocale& locale : {controls::italianNumbers(), QLocale(QLocale::English, QLocale::UnitedKingdom)})
+            for (std::int64_t mantissa : mantissas)
+                for (int scale : {0, 2, 6})
+                    for (int decimals : {0, 2, 6}) {
+                        const db::Decimal stored{mantissa, scale};
+                        QCOMPARE(controls::formatNumber(stored, decimals, true, locale),
+                                 locale.toString(stored.toDouble(), 'f', decimals));
+                    }
     }
 
     void numbersArePassedOnInFull_data()
