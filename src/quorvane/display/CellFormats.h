@@ -7,6 +7,7 @@
 #include "display/CellTexts.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace quorvane::display {
 
@@ -20,6 +21,8 @@ struct CellFormats {
 
     // The grid's callback: may replace the text about to be drawn in the key's column of the row.
     void format(const QString& key, QString& text, const controls::DataGridRow& row) const;
+    // The columns whose text `format` may replace in this grid.
+    QStringList keys() const;
 };
 
 } // namespace quorvane::display

@@ -100,10 +100,10 @@ void FRMCI_QUORVANE::InitGrid()
     const int expenseItems = settings_.expenseItemChart.toInt();
     for (auto [grid, kind] : {std::pair{controls_.GRD_MOVIMENTI, display::MovementGrid::Movements},
                               std::pair{controls_.GRD_DETTAGLIO, display::MovementGrid::Detail}}) {
-        grid->setDataFormatter([formats = display::CellFormats{kind, *cellTexts_, costCentres, expenseItems}](
-                                   const QString& key, QString& text, const controls::DataGridRow& row) {
-            formats.format(key, text, row);
-        });
+        const display::CellFormats formats{kind, *cellTexts_, costCentres, expenseItems};
+        grid->setDataFormatter(
+            [formats](const QString& key, QString& text, const controls::DataGridRow& row) { formats.format(key, text, row); },
+            formats.keys());
     }
 }
 
