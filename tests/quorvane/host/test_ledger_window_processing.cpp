@@ -99,7 +99,7 @@ private slots:
     void anEnglishUserReadsNumbersAndMonthsInEnglish();
     void theTreeShowsEachGroupsFiguresAndSortsByThem();
     void theChartFollowsTheGroupAndTheGridsToolsTheLinesShown();
-    void aProcessedSelectionIsRememberedAndOpensAgainWithOneClick();
+    void aProcessedOrNamedSelectionIsRememberedAndOpensAgainWithOneClick();
     void theNextWindowOpensInTheShapeTheUserLeft();
 };
 
@@ -443,8 +443,9 @@ void LedgerWindowProcessingTest::theChartFollowsTheGroupAndTheGridsToolsTheLines
 }
 
 // Each processed selection goes first among the recent ones, ten at most, the same one moving up rather than
-// twice; choosing one from the menu puts it back in the panel. The settings are the test's own (PanelWindow).
-void LedgerWindowProcessingTest::aProcessedSelectionIsRememberedAndOpensAgainWithOneClick()
+// twice; choosing one from the menu puts it back in the panel, a named one too. The settings are the test's own
+// (PanelWindow).
+void LedgerWindowProcessingTest::aProcessedOrNamedSelectionIsRememberedAndOpensAgainWithOneClick()
 {
     paneltest::PanelWindow w;
     QVERIFY(w.active());
@@ -469,6 +470,23 @@ void LedgerWindowProcessingTest::aProcessedSelectionIsRememberedAndOpensAgainWit
     }
     QCOMPARE(int(remembered.recent().size()), quorvane::host::RememberedSelections::recentCount);
     QCOMPARE(remembered.recent().front().caption, quorvane::host::recentCaption(other));
+
+    // A name given again keeps the latest selection under it, once; the menu opens it like a recent one.
+    remembered.keepNamed(QStringLiteral("Trimestre"), other);
+    remembered.keepNamed(QStringLiteral("Per gruppo"), other);
+    remembered.keepNamed(QStringLiteral("Trimestre"), grouped());
+    emit menu.aboutToShow();
+    QStringList names;
+    QAction* quarter = nullptr;
+    for (QAction* entry : menu.actions().mid(quorvane::host::RememberedSelections::recentCount + 1)) {
+        names << entry->text();
+        if (entry->text() == QLatin1String("Trimestre"))
+            quarter = entry;
+    }
+    QCOMPARE(names.mid(0, 2), (QStringList{"Trimestre", "Per gruppo"}));
+    w.window->applySelection(other);
+    quarter->trigger();
+    QCOMPARE(w.window->selection().ADVO_ORDINAMENTI, grouped().ADVO_ORDINAMENTI);
 }
 
 // The first window shows every caption of its parameters whole; the size, the split above the lines'
