@@ -23,6 +23,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -155,12 +156,20 @@ void benchUsersView()
     };
     timed("sort by a text column:", sortBy("DESCRCONTO"));
     timed("sort by an amount column:", sortBy("DARE"));
-    // The first filter after the rows are read reads every shown cell; the next ones search what it read.
-    const double first = secondsOf([&] {
-        grid.setQuickFilter(QStringLiteral("costo 12"));
-        grid.grab();
-    });
-    std::printf("%ld rows, %-34s %8.1f ms\n", rows, "first quick filter (reads the cells):", first * 1e3);
+    // The first filter after the rows are read reads every shown cell, on every core; the next ones search
+    // what it read. The rows are read again before each first filter, out of its time.
+    std::vector<double> firsts;
+    for (int i = 0; i < repeats; ++i) {
+        grid.setQuickFilter({});
+        grid.setRecordset(&set);
+        firsts.push_back(secondsOf([&] {
+            grid.setQuickFilter(QStringLiteral("costo 12"));
+            grid.grab();
+        }));
+    }
+    std::sort(firsts.begin(), firsts.end());
+    std::printf("%ld rows, %-34s %8.1f ms (target under 200, %u cores)\n", rows, "first quick filter (reads the cells):",
+                firsts[firsts.size() / 2] * 1e3, std::max(1U, std::thread::hardware_concurrency()));
     timed("quick filter, one row in 400:", [&] { grid.setQuickFilter(QStringLiteral("costo 12")); });
     timed("quick filter typed on:", [&] { grid.setQuickFilter(QStringLiteral("costo 123")); });
     timed("quick filter cleared:", [&] { grid.setQuickFilter({}); });
