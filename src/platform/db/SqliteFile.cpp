@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 
 namespace db {
 
@@ -90,10 +91,19 @@ std::string seconds(int milliseconds)
     return milliseconds % 1000 == 0 ? whole : whole + "." + std::to_string(milliseconds % 1000 / 100);
 }
 
+// SQLite counts every allocation of every connection under one lock, for statistics nobody here reads: a
+// processing in parts, one connection a thread, would queue on it. Told once, before the library starts.
+void leaveAllocationsUncounted()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0); });
+}
+
 } // namespace
 
 sqlite3* openSqliteFile(const std::string& path, const SqliteFileOptions& options)
 {
+    leaveAllocationsUncounted();
     checkIsAFile(path, options.readOnly);
     const int flags = (options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
                     | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
