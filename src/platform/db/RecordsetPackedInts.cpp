@@ -1,5 +1,6 @@
 #include "RecordsetPackedInts.h"
 
+#include <bit>
 #include <cstring>
 
 namespace db {
@@ -36,13 +37,18 @@ int RecordsetPackedInts::widthFor(__int128 v)
     return v >= INT64_MIN && v <= INT64_MAX ? 8 : 16;
 }
 
+// A movement set is read a value at a time: the value's low bytes are its two's complement at the column's
+// width (the machine stores integers low byte first), copied without a switch on the width.
 void RecordsetPackedInts::push_back(__int128 v)
 {
-    if (widthFor(v) > width_)
-        widen(widthFor(v));
-    bytes_.resize(bytes_.size() + static_cast<std::size_t>(width_));
+    static_assert(std::endian::native == std::endian::little);
+    const int width = widthFor(v);
+    if (width > width_)
+        widen(width);
+    const std::size_t at = bytes_.size();
+    bytes_.resize(at + static_cast<std::size_t>(width_));
+    std::memcpy(bytes_.data() + at, &v, static_cast<std::size_t>(width_));
     ++size_;
-    store(size_ - 1, v);
 }
 
 void RecordsetPackedInts::set(std::size_t i, __int128 v)

@@ -11,6 +11,7 @@
 #include <vector>
 
 struct sqlite3_stmt;
+struct sqlite3_value;
 
 namespace db {
 
@@ -22,7 +23,7 @@ public:
 
 private:
     void appendValue(RecordsetBuilder& builder, int column);
-    void appendDecimal(RecordsetBuilder& builder, int column);
+    void appendDecimal(RecordsetBuilder& builder, int column, sqlite3_value* value);
 
     sqlite3_stmt* stmt_;
     std::vector<FieldInfo> fields_;
