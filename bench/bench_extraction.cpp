@@ -1,8 +1,8 @@
 // The processing of a ledger with no grouping on a million movement lines: the whole processing (statements
 // built, extraction into #MOVIMENTI, the movement set read back, the totals) against the bare SQLite engine
 // running the translated extraction statement alone, on one thread, on the same connection (so with the
-// same text collation and runtime functions), measured in the same run: in one piece, then in parts on
-// every core, then on each number of threads in between to show what each added core brings; and the
+// same text collation and runtime functions), measured in the same run and in turns: in one piece, in parts
+// on every core and on each number of threads in between to show what each added core brings; and the
 // movement set's read-back alone, the step whose cost the exact decimals touch. Prints figures, asserts
 // none.
 //
@@ -24,6 +24,7 @@
 #include <chrono>
 #include <ctime>
 #include <functional>
+#include <memory>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -50,17 +51,29 @@ Timing timed(const std::function<void()>& work)
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()};
 }
 
-// The fastest of a few runs: what the work costs when the machine, shared with builds, lets it.
-Timing fastest(int runs, const std::function<void()>& prepare, const std::function<void()>& work)
-{
-    Timing best;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        const Timing once = timed(work);
-        if (i == 0 || once.processor < best.processor)
-            best = once;
+// The fastest of a few runs of each piece of work, taken in turns (one run of each, then again), so that a
+// machine whose other load comes and goes slows each piece alike: what each costs when the machine lets it.
+// Several threads' work is compared in wall time, one thread's in processor time.
+struct Contender {
+    Contender(std::function<void()> before, std::function<void()> measured, bool wall = false)
+        : prepare(std::move(before)), work(std::move(measured)), byWall(wall)
+    {
     }
-    return best;
+    std::function<void()> prepare, work;
+    bool byWall;
+    Timing best;
+};
+
+void fastestInTurns(int rounds, std::vector<Contender>& contenders)
+{
+    for (int round = 0; round < rounds; ++round)
+        for (Contender& c : contenders) {
+            c.prepare();
+            const Timing once = timed(c.work);
+            const bool faster = c.byWall ? once.wall < c.best.wall : once.processor < c.best.processor;
+            if (round == 0 || faster)
+                c.best = once;
+        }
 }
 
 void print(const char* what, const Timing& timing)
@@ -127,17 +140,27 @@ int main(int argc, char** argv)
     const quorvane::ExtractionStatements statements = quorvane::buildExtractionStatements(request);
     const std::string sqliteText = connection.explain(statements.extraction);
     const auto drop = [&] { dropWorkingTable(connection); };
-    const Timing bare = fastest(2, drop, [&] { runBare(connection, sqliteText); });
-    const Timing whole = fastest(2, drop, [&] { extraction.run(request, progress); });
-    // Read back from the #MOVIMENTI of the last processing in one piece; one in parts leaves none here.
-    const Timing readBack = fastest(3, [] {}, [&] { connection.Open(statements.finalSelect); });
     const int cores = quorvane::processingThreads();
+    std::vector<std::unique_ptr<quorvane::MovementExtraction>> inParts;
+    for (int threads = 2; threads <= cores; ++threads)
+        inParts.push_back(std::make_unique<quorvane::MovementExtraction>(connection, threads));
+    std::vector<Contender> contenders{{drop, [&] { runBare(connection, sqliteText); }},
+                                      {drop, [&] { extraction.run(request, progress); }}};
+    for (const auto& parts : inParts)
+        contenders.push_back({[] {}, [&] { parts->run(request, progress); }, true});
+    fastestInTurns(3, contenders);
+    const Timing bare = contenders[0].best;
+    const Timing whole = contenders[1].best;
+    // Read back from the #MOVIMENTI of the processing in one piece: none in parts leaves one here.
+    drop();
+    extraction.run(request, progress);
+    std::vector<Contender> reading{{[] {}, [&] { connection.Open(statements.finalSelect); }}};
+    fastestInTurns(3, reading);
+    const Timing readBack = reading[0].best;
     std::vector<Timing> onThreads(std::size_t(cores) + 1);
     onThreads[1] = whole;
-    for (int threads = 2; threads <= cores; ++threads) {
-        quorvane::MovementExtraction inParts(connection, threads);
-        onThreads[std::size_t(threads)] = fastest(2, [] {}, [&] { inParts.run(request, progress); });
-    }
+    for (int threads = 2; threads <= cores; ++threads)
+        onThreads[std::size_t(threads)] = contenders[std::size_t(threads)].best;
 
     const long rows = extraction.movements().RecordCount();
     std::printf("company %d, no grouping: %ld lines extracted, %d columns\n", benchCompany, rows,
