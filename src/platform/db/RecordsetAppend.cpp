@@ -7,26 +7,25 @@
 
 namespace db {
 
+// A part's stored integers are this column's as they are (a NULL holds 0 in both), so they are copied whole;
+// only the numbering is raised, and a text's codes are the part's own dictionary's, each interned here once.
 void RecordsetColumn::appendColumn(const RecordsetColumn& part, std::int64_t offset)
 {
-    // A part has its own dictionary: each of its codes is interned here once.
-    std::vector<std::uint32_t> codes;
     if (field_.type == DataType::Text) {
+        std::vector<std::uint32_t> codes;
         codes.reserve(part.dictionary_.size());
         for (std::uint32_t code = 0; code < part.dictionary_.size(); ++code)
             codes.push_back(dictionary_.intern(part.dictionary_.text(code)));
+        for (std::size_t row = 0; row < part.size(); ++row)
+            values_.push_back(part.isNull(row) ? 0 : codes[part.code(row)]);
+    } else if (offset != 0) {
+        for (std::size_t row = 0; row < part.size(); ++row)
+            values_.push_back(part.isNull(row) ? 0 : part.values_.wide(row) + offset);
+    } else {
+        values_.append(part.values_);
     }
-    for (std::size_t row = 0; row < part.size(); ++row) {
-        if (part.isNull(row)) {
-            appendNull();
-            continue;
-        }
-        const Mantissa stored = part.values_.wide(row);
-        values_.push_back(codes.empty() ? stored + offset : Mantissa{codes[static_cast<std::size_t>(stored)]});
-        if (field_.type == DataType::DateTime)
-            timeOfDay_.push_back(part.timeOfDay_.wide(row));
-        nulls_.push_back(false);
-    }
+    timeOfDay_.append(part.timeOfDay_);
+    nulls_.append(part.nulls_);
 }
 
 void RecordsetData::appendPart(const RecordsetData& part, int numbering, std::int64_t offset)

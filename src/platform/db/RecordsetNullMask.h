@@ -19,6 +19,18 @@ public:
         }
         ++size_;
     }
+    // Another mask's rows after these; without a NULL among them, their words are zeros.
+    void append(const RecordsetNullMask& other)
+    {
+        if (other.any()) {
+            for (std::size_t row = 0; row < other.size_; ++row)
+                push_back(other.isNull(row));
+            return;
+        }
+        size_ += other.size_;
+        if (!words_.empty())
+            words_.resize(wordsFor(size_), 0);
+    }
     void set(std::size_t row, bool isNull)
     {
         if (isNull && words_.empty())

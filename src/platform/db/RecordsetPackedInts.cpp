@@ -51,6 +51,20 @@ void RecordsetPackedInts::push_back(__int128 v)
     ++size_;
 }
 
+// At the same width the bytes are copied as they are; a narrower vector's values are widened one by one.
+void RecordsetPackedInts::append(const RecordsetPackedInts& other)
+{
+    if (other.width_ > width_)
+        widen(other.width_);
+    if (other.width_ != width_) {
+        for (std::size_t i = 0; i < other.size_; ++i)
+            push_back(other.wide(i));
+        return;
+    }
+    bytes_.insert(bytes_.end(), other.bytes_.begin(), other.bytes_.end());
+    size_ += other.size_;
+}
+
 void RecordsetPackedInts::set(std::size_t i, __int128 v)
 {
     if (widthFor(v) > width_)

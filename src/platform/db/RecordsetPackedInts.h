@@ -12,6 +12,7 @@ namespace db {
 class RecordsetPackedInts {
 public:
     void push_back(__int128 v);
+    void append(const RecordsetPackedInts& other);
     void set(std::size_t i, __int128 v);
     std::int64_t operator[](std::size_t i) const;   // a vector that is not wide
     __int128 wide(std::size_t i) const;            // any vector
