@@ -167,7 +167,7 @@ void EveryScreenInTheUsersLanguageTest::anEnglishUserMeetsNoItalianWord()
     QStringList texts = shownTexts(w.window);
     w.choose(w.c().CBO_SELCONTOVDS, QStringLiteral("2"));   // the account filter's tab
     texts << shownTexts(w.window);
-    const controls::CodeLookupDialog lookup({nullptr, {QStringLiteral("Commessa")}});
+    const controls::CodeLookupDialog lookup({nullptr, {QStringLiteral("Commessa"), 0, {}, {}}});
     texts << shownTexts(&lookup);
     w.window->applySelection(paneltest::groupedByCentreAndMonth());
     w.window->CMD_ELABORA_ButtonClick();

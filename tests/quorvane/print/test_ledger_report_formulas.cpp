@@ -47,7 +47,7 @@ ReportFormulaPlan planOf(std::vector<OrderingColumn> rows, std::optional<std::st
 {
     static const auto connection = db::Connection::open(hosttest::demoConnectionString().toStdString());
     quorvane::print::AccountFormulas accounts(*connection, 1, 2);
-    return quorvane::print::buildFormulaPlan({std::move(rows), std::move(fixed), false}, accounts);
+    return quorvane::print::buildFormulaPlan({std::move(rows), std::move(fixed), false, std::nullopt}, accounts);
 }
 
 std::map<std::string, std::string> byName(const std::vector<FormulaText>& formulas)
