@@ -45,10 +45,12 @@ void RecordsetPackedInts::push_back(__int128 v)
     const int width = widthFor(v);
     if (width > width_)
         widen(width);
+    ++size_;
+    if (width_ == 0)
+        return;   // every value so far is zero: nothing is stored
     const std::size_t at = bytes_.size();
     bytes_.resize(at + static_cast<std::size_t>(width_));
     std::memcpy(bytes_.data() + at, &v, static_cast<std::size_t>(width_));
-    ++size_;
 }
 
 // At the same width the bytes are copied as they are; a narrower vector's values are widened one by one.
