@@ -116,8 +116,8 @@ private:
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     QString quickFilter_;
     std::vector<int> filteredColumns_;
-    // Each row's texts in the filtered columns, case-folded and joined, made by the first filter after the set
-    // is read again and kept for the next: typing on costs a search, not a cell's formatting.
+    // The rows' texts in the filtered columns, case-folded, column by column, made by the first filter after the
+    // set is read again and kept for the next: typing on costs a search, not a cell's formatting.
     ShownTextIndex shownTexts_;
     RunningBalance balance_;
     std::vector<db::Decimal> runningBalances_;         // by grid row, with a running balance column
