@@ -12,6 +12,7 @@ void DataGridModel::setColumns(std::vector<DataGridColumn> columns)
 {
     beginResetModel();
     columns_ = std::move(columns);
+    resolveFormatted();
     resolveFields();
     endResetModel();
 }
@@ -55,20 +56,20 @@ void DataGridModel::setCellFormatter(CellFormatter formatter, QStringList keys)
     formatter_ = std::move(formatter);
     formattedKeys_ = std::move(keys);
     resolveFormatted();
+    shownTexts_.clear();
 }
 
+// Which columns the formatter sees is decided when the columns or the formatter change, not per cell.
 void DataGridModel::resolveFormatted()
 {
     formatted_.clear();
     for (const DataGridColumn& column : columns_)
         formatted_.push_back(formattedKeys_.isEmpty() || formattedKeys_.contains(column.key, Qt::CaseInsensitive));
-    shownTexts_.clear();
 }
 
 // Field positions are looked up once per binding, not per cell; the row count once per refresh.
 void DataGridModel::resolveFields()
 {
-    resolveFormatted();
     fields_.clear();
     shownTexts_.clear();
     const bool bound = rows_ != nullptr && rows_->isOpen();

@@ -153,13 +153,14 @@ void DataGridModel::indexShownTexts()
         [&](int at) { return formats(columnAt(at)); });
 }
 
-// A stored text the formatter leaves alone is the cell's text: it is read as it is stored.
+// A stored text the formatter leaves alone is the cell's text: it is read as it is stored. Whether the
+// column holds such texts is asked once, not for each row.
 void DataGridModel::writeShownColumn(int column, ShownTextIndex::Column& out) const
 {
     const int field = fields_[static_cast<std::size_t>(column)];
-    const bool formatted = formats(column);
+    const bool storedText = field >= 0 && !formats(column) && rows_->field(field).type == db::DataType::Text;
     for (long row = 0; row < rowCount_; ++row) {
-        if (const auto text = field < 0 || formatted ? std::nullopt : rows_->textAt(row, field))
+        if (const auto text = storedText ? rows_->textAt(row, field) : std::nullopt)
             out.appendUtf8Cell(*text);
         else
             out.appendCell(viewCellText(row, column));

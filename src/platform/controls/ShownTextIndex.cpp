@@ -1,5 +1,7 @@
 #include "controls/ShownTextIndex.h"
 
+#include "db/RecordsetTextFold.h"
+
 #include <QStringMatcher>
 
 #include <algorithm>
@@ -14,11 +16,6 @@ namespace {
 bool isAscii(QStringView text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-}
-
-bool isAscii(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 char16_t folded(char16_t c)
@@ -74,7 +71,7 @@ void ShownTextIndex::Column::appendCell(QStringView text)
 
 void ShownTextIndex::Column::appendUtf8Cell(std::string_view text)
 {
-    if (!isAscii(text))
+    if (!db::isAscii(text))
         return appendCell(QString::fromUtf8(text.data(), qsizetype(text.size())));
     std::transform(text.begin(), text.end(), startCell(text.size()), [](char c) { return folded(char16_t(c)); });
 }

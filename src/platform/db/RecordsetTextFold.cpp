@@ -6,10 +6,14 @@
 
 namespace db {
 
+bool isAscii(std::string_view utf8)
+{
+    return std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 std::string foldCase(std::string_view utf8)
 {
-    bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii) {
+    if (!isAscii(utf8)) {
         QByteArray folded = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toCaseFolded().toUtf8();
         return std::string(folded.constData(), static_cast<std::size_t>(folded.size()));
     }

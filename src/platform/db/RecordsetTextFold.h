@@ -10,5 +10,7 @@ namespace db {
 
 // The case-folded form of a UTF-8 text.
 std::string foldCase(std::string_view utf8);
+// Plain ASCII, most of a ledger's texts, folds without the Unicode tables.
+bool isAscii(std::string_view utf8);
 
 } // namespace db
